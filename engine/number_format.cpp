@@ -1,0 +1,1 @@
+// The two number formats of every text the program shows.

@@ -1,0 +1,1 @@
+// One complete analysis run over the analysis state.

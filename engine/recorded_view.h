@@ -1,0 +1,54 @@
+// An AnalysisView that keeps everything in memory, for the companion and tests.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "analysis_view.h"
+
+namespace engine {
+
+struct RecordedPoint {
+  double x = 0.0;
+  double y = 0.0;
+  std::string label;
+  Colour colour;
+};
+
+class RecordedView : public AnalysisView {
+ public:
+  static constexpr int32_t kColumns = 11;
+  using Row = std::array<std::string, kColumns>;
+
+  // Starts like the window's grid: 4 rows of 11 empty cells.
+  RecordedView();
+
+  void clearLog() override;
+  void appendLog(const std::string& line) override;
+  int32_t gridRowCount() const override;
+  void setGridRowCount(int32_t rows) override;
+  void setGridCell(int32_t column, int32_t row, const std::string& text) override;
+  void clearSeries(int32_t series) override;
+  void appendPoint(int32_t series, double x, double y, const std::string& label,
+                   Colour colour) override;
+  void showMessage(const std::string& text) override;
+
+  const std::vector<std::string>& log() const { return log_; }
+  const std::vector<std::string>& messages() const { return messages_; }
+  // The rows that exist now (gridRowCount of them), cells set beyond kept aside.
+  std::vector<Row> gridRows() const;
+  // Text of a cell; "" for a cell never set or outside the grid.
+  const std::string& cell(int32_t column, int32_t row) const;
+  const std::vector<RecordedPoint>& histogram() const { return series_[kHistogramSeries]; }
+  const std::vector<RecordedPoint>& curve() const { return series_[kCurveSeries]; }
+
+ private:
+  std::vector<std::string> log_;
+  std::vector<std::string> messages_;
+  int32_t rowCount_ = 4;
+  std::vector<Row> cells_;  // grows to the highest row set, independent of rowCount_
+  std::array<std::vector<RecordedPoint>, 2> series_;
+};
+
+}  // namespace engine

@@ -1,0 +1,46 @@
+// The program's fixed texts: log lines and message boxes, UTF-8.
+#pragma once
+
+namespace engine::text {
+
+inline constexpr const char* kTableNotOpened = "Не смог загрузить таблицу крит точек";
+inline constexpr const char* kTableBadFormat = "Не правильный формат таблицы";
+
+inline constexpr const char* kFileNotOpened = "Не смог открыть входной файл";
+inline constexpr const char* kLoadedPrefix = "Загружено ";
+inline constexpr const char* kLoadedSuffix = " элементов";
+inline constexpr const char* kNoData = "Нет данных для обработки";
+inline constexpr const char* kProcessingFile = "Обрабатываю файл - ";
+inline constexpr const char* kIntervalLength = "Длина интервала ";
+inline constexpr const char* kMinimum = "Минимальный элемент равен ";
+inline constexpr const char* kMaximum = "Максимальный элемент равен ";
+inline constexpr const char* kBadIntervalLength = "Длина интервала должна быть положительным числом";
+inline constexpr const char* kBadRangeBounds = "Границы диапазона должны быть конечными числами";
+inline constexpr const char* kBadRangeOrder = "Xmin должен быть не больше Xmax";
+inline constexpr const char* kIntervalCount = "Число интервалов равно ";
+inline constexpr const char* kTooManyIntervals = "Слишком много интервалов";
+inline constexpr const char* kOutOfRangePrefix = "Значений вне диапазона: ";
+inline constexpr const char* kOutOfRangeSuffix = ", они отнесены к крайним интервалам";
+inline constexpr const char* kDegenerateSpread =
+    "Разброс выборки равен нулю или не определён: проверка гипотезы невозможна";
+
+inline constexpr const char* kMergedPrefix = "Значение npi для интервала ";
+inline constexpr const char* kMergedSuffix = " меньше 5. Интервал объединен с соседним";
+inline constexpr const char* kNewIntervalCount = "Новое число интервалов равно ";
+inline constexpr const char* kTooFewPrefix = "Число интервалов после объединения ";
+inline constexpr const char* kTooFewSuffix = " меньше 4: проверка гипотезы невозможна";
+inline constexpr const char* kVerdictPrefix = "Xb = ";
+inline constexpr const char* kRejectedMiddle = " больше чем Xk(";
+inline constexpr const char* kAcceptedMiddle = " меньше чем Xk(";
+inline constexpr const char* kDegreesOfFreedom = "-3)= ";
+inline constexpr const char* kRejected = ". Гипотеза о нормальном распределении отвергнута.";
+inline constexpr const char* kAccepted = ". Гипотеза о нормальном распределении принята.";
+
+inline constexpr const char* kEstimatesMean = "m=px=";
+inline constexpr const char* kEstimatesDeviation = "   b=S=";
+inline constexpr const char* kIntervalsHeading =
+    "Доверительные интервалы для надёжности = 0.95 и при n=100 имеют вид:";
+inline constexpr const char* kMeanInterval = " < m < ";
+inline constexpr const char* kDeviationInterval = " < b < ";
+
+}  // namespace engine::text
