@@ -1,0 +1,111 @@
+// Merging small expected frequencies and Pearson's chi-square test.
+#include "analysis_run.h"
+#include "stored.h"
+#include "texts.h"
+
+namespace engine {
+
+namespace {
+
+// A run of adjacent intervals whose frequencies are pooled.
+struct Group {
+  double frequency = 0.0;
+  double expected = 0.0;
+
+  void add(const GroupTable& table, int32_t interval) {
+    frequency += table(kFrequency, interval);
+    expected += table(kExpectedFrequency, interval);
+  }
+};
+
+// Stores a group's contribution n_g² / n'_g in `row`; an empty expectation stores nothing.
+void storeContribution(GroupTable& table, int32_t row, const Group& group) {
+  if (group.expected != 0.0)
+    table(kContribution, row) = stored(group.frequency * group.frequency / group.expected);
+}
+
+void markSmallExpectations(AnalysisRun& run) {
+  for (int32_t i = 1; i <= run.k; ++i) {
+    if (run.table(kExpectedFrequency, i) < 5.0f) {
+      run.view.appendLog(text::kMergedPrefix + formatInteger(i) + text::kMergedSuffix);
+      run.MergedWithNext[static_cast<size_t>(i)] = true;
+    }
+  }
+}
+
+// Forms the groups, fills the contribution column and returns the number of groups.
+int32_t groupIntervals(AnalysisRun& run) {
+  GroupTable& table = run.table;
+  const int32_t k = run.k;
+  int32_t groups = 0;
+  int32_t lastPairStart = 0;  // first interval of the most recent pair, 0 when none
+  int32_t i = 1;
+  while (i < k) {
+    Group group;
+    group.add(table, i);
+    if (run.MergedWithNext[static_cast<size_t>(i)]) {
+      lastPairStart = i;
+      ++i;
+      group.add(table, i);
+    }
+    storeContribution(table, i, group);
+    ++groups;
+    ++i;
+  }
+  if (i > k) return groups;  // the pass ended on the pair k - 1, k
+
+  // The last interval has no next neighbour: a marked one joins the group before it.
+  if (run.MergedWithNext[static_cast<size_t>(k)] && k >= 2) {
+    Group group;
+    if (lastPairStart == k - 2) group.add(table, k - 2);  // keeps the pair whole: a group of three
+    group.add(table, k - 1);
+    group.add(table, k);
+    storeContribution(table, k - 1, group);
+    return groups;
+  }
+  Group group;
+  group.add(table, k);
+  storeContribution(table, k, group);
+  return groups + 1;
+}
+
+void fillGrid(AnalysisRun& run) {
+  run.view.setGridRowCount(run.k + 2);
+  for (int32_t row = 0; row <= run.k; ++row)
+    for (int32_t column = 0; column < kTableColumns; ++column)
+      run.view.setGridCell(column, row, run.fourDigits(run.table(column, row)));
+}
+
+}  // namespace
+
+bool testNormality(AnalysisRun& run, RunOutcome& outcome) {
+  AnalysisView& view = run.view;
+  markSmallExpectations(run);
+  const int32_t groups = groupIntervals(run);
+  if (groups != run.k) view.appendLog(text::kNewIntervalCount + formatInteger(groups));
+
+  float contributions = 0.0f;
+  for (int32_t i = 1; i <= run.k; ++i)
+    contributions = stored(static_cast<double>(contributions) + run.table(kContribution, i));
+  const float statistic = stored(static_cast<double>(contributions) - run.state.SampleCount);
+  view.setGridCell(kContribution, run.k + 1, run.fourDigits(statistic));
+  fillGrid(run);
+
+  const int32_t degreesOfFreedom = groups - 3;
+  if (degreesOfFreedom < 1) {
+    view.appendLog(text::kTooFewPrefix + formatInteger(groups) + text::kTooFewSuffix);
+    outcome = RunOutcome::TooFewIntervals;
+    return false;
+  }
+  const float critical = run.state.CriticalPoints.at(degreesOfFreedom, kTestColumn);
+  const bool accepted = statistic < critical;
+  view.appendLog(text::kVerdictPrefix + run.fiveDigits(statistic) +
+                 (accepted ? text::kAcceptedMiddle : text::kRejectedMiddle) +
+                 formatInteger(groups) + text::kDegreesOfFreedom + run.fiveDigits(critical) +
+                 (accepted ? text::kAccepted : text::kRejected));
+  outcome = accepted ? RunOutcome::Accepted : RunOutcome::Rejected;
+  return accepted;
+}
+
+}  // namespace engine
+

@@ -1,0 +1,61 @@
+// The fitted normal curve, the estimates and the confidence intervals.
+#include <cmath>
+
+#include "analysis_run.h"
+#include "stored.h"
+#include "texts.h"
+
+namespace engine {
+
+namespace {
+
+constexpr double kTwoPi = 6.283185307179586;
+constexpr int32_t kPointsPerInterval = 5;
+constexpr int32_t kMaxCurvePoints = 10000;
+// Coefficients for a reliability of 0.95 and a sample of 100.
+constexpr double kStudent = 1.984;
+constexpr double kDeviationLow = 0.857;
+constexpr double kDeviationHigh = 1.143;
+
+// The density scaled by h, so the curve sits on the histogram of relative frequencies.
+void drawCurve(AnalysisRun& run) {
+  const AnalysisState& state = run.state;
+  const float s = run.deviation;
+  const float h = state.IntervalLength;
+  const float scale = stored(1.0 / (std::sqrt(kTwoPi) * s));
+  const float step =
+      stored((static_cast<double>(state.Xmax) - state.Xmin) / (kPointsPerInterval * run.k));
+  const float end = stored(run.k * static_cast<double>(h) + state.Xmin);
+  if (!(std::isfinite(step) && step > 0.0f)) return;
+
+  const double twiceVariance = 2.0f * (static_cast<double>(s) * s);
+  float x = state.Xmin;
+  for (int32_t points = 0; x < end && points < kMaxCurvePoints; ++points) {
+    const double offset = static_cast<double>(x) - run.mean;
+    const double y = h * (scale * std::exp(-(offset * offset) / twiceVariance));
+    run.view.appendPoint(kCurveSeries, x, y, "", kRed);
+    const float next = stored(static_cast<double>(x) + step);
+    if (!(next > x)) break;  // the step is below the spacing of floats at x
+    x = next;
+  }
+}
+
+}  // namespace
+
+void fitNormalCurve(AnalysisRun& run) {
+  AnalysisView& view = run.view;
+  const float s = run.deviation;
+  view.appendLog(text::kEstimatesMean + run.fiveDigits(run.mean) + text::kEstimatesDeviation +
+                 run.fiveDigits(s));
+  drawCurve(run);
+
+  const float halfWidth = stored(kStudent * s / std::sqrt(static_cast<double>(run.state.SampleCount)));
+  const float low = stored(kDeviationLow * s);
+  const float high = stored(kDeviationHigh * s);
+  view.appendLog(text::kIntervalsHeading);
+  view.appendLog(run.fourDigits(static_cast<double>(run.mean) - halfWidth) + text::kMeanInterval +
+                 run.fourDigits(static_cast<double>(run.mean) + halfWidth));
+  view.appendLog(run.fourDigits(low) + text::kDeviationInterval + run.fourDigits(high));
+}
+
+}  // namespace engine

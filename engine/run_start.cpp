@@ -1,0 +1,112 @@
+// The start of a run: clearing the view, loading the sample, the number of intervals.
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+
+#include "analysis_run.h"
+#include "sample_reader.h"
+#include "texts.h"
+
+namespace engine {
+
+namespace {
+
+void clearView(AnalysisView& view) {
+  view.clearSeries(kHistogramSeries);
+  view.clearSeries(kCurveSeries);
+  const int32_t rows = view.gridRowCount();
+  for (int32_t row = 0; row < rows; ++row)
+    for (int32_t column = 0; column < kTableColumns; ++column) view.setGridCell(column, row, "");
+  view.clearLog();
+}
+
+// False when the file could not be opened.
+bool loadSample(AnalysisState& state, AnalysisView& view) {
+  state.FileChanged = false;  // cleared before the open, so a failed open is not retried
+  std::ifstream in(state.FileName);
+  if (!in.is_open()) {
+    view.appendLog(text::kFileNotOpened);
+    return false;
+  }
+  readSample(in, state);
+  view.appendLog(std::string(text::kLoadedPrefix) + formatInteger(state.SampleCount) +
+                 text::kLoadedSuffix);
+  return true;
+}
+
+// Xmin and Xmax keep their values when there is nothing to take them from.
+void findRange(AnalysisState& state) {
+  if (state.SampleCount < 1) return;
+  state.Xmin = state.Sample[0];
+  state.Xmax = state.Sample[0];
+  for (int32_t i = 1; i < state.SampleCount; ++i) {
+    const float value = state.Sample[static_cast<size_t>(i)];
+    if (value < state.Xmin) state.Xmin = value;
+    if (value > state.Xmax) state.Xmax = value;
+  }
+}
+
+// The reason the grouping parameters cannot be used, or nullptr.
+const char* groupingProblem(const AnalysisState& state) {
+  const float h = state.IntervalLength;
+  if (!(std::isfinite(h) && h > 0.0f)) return text::kBadIntervalLength;
+  if (!std::isfinite(state.Xmin) || !std::isfinite(state.Xmax)) return text::kBadRangeBounds;
+  if (state.Xmin > state.Xmax) return text::kBadRangeOrder;
+  return nullptr;
+}
+
+// A whole number held in a double, as decimal text of any size.
+std::string wholeNumberText(double value) {
+  char buffer[400];
+  std::snprintf(buffer, sizeof buffer, "%.0f", value);
+  return buffer;
+}
+
+}  // namespace
+
+bool startRun(AnalysisRun& run, RunOutcome& outcome) {
+  AnalysisState& state = run.state;
+  AnalysisView& view = run.view;
+  clearView(view);
+
+  if (state.FileChanged) {
+    if (!loadSample(state, view)) {
+      outcome = RunOutcome::FileNotOpened;
+      return false;
+    }
+    findRange(state);
+  }
+  if (state.SampleCount < 1) {
+    view.appendLog(text::kNoData);
+    outcome = RunOutcome::NoData;
+    return false;
+  }
+
+  view.appendLog(std::string(text::kProcessingFile) + state.FileName);
+  view.appendLog(text::kIntervalLength + run.fiveDigits(state.IntervalLength));
+  view.appendLog(text::kMinimum + run.fiveDigits(state.Xmin));
+  view.appendLog(text::kMaximum + run.fiveDigits(state.Xmax));
+
+  if (const char* problem = groupingProblem(state)) {
+    view.appendLog(problem);
+    outcome = RunOutcome::BadParameters;
+    return false;
+  }
+
+  // The same expression, in the same precision, puts each value into its
+  // interval, so Xmax lands in interval k. The quotient is finite and at
+  // least 1 here; it is truncated only once it is known to fit.
+  const double quotient =
+      (static_cast<double>(state.Xmax) - state.Xmin) / state.IntervalLength + 1.0;
+  if (quotient >= kMaxIntervals + 1) {
+    view.appendLog(text::kIntervalCount + wholeNumberText(std::trunc(quotient)));
+    view.appendLog(text::kTooManyIntervals);
+    outcome = RunOutcome::TooManyIntervals;
+    return false;
+  }
+  run.k = static_cast<int32_t>(quotient);
+  view.appendLog(text::kIntervalCount + formatInteger(run.k));
+  return true;
+}
+
+}  // namespace engine

@@ -1,0 +1,204 @@
+// Tests of the start of a run: loading, the range, the number of intervals and the early stops.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <sstream>
+
+#include "process_file.h"
+#include "recorded_view.h"
+#include "test_files.h"
+#include "texts.h"
+
+namespace engine {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// A state whose sample is already in memory, as after the options dialog.
+AnalysisState stateInMemory(std::vector<float> values, float h, float xmin, float xmax) {
+  AnalysisState state;
+  state.FileChanged = false;
+  state.FileName = "sample.txt";
+  state.IntervalLength = h;
+  state.Xmin = xmin;
+  state.Xmax = xmax;
+  state.CriticalPoints = testing::referenceTable();
+  for (size_t i = 0; i < values.size(); ++i) state.Sample[i] = values[i];
+  state.SampleCount = static_cast<int32_t>(values.size());
+  return state;
+}
+
+Lines firstLines(const RecordedView& view, size_t count) {
+  const Lines& log = view.log();
+  return Lines(log.begin(), log.begin() + static_cast<std::ptrdiff_t>(std::min(count, log.size())));
+}
+
+TEST(RunStart, LogsSizeNameLengthRangeAndIntervalCountOfAFreshFile) {
+  testing::TempDir dir;
+  AnalysisState state;
+  state.FileName = dir.write("Input.txt", "2\n10\n12\n14\n");
+  RecordedView view;
+  ProcessFile(state, view, '.');
+  EXPECT_EQ(firstLines(view, 6),
+            (Lines{"Загружено 3 элементов", "Обрабатываю файл - " + state.FileName,
+                   "Длина интервала 2", "Минимальный элемент равен 10",
+                   "Максимальный элемент равен 14", "Число интервалов равно 3"}));
+  EXPECT_FALSE(state.FileChanged);
+  EXPECT_EQ(state.IntervalLength, 2.0f);
+  EXPECT_EQ(state.SampleCount, 3);
+  EXPECT_EQ(state.Xmin, 10.0f);
+  EXPECT_EQ(state.Xmax, 14.0f);
+}
+
+TEST(RunStart, UnopenableFileLeavesOneLineAnEmptyViewAndTheStateAsItWas) {
+  for (const std::string& name : {std::string(""), std::string("no-such-file.txt")}) {
+    AnalysisState state = stateInMemory({1, 2, 3}, 1, 1, 3);
+    state.FileChanged = true;
+    state.FileName = name;
+    RecordedView view;
+    view.setGridCell(3, 2, "old");
+    view.appendPoint(kCurveSeries, 1, 1, "", kRed);
+    EXPECT_EQ(ProcessFile(state, view, '.'), RunOutcome::FileNotOpened);
+    EXPECT_EQ(view.log(), Lines{text::kFileNotOpened});
+    EXPECT_EQ(view.cell(3, 2), "");
+    EXPECT_TRUE(view.histogram().empty());
+    EXPECT_TRUE(view.curve().empty());
+    EXPECT_FALSE(state.FileChanged);
+    EXPECT_EQ(state.SampleCount, 3);
+    EXPECT_EQ(state.Xmax, 3.0f);
+  }
+}
+
+TEST(RunStart, EmptySampleStopsBeforeTheFileNameLineAndKeepsTheRange) {
+  testing::TempDir dir;
+  for (const char* contents : {"", "0.5\n", "abc"}) {
+    AnalysisState state = stateInMemory({}, 1, -4, 9);
+    state.FileChanged = true;
+    state.FileName = dir.write("empty.txt", contents);
+    RecordedView view;
+    EXPECT_EQ(ProcessFile(state, view, '.'), RunOutcome::NoData);
+    EXPECT_EQ(view.log(), (Lines{"Загружено 0 элементов", text::kNoData})) << contents;
+    EXPECT_EQ(state.Xmin, -4.0f);
+    EXPECT_EQ(state.Xmax, 9.0f);
+  }
+  AnalysisState inMemory = stateInMemory({}, 1, 0, 1);
+  RecordedView view;
+  EXPECT_EQ(ProcessFile(inMemory, view, '.'), RunOutcome::NoData);
+  EXPECT_EQ(view.log(), Lines{text::kNoData});
+}
+
+TEST(RunStart, AtMost200ValuesAreLoaded) {
+  testing::TempDir dir;
+  std::ostringstream text;
+  text << "1";
+  for (int i = 0; i < 250; ++i) text << ' ' << i % 10;
+  AnalysisState state;
+  state.FileName = dir.write("many.txt", text.str());
+  RecordedView view;
+  ProcessFile(state, view, '.');
+  EXPECT_EQ(view.log().front(), "Загружено 200 элементов");
+}
+
+TEST(RunStart, RunWithoutPendingFileChangeUsesTheStateAsSet) {
+  AnalysisState state = stateInMemory({1, 2, 3, 4}, 0.5f, -1.25f, 7.5f);
+  RecordedView view;
+  ProcessFile(state, view, ',');
+  EXPECT_EQ(firstLines(view, 5),
+            (Lines{"Обрабатываю файл - sample.txt", "Длина интервала 0,5",
+                   "Минимальный элемент равен -1,25", "Максимальный элемент равен 7,5",
+                   "Число интервалов равно 18"}));
+}
+
+struct IntervalCase {
+  const char* name;
+  float xmin, xmax, h;
+  std::string countLine;
+  bool tooMany;
+};
+
+class IntervalCountTest : public ::testing::TestWithParam<IntervalCase> {};
+
+TEST_P(IntervalCountTest, TruncatesTheQuotientAndStopsAboveTwenty) {
+  const IntervalCase& c = GetParam();
+  AnalysisState state = stateInMemory({c.xmin, c.xmax}, c.h, c.xmin, c.xmax);
+  RecordedView view;
+  const RunOutcome outcome = ProcessFile(state, view, '.');
+  ASSERT_GE(view.log().size(), 5u);
+  EXPECT_EQ(view.log()[4], "Число интервалов равно " + c.countLine);
+  if (c.tooMany) {
+    EXPECT_EQ(outcome, RunOutcome::TooManyIntervals);
+    EXPECT_EQ(view.log().back(), text::kTooManyIntervals);
+    EXPECT_EQ(view.log().size(), 6u);
+  } else {
+    EXPECT_NE(outcome, RunOutcome::TooManyIntervals);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ranges, IntervalCountTest,
+    ::testing::Values(IntervalCase{"TwentyIsAnalysed", 0, 19.5f, 1, "20", false},
+                      IntervalCase{"TwentyOneIsTooMany", 0, 20, 1, "21", true},
+                      IntervalCase{"FloatTenthGivesTen", 1, 2, 0.1f, "10", false},
+                      IntervalCase{"EqualBoundsGiveOne", 5, 5, 1, "1", false},
+                      IntervalCase{"JustAboveThirtyTwoBits", 0, 4294967296.0f, 1, "4294967297",
+                                   true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(RunStart, HugeIntervalCountIsWrittenAsAWholeNumber) {
+  AnalysisState state = stateInMemory({0, 1e30f}, 1e-10f, 0, 1e30f);
+  RecordedView view;
+  EXPECT_EQ(ProcessFile(state, view, '.'), RunOutcome::TooManyIntervals);
+  ASSERT_EQ(view.log().size(), 6u);
+  const std::string prefix = "Число интервалов равно ";
+  const std::string count = view.log()[4].substr(prefix.size());
+  EXPECT_EQ(view.log()[4].substr(0, prefix.size()), prefix);
+  EXPECT_EQ(count.size(), 41u);  // about 1e40
+  EXPECT_EQ(count.find_first_not_of("0123456789"), std::string::npos);
+}
+
+struct BadParameterCase {
+  const char* name;
+  float h, xmin, xmax;
+  const char* line;
+};
+
+class BadParametersTest : public ::testing::TestWithParam<BadParameterCase> {};
+
+TEST_P(BadParametersTest, StopsAfterTheMaximumLineWithTheReason) {
+  const BadParameterCase& c = GetParam();
+  AnalysisState state = stateInMemory({1, 2, 3}, c.h, c.xmin, c.xmax);
+  RecordedView view;
+  EXPECT_EQ(ProcessFile(state, view, '.'), RunOutcome::BadParameters);
+  ASSERT_EQ(view.log().size(), 5u);
+  EXPECT_EQ(view.log()[4], c.line);
+  EXPECT_TRUE(view.histogram().empty());
+}
+
+constexpr float kInf = std::numeric_limits<float>::infinity();
+constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
+
+INSTANTIATE_TEST_SUITE_P(
+    Parameters, BadParametersTest,
+    ::testing::Values(
+        BadParameterCase{"ZeroLength", 0, 1, 3, text::kBadIntervalLength},
+        BadParameterCase{"NegativeLength", -1, 1, 3, text::kBadIntervalLength},
+        BadParameterCase{"NaNLength", kNaN, 1, 3, text::kBadIntervalLength},
+        BadParameterCase{"InfiniteLength", kInf, 1, 3, text::kBadIntervalLength},
+        BadParameterCase{"LengthCheckedFirst", 0, kNaN, -kInf, text::kBadIntervalLength},
+        BadParameterCase{"InfiniteMaximum", 1, 1, kInf, text::kBadRangeBounds},
+        BadParameterCase{"NaNMinimum", 1, kNaN, 3, text::kBadRangeBounds},
+        BadParameterCase{"MinimumAboveMaximum", 1, 3, 1, text::kBadRangeOrder}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(RunStart, NonFiniteNumbersAreWrittenInCapitals) {
+  AnalysisState state = stateInMemory({1, 2}, kNaN, -kInf, kInf);
+  RecordedView view;
+  ProcessFile(state, view, '.');
+  EXPECT_EQ(firstLines(view, 4), (Lines{"Обрабатываю файл - sample.txt", "Длина интервала NAN",
+                                        "Минимальный элемент равен -INF",
+                                        "Максимальный элемент равен INF"}));
+}
+
+}  // namespace
+}  // namespace engine
