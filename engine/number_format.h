@@ -19,9 +19,12 @@ std::string formatGeneral(double value, int precision, int exponentDigits, char 
 
 // Fixed format: rounded to `precision` significant digits, written with
 // exactly `decimals` digits after the separator and at least one before it.
-// A rounded value with more than `precision` digits before the separator is
-// written in the general format's scientific notation (two exponent digits),
-// which the locale's text-to-number conversion reads back.
+// When the last decimal lies above the last significant digit the value is
+// rounded once, there (0.995 with 3 digits and 2 decimals is "0.99"); a text
+// of zeros has no sign. A value with more than `precision` digits before the
+// separator once rounded is written in the general format's scientific
+// notation (two exponent digits), which the locale's text-to-number
+// conversion reads back. Precision is clamped to 1..15, decimals to 0..4.
 std::string formatFixed(double value, int precision, int decimals, char decimalSeparator);
 
 // Whole numbers: plain decimal text with a leading "-" when negative.
