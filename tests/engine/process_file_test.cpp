@@ -105,6 +105,18 @@ TEST(ProcessFile, HistogramHasRelativeFrequenciesAtIntervalEdges) {
   EXPECT_EQ(label.find('.'), std::string::npos) << label;
 }
 
+TEST(ProcessFile, TwentyIntervalsFillTwentyTwoRows) {
+  std::vector<float> values;
+  for (int i = 0; i < 40; ++i) values.push_back(i * 0.5f);  // 0 .. 19.5
+  AnalysisState state = loadedState(values, 1);
+  RecordedView view;
+  EXPECT_NE(ProcessFile(state, view, '.'), RunOutcome::TooManyIntervals);
+  EXPECT_EQ(view.gridRowCount(), 22);
+  EXPECT_EQ(view.cell(0, 20), "20");
+  EXPECT_EQ(view.cell(2, 20), "2");
+  EXPECT_EQ(view.histogram().size(), 21u);
+}
+
 TEST(ProcessFile, ValuesOnAnEdgeBelongToTheIntervalOnTheirRight) {
   // 0, 1, 2, 3 and 3.5 with h = 1 from 0: the value 3 counts in interval 4, Xmax in the last.
   AnalysisState state = stateInMemory({0, 1, 2, 3, 3.5f, 3.75f}, 1, 0, 3.75f);

@@ -1,0 +1,93 @@
+// Benchmarks of the analysis engine: a whole run, the number formats and the readers.
+#include <benchmark/benchmark.h>
+
+#include <random>
+#include <sstream>
+
+#include "critical_points.h"
+#include "number_format.h"
+#include "process_file.h"
+#include "recorded_view.h"
+#include "sample_reader.h"
+
+namespace {
+
+engine::AnalysisState benchmarkState() {
+  engine::AnalysisState state;
+  state.FileChanged = false;
+  std::mt19937 generator(42);
+  std::normal_distribution<double> normal(25.0, 0.1);
+  for (int i = 0; i < engine::kMaxSampleCount; ++i)
+    state.Sample[static_cast<size_t>(i)] = static_cast<float>(normal(generator));
+  state.SampleCount = engine::kMaxSampleCount;
+  state.Xmin = state.Sample[0];
+  state.Xmax = state.Sample[0];
+  for (float value : state.Sample) {
+    state.Xmin = std::min(state.Xmin, value);
+    state.Xmax = std::max(state.Xmax, value);
+  }
+  state.IntervalLength = (state.Xmax - state.Xmin) / 11.5f;
+  const float points[] = {3.841f, 5.991f, 7.815f, 9.488f, 11.070f, 12.592f, 14.067f, 15.507f};
+  for (size_t d = 1; d <= 8; ++d) state.CriticalPoints.cells[d][engine::kTestColumn] = points[d - 1];
+  return state;
+}
+
+// One run over 200 values with every text formatted and kept, as the window gets it.
+void BM_ProcessFile200Values(benchmark::State& bench) {
+  engine::AnalysisState state = benchmarkState();
+  engine::RecordedView view;
+  view.setGridRowCount(22);
+  for (auto _ : bench) {
+    const engine::RunOutcome outcome = engine::ProcessFile(state, view, '.');
+    benchmark::DoNotOptimize(outcome);
+  }
+}
+BENCHMARK(BM_ProcessFile200Values);
+
+void BM_FormatGeneral(benchmark::State& bench) {
+  float value = 12.345678f;
+  for (auto _ : bench) {
+    benchmark::DoNotOptimize(engine::formatGeneral(value, 4, 2, '.'));
+    value = value * 1.0001f;
+  }
+}
+BENCHMARK(BM_FormatGeneral);
+
+void BM_FormatFixed(benchmark::State& bench) {
+  float value = 12.345678f;
+  for (auto _ : bench) {
+    benchmark::DoNotOptimize(engine::formatFixed(value, 3, 2, '.'));
+    value = value * 1.0001f;
+  }
+}
+BENCHMARK(BM_FormatFixed);
+
+void BM_ReadSample(benchmark::State& bench) {
+  std::ostringstream text;
+  text << "0.05\n";
+  std::mt19937 generator(7);
+  std::normal_distribution<double> normal(25.0, 0.1);
+  for (int i = 0; i < 200; ++i) text << static_cast<float>(normal(generator)) << (i % 10 == 9 ? '\n' : ' ');
+  const std::string contents = text.str();
+  engine::AnalysisState state;
+  for (auto _ : bench) {
+    std::istringstream in(contents);
+    engine::readSample(in, state);
+    benchmark::DoNotOptimize(state.SampleCount);
+  }
+}
+BENCHMARK(BM_ReadSample);
+
+void BM_ReadCriticalPoints(benchmark::State& bench) {
+  std::ostringstream text;
+  for (int d = 1; d <= 30; ++d) text << d << " 6.635 5.024 3.841 0.00393 0.000982 0.000157\n";
+  const std::string contents = text.str();
+  for (auto _ : bench) {
+    std::istringstream in(contents);
+    engine::CriticalPointTable table;
+    benchmark::DoNotOptimize(engine::readCriticalPoints(in, table));
+  }
+}
+BENCHMARK(BM_ReadCriticalPoints);
+
+}  // namespace
