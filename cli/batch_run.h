@@ -1,0 +1,29 @@
+// Analysing the files of one tarnek-cli invocation.
+#pragma once
+
+#include <ostream>
+#include <string>
+
+#include "analysis_state.h"
+#include "cli_options.h"
+#include "process_file.h"
+#include "recorded_view.h"
+
+namespace cli {
+
+// The window's first run on `file` with a fresh state holding `table`; when
+// options hold --h/--xmin/--xmax, those replace the loaded values and the
+// analysis runs again on the sample in memory, into the same view, as the
+// options dialog's Apply does. Returns the first run's outcome, which tells
+// whether the file could be opened.
+engine::RunOutcome analyseFile(const std::string& file, const engine::CriticalPointTable& table,
+                               const CliOptions& options, char decimalSeparator,
+                               engine::RecordedView& view);
+
+// Loads the table once (its messages to `err`), analyses every file and
+// prints each report to `out`. Returns 1 when a file could not be opened,
+// else 0.
+int runBatch(const CliOptions& options, char decimalSeparator, std::ostream& out,
+             std::ostream& err);
+
+}  // namespace cli

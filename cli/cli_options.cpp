@@ -1,0 +1,95 @@
+// Hand-written reading of the tarnek-cli command line.
+#include "cli_options.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "stored.h"
+
+namespace cli {
+
+const char* const kUsage =
+    "Usage: tarnek-cli [--table PATH] [--h H] [--xmin A] [--xmax B] [--json] [--docx OUT.docx]\n"
+    "                  FILE...\n"
+    "Analyses each sample FILE as the window's first run and prints its log and grid.\n"
+    "\n"
+    "  --table PATH    critical-point table (default exttable.txt)\n"
+    "  --h H           interval length for a second run on the loaded sample\n"
+    "  --xmin A        lower bound of the range for that second run\n"
+    "  --xmax B        upper bound of the range for that second run\n"
+    "  --json          one JSON object per FILE, one per line\n"
+    "  --docx OUT.docx Word report (not available yet)\n"
+    "  --help          this text\n"
+    "\n"
+    "Numbers use \".\" as the decimal point. Exit status: 0 when every FILE was read,\n"
+    "1 when one could not be opened, 2 for a usage error.\n";
+
+std::optional<float> parseStoredNumber(const std::string& text) {
+  // Parsed as double, then stored, as the window's text-to-real conversion does.
+  double value = 0.0;
+  const char* first = text.data();
+  const char* last = first + text.size();
+  const auto [end, error] = std::from_chars(first, last, value);
+  if (error != std::errc() || end != last) return std::nullopt;
+  const float result = engine::stored(value);
+  if (!std::isfinite(result)) return std::nullopt;
+  return result;
+}
+
+namespace {
+
+ParsedCommandLine usageError(std::string message) {
+  ParsedCommandLine parsed;
+  parsed.kind = ParsedCommandLine::Kind::UsageError;
+  parsed.error = std::move(message);
+  return parsed;
+}
+
+}  // namespace
+
+ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
+  ParsedCommandLine parsed;
+  CliOptions& options = parsed.options;
+  bool optionsEnded = false;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
+      options.files.push_back(arg);
+      continue;
+    }
+    if (arg == "--") {
+      optionsEnded = true;
+      continue;
+    }
+    if (arg == "--help") {
+      parsed.kind = ParsedCommandLine::Kind::Help;
+      return parsed;
+    }
+    if (arg == "--json") {
+      options.json = true;
+      continue;
+    }
+    const bool takesValue =
+        arg == "--table" || arg == "--h" || arg == "--xmin" || arg == "--xmax" || arg == "--docx";
+    if (!takesValue) return usageError("unknown option " + arg);
+    if (i + 1 >= args.size()) return usageError(arg + " needs a value");
+    const std::string& value = args[++i];
+    if (arg == "--docx") return usageError("--docx: the Word report is not available yet");
+    if (arg == "--table") {
+      options.tablePath = value;
+      continue;
+    }
+    const std::optional<float> number = parseStoredNumber(value);
+    if (!number) return usageError(arg + ": not a number: " + value);
+    if (arg == "--h")
+      options.intervalLength = number;
+    else if (arg == "--xmin")
+      options.xmin = number;
+    else
+      options.xmax = number;
+  }
+  if (options.files.empty()) return usageError("no FILE given");
+  return parsed;
+}
+
+}  // namespace cli

@@ -1,0 +1,40 @@
+// The command line of tarnek-cli: what it asks for, and how it is read.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace cli {
+
+struct CliOptions {
+  std::string tablePath = "exttable.txt";
+  // Replacements for the loaded values, applied before a second run.
+  std::optional<float> intervalLength;
+  std::optional<float> xmin;
+  std::optional<float> xmax;
+  bool json = false;
+  std::vector<std::string> files;
+
+  bool hasOverrides() const { return intervalLength || xmin || xmax; }
+};
+
+struct ParsedCommandLine {
+  enum class Kind { Run, Help, UsageError };
+  Kind kind = Kind::Run;
+  CliOptions options;
+  std::string error;  // set for UsageError
+};
+
+// Reads the arguments after the program name. Values are taken from the next
+// argument even when it starts with "-", so "--xmin -5" works; "--" ends the
+// options. Never throws.
+ParsedCommandLine parseCommandLine(const std::vector<std::string>& args);
+
+// A finite number with "." as the decimal point, the whole text consumed,
+// rounded to the float it is stored as; nullopt otherwise.
+std::optional<float> parseStoredNumber(const std::string& text);
+
+extern const char* const kUsage;
+
+}  // namespace cli

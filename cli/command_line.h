@@ -1,0 +1,19 @@
+// The whole of tarnek-cli behind main(): arguments in, exit status out.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace cli {
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFileNotOpened = 1;
+inline constexpr int kExitUsage = 2;
+
+// Parses `args` (without the program name) and runs the batch; --help goes to
+// `out`, usage errors with the usage text to `err`.
+int runCommandLine(const std::vector<std::string>& args, char decimalSeparator, std::ostream& out,
+                   std::ostream& err);
+
+}  // namespace cli

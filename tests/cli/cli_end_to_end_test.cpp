@@ -1,0 +1,123 @@
+// Tests that run the built tarnek-cli: exit statuses, JSON, locale, many files.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "test_files.h"
+
+namespace cli {
+namespace {
+
+using testing::CliRun;
+using testing::runCli;
+
+std::vector<std::string> lines(const std::string& text) {
+  std::vector<std::string> result;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) result.push_back(line);
+  return result;
+}
+
+bool startsWith(const std::string& text, const std::string& start) {
+  return text.compare(0, start.size(), start) == 0;
+}
+
+class CliEndToEndTest : public ::testing::Test {
+ protected:
+  testing::TempDir dir_;
+};
+
+TEST_F(CliEndToEndTest, ExitStatusSaysWhetherEveryFileWasRead) {
+  struct Case {
+    std::vector<std::string> args;
+    int status;
+    std::string stdoutStart;
+    std::string stderrStart;
+  };
+  const Case cases[] = {
+      {{"Input.txt", "Input.txt"}, 0, "== Input.txt ==\nЗагружено 100", ""},
+      {{"missing.txt", "Input.txt"}, 1, "== missing.txt ==\nНе смог открыть входной файл\n", ""},
+      {{"--help"}, 0, "Usage: tarnek-cli", ""},
+      {{}, 2, "", "tarnek-cli: no FILE given\n\nUsage: tarnek-cli"},
+      {{"--bogus", "Input.txt"}, 2, "", "tarnek-cli: unknown option --bogus\n"},
+      {{"Input.txt", "--xmin"}, 2, "", "tarnek-cli: --xmin needs a value\n"},
+      {{"--h", "1,5", "Input.txt"}, 2, "", "tarnek-cli: --h: not a number: 1,5\n"},
+      {{"--docx", "r.docx", "Input.txt"},
+       2,
+       "",
+       "tarnek-cli: --docx: the Word report is not available yet\n"},
+  };
+  for (const Case& c : cases) {
+    const CliRun run = runCli(c.args, dir_.path());
+    EXPECT_EQ(run.status, c.status) << c.stdoutStart << c.stderrStart;
+    EXPECT_TRUE(startsWith(run.out, c.stdoutStart) && run.out.empty() == c.stdoutStart.empty())
+        << run.out;
+    EXPECT_TRUE(startsWith(run.err, c.stderrStart) && run.err.empty() == c.stderrStart.empty())
+        << run.err;
+  }
+}
+
+TEST_F(CliEndToEndTest, JsonHoldsOneObjectPerFileInTheGivenShape) {
+  std::filesystem::remove(dir_.path() / "exttable.txt");  // the table looked for by default
+  const CliRun run = runCli({"--json", "Input.txt", "no\xFF\"such\n.txt"}, dir_.path());
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "Не смог загрузить таблицу крит точек\n");
+  const auto objects = lines(run.out);
+  ASSERT_EQ(objects.size(), 2u) << run.out;
+
+  const std::string messages = R"("messages":["Не смог загрузить таблицу крит точек"])";
+  const std::string& loaded = objects[0];
+  EXPECT_TRUE(startsWith(
+      loaded, R"({"file":"Input.txt",)" + messages + R"(,"log":["Загружено 100 элементов",)"))
+      << loaded;
+  EXPECT_NE(loaded.find(R"(],"grid":[["1","2","3","4","5","6","7","8","9","10","11"],[)"),
+            std::string::npos);
+  EXPECT_NE(loaded.find(R"(]],"histogram":[[)"), std::string::npos);
+  EXPECT_NE(loaded.find(R"(,"curve":[]})"), std::string::npos);  // every critical point is 0
+
+  const std::string emptyRow = R"(["","","","","","","","","","",""])";
+  EXPECT_EQ(objects[1], R"({"file":"no)"
+                        "\xEF\xBF\xBD"
+                        R"(\"such\u000a.txt",)" +
+                            messages + R"(,"log":["Не смог открыть входной файл"],"grid":[)" +
+                            emptyRow + "," + emptyRow + "," + emptyRow + "," + emptyRow +
+                            R"(],"histogram":[],"curve":[]})");
+}
+
+TEST_F(CliEndToEndTest, DecimalSeparatorFollowsTheLocaleEnvironment) {
+  dir_.write("half.txt", "0.5\n1 1.5 2\n");
+  const std::pair<std::vector<std::string>, const char*> cases[] = {
+      {{"LANG=ru_RU.UTF-8"}, "Длина интервала 0,5"},
+      {{"LANG=C"}, "Длина интервала 0.5"},
+      {{}, "Длина интервала 0.5"},
+      {{"LC_NUMERIC=ru_RU.UTF-8", "LANG=en_US.UTF-8"}, "Длина интервала 0,5"},
+      {{"LC_ALL=en_US.UTF-8", "LC_NUMERIC=ru_RU.UTF-8", "LANG=ru_RU.UTF-8"}, "Длина интервала 0.5"},
+  };
+  for (const auto& [environment, expectedLine] : cases) {
+    const auto log = lines(runCli({"half.txt"}, dir_.path(), environment).out);
+    ASSERT_GE(log.size(), 3u);
+    EXPECT_EQ(log[2], expectedLine) << (environment.empty() ? "" : environment.front());
+  }
+}
+
+TEST_F(CliEndToEndTest, ThousandFilesInOneInvocation) {
+  constexpr int kFiles = 1000;
+  std::vector<std::string> args{"--json"};
+  for (int i = 0; i < kFiles; ++i) {
+    args.push_back("s" + std::to_string(i) + ".txt");
+    dir_.write(args.back(), "1\n" + std::to_string(i) + " " + std::to_string(i + 2) + "\n");
+  }
+  const CliRun run = runCli(args, dir_.path());
+  EXPECT_EQ(run.status, 0);
+  const auto objects = lines(run.out);
+  ASSERT_EQ(objects.size(), static_cast<size_t>(kFiles));
+  for (int i = 0; i < kFiles; ++i) {
+    EXPECT_TRUE(startsWith(objects[static_cast<size_t>(i)],
+                           R"({"file":"s)" + std::to_string(i) +
+                               R"(.txt","messages":[],"log":["Загружено 2 элементов",)"))
+        << i;
+  }
+}
+
+}  // namespace
+}  // namespace cli

@@ -1,0 +1,80 @@
+// Temporary input files and a way to run the built tarnek-cli on them.
+#include "test_files.h"
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace cli::testing {
+
+TempDir::TempDir() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "tarnek-cli-XXXXXX").string();
+  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+  path_ = pattern;
+  for (const char* name : {"exttable.txt", "Input.txt"})
+    std::filesystem::copy_file(std::filesystem::path(TARNEK_DATA_DIR) / name, path_ / name);
+}
+
+TempDir::~TempDir() {
+  std::error_code ignored;
+  std::filesystem::remove_all(path_, ignored);
+}
+
+std::string TempDir::write(const std::string& name, const std::string& content) const {
+  const std::filesystem::path file = path_ / name;
+  std::ofstream(file, std::ios::binary) << content;
+  return file.string();
+}
+
+namespace {
+
+std::string takeFile(const std::filesystem::path& file) {
+  std::ostringstream content;
+  content << std::ifstream(file, std::ios::binary).rdbuf();
+  std::filesystem::remove(file);
+  return content.str();
+}
+
+std::vector<char*> pointers(std::vector<std::string>& texts) {
+  std::vector<char*> result;
+  for (std::string& text : texts) result.push_back(text.data());
+  result.push_back(nullptr);
+  return result;
+}
+
+}  // namespace
+
+CliRun runCli(const std::vector<std::string>& args, const std::filesystem::path& workDir,
+              const std::vector<std::string>& environment) {
+  const std::filesystem::path outFile = workDir / ".cli-stdout";
+  const std::filesystem::path errFile = workDir / ".cli-stderr";
+  std::vector<std::string> argTexts{TARNEK_CLI_PATH};
+  argTexts.insert(argTexts.end(), args.begin(), args.end());
+  std::vector<std::string> envTexts = environment;
+  const std::vector<char*> argv = pointers(argTexts);
+  const std::vector<char*> envp = pointers(envTexts);
+
+  const pid_t child = fork();
+  if (child == 0) {
+    const int out = open(outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const int err = open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (out < 0 || err < 0 || chdir(workDir.c_str()) != 0) _exit(127);
+    dup2(out, STDOUT_FILENO);
+    dup2(err, STDERR_FILENO);
+    execve(argv[0], argv.data(), envp.data());
+    _exit(127);
+  }
+  CliRun run;
+  int waitStatus = 0;
+  if (child > 0 && waitpid(child, &waitStatus, 0) == child && WIFEXITED(waitStatus))
+    run.status = WEXITSTATUS(waitStatus);
+  run.out = takeFile(outFile);
+  run.err = takeFile(errFile);
+  return run;
+}
+
+}  // namespace cli::testing

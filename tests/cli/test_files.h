@@ -1,0 +1,38 @@
+// Temporary input files and a way to run the built tarnek-cli on them.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace cli::testing {
+
+// A fresh directory holding copies of the shipped exttable.txt and
+// Input.txt, removed with everything in it at the end of the test.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+
+  const std::filesystem::path& path() const { return path_; }
+  // Writes `content` to `name` inside the directory; returns the full path.
+  std::string write(const std::string& name, const std::string& content) const;
+
+ private:
+  std::filesystem::path path_;
+};
+
+struct CliRun {
+  int status = -1;  // exit status, or -1 when the program did not exit normally
+  std::string out;
+  std::string err;
+};
+
+// Runs the built tarnek-cli in `workDir` with exactly `environment`
+// ("NAME=value" entries) and captures its output.
+CliRun runCli(const std::vector<std::string>& args, const std::filesystem::path& workDir,
+              const std::vector<std::string>& environment = {"LANG=C"});
+
+}  // namespace cli::testing
