@@ -1,0 +1,45 @@
+// Under a comma locale the log, the dialog and Apply all use the comma (run with LC_ALL=ru_RU.UTF-8).
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QTest>
+
+#include "opt_form.h"
+#include "window_fixture.h"
+
+namespace ui_test {
+namespace {
+
+class CommaLocale : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    ASSERT_EQ(QLocale::system().decimalPoint(), QStringLiteral(","))
+        << "run this suite with LC_ALL=ru_RU.UTF-8";
+    writeTable();
+    writeSample("Input.txt", 0.5, binnedSample(12.345, 0.5, {2, 5, 10, 17, 22, 18, 12, 8, 4, 2}));
+    start();
+  }
+};
+
+TEST_F(CommaLocale, LogAndDialogWriteNumbersWithAComma) {
+  EXPECT_TRUE(mainForm_->logLines().contains(QString::fromUtf8("Длина интервала 0,5")));
+  EXPECT_EQ(ui::OptForm->LIopt->text(), QStringLiteral("0,50"));
+  EXPECT_EQ(ui::OptForm->XminOpt->text(), QStringLiteral("12,30"));
+}
+
+TEST_F(CommaLocale, ApplyReadsTheCommaAndRejectsThePoint) {
+  QTest::mouseClick(ui::OptForm->OkBut, Qt::LeftButton);
+  EXPECT_TRUE(messages_.empty());
+  EXPECT_EQ(mainForm_->state().Xmin, 12.3f);
+  EXPECT_TRUE(mainForm_->logLines().contains(QString::fromUtf8("Минимальный элемент равен 12,3")));
+
+  ui::OptForm->LIopt->setText(QStringLiteral("0.25"));
+  QTest::mouseClick(ui::OptForm->OkBut, Qt::LeftButton);
+  ASSERT_EQ(messages_.size(), 1u);
+  EXPECT_EQ(messages_[0].kind, ui::MessageKind::Error);
+  EXPECT_EQ(mainForm_->state().IntervalLength, 0.5f);
+}
+
+}  // namespace
+}  // namespace ui_test

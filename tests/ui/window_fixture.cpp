@@ -1,0 +1,133 @@
+// The window fixture: scratch files, a recording message sink, reference runs.
+#include "window_fixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <array>
+#include <sstream>
+
+#include "critical_points.h"
+#include "decimal_separator.h"
+#include "process_file.h"
+#include "result_grid.h"
+#include "start_up.h"
+
+namespace ui_test {
+
+namespace {
+
+// Upper 0.05 points of chi-square for 1..30 degrees of freedom.
+constexpr std::array<double, 30> kChiSquare05 = {
+    3.841,  5.991,  7.815,  9.488,  11.070, 12.592, 14.067, 15.507, 16.919, 18.307,
+    19.675, 21.026, 22.362, 23.685, 24.996, 26.296, 27.587, 28.869, 30.144, 31.410,
+    32.671, 33.924, 35.172, 36.415, 37.652, 38.885, 40.113, 41.337, 42.557, 43.773};
+
+}  // namespace
+
+std::vector<double> binnedSample(double minimum, double h, const std::vector<int>& counts) {
+  std::vector<double> values;
+  for (size_t interval = 0; interval < counts.size(); ++interval)
+    for (int j = 0; j < counts[interval]; ++j)
+      values.push_back(minimum + h * static_cast<double>(interval) + 0.05 * (j % 8) * h);
+  return values;
+}
+
+std::vector<double> acceptedSample() {
+  return binnedSample(12.345, 1.0, {2, 5, 10, 17, 22, 18, 12, 8, 4, 2});
+}
+
+std::vector<double> rejectedSample() {
+  return binnedSample(10.0, 1.0, {30, 20, 0, 0, 0, 0, 20, 30});
+}
+
+void WindowTest::SetUp() {
+  ASSERT_TRUE(dir_.isValid());
+  previousDir_ = QDir::currentPath();
+  ASSERT_TRUE(QDir::setCurrent(dir_.path()));
+  previousSink_ = ui::setMessageSink([this](ui::MessageKind kind, const QString& text) {
+    const bool visible = ui::MainForm != nullptr && ui::MainForm->isVisible();
+    messages_.push_back(ShownMessage{kind, text, visible});
+  });
+}
+
+void WindowTest::TearDown() {
+  mainForm_.reset();
+  ui::setMessageSink(previousSink_);
+  QDir::setCurrent(previousDir_);
+}
+
+void WindowTest::writeFile(const QString& name, const std::string& content) const {
+  QFile file(QDir(dir_.path()).filePath(name));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  file.write(content.data(), static_cast<qint64>(content.size()));
+}
+
+void WindowTest::writeTable() const {
+  std::ostringstream out;
+  for (size_t row = 0; row < kChiSquare05.size(); ++row) {
+    const double point = kChiSquare05[row];
+    out << row + 1 << ' ' << point * 0.5 << ' ' << point * 0.8 << ' ' << point << ' '
+        << point * 1.2 << ' ' << point * 1.4 << ' ' << point * 1.6 << '\n';
+  }
+  writeFile(QStringLiteral("exttable.txt"), out.str());
+}
+
+void WindowTest::writeSample(const QString& name, double h,
+                             const std::vector<double>& values) const {
+  std::ostringstream out;
+  out.precision(9);
+  out << h << '\n';
+  for (double value : values) out << value << ' ';
+  out << '\n';
+  writeFile(name, out.str());
+}
+
+ui::TMainForm& WindowTest::start() {
+  mainForm_ = ui::startUp();
+  return *mainForm_;
+}
+
+engine::RecordedView WindowTest::referenceRun() const {
+  engine::RecordedView view;
+  engine::AnalysisState state;
+  engine::loadCriticalPoints("exttable.txt", state.CriticalPoints, view);
+  engine::ProcessFile(state, view, ui::localeDecimalSeparator());
+  return view;
+}
+
+std::vector<std::vector<QString>> shownGrid(const ui::TMainForm& form) {
+  const ui::ResultGrid& grid = *form.StringGrid;
+  std::vector<std::vector<QString>> rows;
+  std::vector<QString> header;
+  for (int column = 0; column < grid.columnCount(); ++column)
+    header.push_back(grid.horizontalHeaderItem(column)->text());
+  rows.push_back(header);
+  for (int row = 0; row < grid.rowCount(); ++row) {
+    std::vector<QString> cells;
+    for (int column = 0; column < grid.columnCount(); ++column) {
+      const QTableWidgetItem* item = grid.item(row, column);
+      cells.push_back(item != nullptr ? item->text() : QString());
+    }
+    rows.push_back(cells);
+  }
+  return rows;
+}
+
+std::vector<std::vector<QString>> recordedGrid(const engine::RecordedView& view) {
+  std::vector<std::vector<QString>> rows;
+  for (const auto& recorded : view.gridRows()) {
+    std::vector<QString> cells;
+    for (const std::string& text : recorded) cells.push_back(QString::fromStdString(text));
+    rows.push_back(cells);
+  }
+  return rows;
+}
+
+QStringList recordedLog(const engine::RecordedView& view) {
+  QStringList lines;
+  for (const std::string& line : view.log()) lines.append(QString::fromStdString(line));
+  return lines;
+}
+
+}  // namespace ui_test

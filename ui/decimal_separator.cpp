@@ -1,0 +1,15 @@
+// Reading the locale's decimal separator for the number formats.
+#include "decimal_separator.h"
+
+#include <QLocale>
+#include <QString>
+
+namespace ui {
+
+char localeDecimalSeparator() {
+  const QString point = QLocale::system().decimalPoint();
+  if (point.size() == 1 && point.at(0).unicode() < 0x80) return point.at(0).toLatin1();
+  return '.';
+}
+
+}  // namespace ui

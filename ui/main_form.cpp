@@ -1,0 +1,158 @@
+// The main window: its layout, its part of the analysis view and its handlers.
+#include "main_form.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "analysis_chart.h"
+#include "captions.h"
+#include "critical_points.h"
+#include "decimal_separator.h"
+#include "message_sink.h"
+#include "opt_form.h"
+#include "process_file.h"
+#include "result_grid.h"
+
+namespace ui {
+
+TMainForm* MainForm = nullptr;
+
+namespace {
+
+const char* const kCriticalPointsFile = "exttable.txt";
+
+// The designed outer size is 850 x 595; the frame and caption take the rest.
+constexpr int kClientWidth = 834;
+constexpr int kClientHeight = 553;
+
+QString fromUtf8(const std::string& text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+TMainForm::TMainForm(QWidget* owner) : QWidget(owner), scale_(screenLayoutScale()) {
+  MainForm = this;
+  buildControls();
+  engine::loadCriticalPoints(kCriticalPointsFile, state_.CriticalPoints, *this);
+  ProcessFile();
+}
+
+TMainForm::~TMainForm() {
+  if (MainForm == this) MainForm = nullptr;
+}
+
+void TMainForm::buildControls() {
+  setWindowTitle(QString::fromUtf8(text::kMainWindowTitle));
+  setFont(formFont());
+  move(scale_.px(171), scale_.px(39));
+  resize(scale_.size(kClientWidth, kClientHeight));
+
+  Chart = new AnalysisChart(scale_, this);
+  Chart->setGeometry(scale_.rect(8, 8, 785, 265));
+  Chart->setContextMenuPolicy(Qt::CustomContextMenu);
+
+  StringGrid = new ResultGrid(scale_, this);
+  StringGrid->setGeometry(scale_.rect(8, 280, 785, 169));
+
+  Log = new QPlainTextEdit(this);
+  Log->setGeometry(scale_.rect(8, 456, 585, 89));
+  Log->setReadOnly(true);
+  Log->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  Log->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  Log->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  Log->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+
+  Option = new QPushButton(QString::fromUtf8(text::kOptionButton), this);
+  Option->setGeometry(scale_.rect(600, 456, 193, 41));
+  ExitBut = new QPushButton(QString::fromUtf8(text::kExitButton), this);
+  ExitBut->setGeometry(scale_.rect(600, 504, 193, 41));
+
+  // Not attached to any control: ChartContextPopup opens it where it computes.
+  PopupMenu = new QMenu(this);
+  PopupMenu->setFont(formFont());
+  N1 = PopupMenu->addAction(QString::fromUtf8(text::kCopyPicture));
+  Word1 = PopupMenu->addAction(QString::fromUtf8(text::kWordReport));
+
+  setTabOrder(Log, Chart);
+  setTabOrder(Chart, StringGrid);
+  setTabOrder(StringGrid, Option);
+  setTabOrder(Option, ExitBut);
+  Log->setFocus();
+
+  connect(Option, &QPushButton::clicked, this, [this] { runHandler([this] { OptionClick(); }); });
+  connect(ExitBut, &QPushButton::clicked, this, [this] { runHandler([this] { ExitButClick(); }); });
+  connect(Chart, &QWidget::customContextMenuRequested, this, [this](const QPoint& pointer) {
+    runHandler([&] { ChartContextPopup(pointer.x(), pointer.y()); });
+  });
+  connect(N1, &QAction::triggered, this, [this] { runHandler([this] { N1Click(); }); });
+  connect(Word1, &QAction::triggered, this, [this] { runHandler([this] { Word1Click(); }); });
+}
+
+void TMainForm::ProcessFile() {
+  engine::ProcessFile(state_, *this, localeDecimalSeparator());
+  Chart->refresh();
+}
+
+void TMainForm::OptionClick() {
+  if (OptForm == nullptr) return;
+  OptForm->show();
+  OptForm->raise();
+  OptForm->activateWindow();
+}
+
+void TMainForm::ExitButClick() { close(); }
+
+void TMainForm::ChartContextPopup(int x, int y) { PopupMenu->popup(popupPoint(x, y)); }
+
+void TMainForm::N1Click() { QGuiApplication::clipboard()->setImage(chartPicture()); }
+
+void TMainForm::Word1Click() { showMessageBox(QString::fromUtf8(text::kReportNotAvailable)); }
+
+QPoint TMainForm::popupPoint(int x, int y) const {
+  // The frame's screen position, as the window's Left and Top give it.
+  return QPoint(this->x() + x, this->y() + y);
+}
+
+QImage TMainForm::chartPicture() { return Chart->picture(); }
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+  // The dialog goes with the main window, so the event loop ends.
+  if (OptForm != nullptr) OptForm->hide();
+  event->accept();
+}
+
+void TMainForm::clearLog() {
+  Log->clear();
+  logLines_.clear();
+}
+
+void TMainForm::appendLog(const std::string& line) {
+  const QString text = fromUtf8(line);
+  logLines_.append(text);
+  Log->appendPlainText(text);
+}
+
+int32_t TMainForm::gridRowCount() const { return StringGrid->gridRowCount(); }
+
+void TMainForm::setGridRowCount(int32_t rows) { StringGrid->setGridRowCount(rows); }
+
+void TMainForm::setGridCell(int32_t column, int32_t row, const std::string& text) {
+  StringGrid->setCell(column, row, fromUtf8(text));
+}
+
+void TMainForm::clearSeries(int32_t series) { Chart->clearSeries(series); }
+
+void TMainForm::appendPoint(int32_t series, double x, double y, const std::string& label,
+                            engine::Colour colour) {
+  Chart->appendPoint(series, x, y, fromUtf8(label), QColor(colour.red, colour.green, colour.blue));
+}
+
+void TMainForm::showMessage(const std::string& text) { showMessageBox(fromUtf8(text)); }
+
+}  // namespace ui

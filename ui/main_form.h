@@ -1,0 +1,87 @@
+// The main window: chart, grid, log and buttons, and the analysis state it runs on.
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QStringList>
+#include <QWidget>
+
+#include "analysis_state.h"
+#include "analysis_view.h"
+#include "layout_scale.h"
+
+class QAction;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace ui {
+
+class AnalysisChart;
+class ResultGrid;
+
+class TMainForm : public QWidget, public engine::AnalysisView {
+  Q_OBJECT
+
+ public:
+  // Builds the window, loads "exttable.txt" from the working directory (its
+  // problems are message boxes) and runs the analysis once, all before the
+  // window is first shown.
+  explicit TMainForm(QWidget* owner = nullptr);
+  ~TMainForm() override;
+
+  engine::AnalysisState& state() { return state_; }
+  const LayoutScale& layoutScale() const { return scale_; }
+
+  // One analysis run on this window's state, shown in its controls.
+  void ProcessFile();
+
+  void OptionClick();
+  void ExitButClick();
+  // (x, y) is the pointer relative to the chart.
+  void ChartContextPopup(int x, int y);
+  void N1Click();
+  void Word1Click();
+
+  // Where ChartContextPopup opens the menu: the window frame's screen
+  // position plus the pointer's position in the chart, nothing else added.
+  QPoint popupPoint(int x, int y) const;
+  // The chart exactly as drawn; the clipboard and the report take this picture.
+  QImage chartPicture();
+  // The log's lines as they were appended, before any wrapping.
+  const QStringList& logLines() const { return logLines_; }
+
+  void clearLog() override;
+  void appendLog(const std::string& line) override;
+  int32_t gridRowCount() const override;
+  void setGridRowCount(int32_t rows) override;
+  void setGridCell(int32_t column, int32_t row, const std::string& text) override;
+  void clearSeries(int32_t series) override;
+  void appendPoint(int32_t series, double x, double y, const std::string& label,
+                   engine::Colour colour) override;
+  void showMessage(const std::string& text) override;
+
+  AnalysisChart* Chart = nullptr;
+  ResultGrid* StringGrid = nullptr;
+  QPlainTextEdit* Log = nullptr;
+  QPushButton* Option = nullptr;
+  QPushButton* ExitBut = nullptr;
+  QMenu* PopupMenu = nullptr;
+  QAction* N1 = nullptr;
+  QAction* Word1 = nullptr;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void buildControls();
+
+  LayoutScale scale_;
+  engine::AnalysisState state_;
+  QStringList logLines_;
+};
+
+// The one main window, set while it exists.
+extern TMainForm* MainForm;
+
+}  // namespace ui

@@ -1,0 +1,36 @@
+// The one place where the program's message boxes and error displays go.
+#pragma once
+
+#include <QString>
+#include <exception>
+#include <functional>
+
+namespace ui {
+
+enum class MessageKind { Information, Error };
+
+// Receives every message box the program shows. The default one is a modal
+// QMessageBox; tests install their own so that nothing blocks.
+using MessageSink = std::function<void(MessageKind kind, const QString& text)>;
+
+// Installs `sink` (an empty one restores the default) and returns the one it replaces.
+MessageSink setMessageSink(MessageSink sink);
+
+// A modal message with one OK button; returns when it is closed.
+void showMessageBox(const QString& text);
+
+// The application's error display: the error's text in a message box.
+void showException(const std::exception& error);
+
+// Runs an event handler and shows any error that escapes it, so that it never
+// unwinds through the toolkit's event loop and the window stays usable.
+template <typename Handler>
+void runHandler(Handler&& handler) {
+  try {
+    handler();
+  } catch (const std::exception& error) {
+    showException(error);
+  }
+}
+
+}  // namespace ui

@@ -1,0 +1,143 @@
+// The options dialog: its layout, the two modes of Apply, Cancel.
+#include "opt_form.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <cmath>
+#include <limits>
+
+#include "captions.h"
+#include "conversion_error.h"
+#include "decimal_separator.h"
+#include "main_form.h"
+#include "message_sink.h"
+#include "number_format.h"
+#include "stored.h"
+
+namespace ui {
+
+TOptForm* OptForm = nullptr;
+
+namespace {
+
+// The designed outer size is 295 x 215; the frame and caption take the rest.
+constexpr int kClientWidth = 279;
+constexpr int kClientHeight = 173;
+constexpr int kFieldPrecision = 3;
+constexpr int kFieldDecimals = 2;
+
+QString fieldText(float value) {
+  return QString::fromStdString(
+      engine::formatFixed(value, kFieldPrecision, kFieldDecimals, localeDecimalSeparator()));
+}
+
+// The locale's text-to-number conversion; anything a float cannot hold is an error too.
+float fieldValue(const QLineEdit* field) {
+  const QString text = field->text();
+  bool ok = false;
+  const double value = QLocale::system().toDouble(text, &ok);
+  if (!ok || !std::isfinite(value))
+    throw ConversionError(QString::fromUtf8(text::kNotANumber).arg(text));
+  if (std::abs(value) > static_cast<double>(std::numeric_limits<float>::max()))
+    throw ConversionError(QString::fromUtf8(text::kNumberOutOfRange).arg(text));
+  return engine::stored(value);
+}
+
+}  // namespace
+
+TOptForm::TOptForm(TMainForm& owner) : QWidget(&owner, Qt::Dialog), owner_(owner) {
+  OptForm = this;
+  buildControls();
+  NameF->setText(QString::fromStdString(owner_.state().FileName));
+  showNumbers();
+  // Filling NameF has marked a file change; the dialog starts in numbers mode.
+  owner_.state().FileChanged = false;
+}
+
+TOptForm::~TOptForm() {
+  if (OptForm == this) OptForm = nullptr;
+}
+
+void TOptForm::buildControls() {
+  const LayoutScale& scale = owner_.layoutScale();
+  setWindowTitle(QString::fromUtf8(text::kOptionsTitle));
+  setFont(formFont());
+  move(scale.px(354), scale.px(91));
+  resize(scale.size(kClientWidth, kClientHeight));
+
+  auto label = [&](const char* caption, QRect geometry) {
+    auto* result = new QLabel(QString::fromUtf8(caption), this);
+    result->setGeometry(geometry);
+    result->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return result;
+  };
+  auto field = [&](QRect geometry) {
+    auto* result = new QLineEdit(this);
+    result->setGeometry(geometry);
+    return result;
+  };
+  auto button = [&](const char* caption, QRect geometry) {
+    auto* result = new QPushButton(QString::fromUtf8(caption), this);
+    result->setGeometry(geometry);
+    // Enter and Escape press neither button.
+    result->setAutoDefault(false);
+    result->setDefault(false);
+    return result;
+  };
+
+  LIopt = field(scale.rect(152, 40, 121, 24));
+  StaticText1 = label(text::kFileNameLabel, scale.rect(8, 16, 76, 20));
+  StaticText2 = label(text::kIntervalLabel, scale.rect(8, 48, 128, 20));
+  XminOpt = field(scale.rect(152, 72, 121, 24));
+  NameF = field(scale.rect(152, 8, 121, 24));
+  XmaxOpt = field(scale.rect(152, 104, 121, 24));
+  StaticText3 = label(text::kXminLabel, scale.rect(8, 80, 33, 20));
+  StaticText4 = label(text::kXmaxLabel, scale.rect(8, 112, 37, 20));
+  OkBut = button(text::kApplyButton, scale.rect(8, 136, 89, 25));
+  CanBut = button(text::kCancelButton, scale.rect(184, 136, 91, 25));
+
+  // The interval length comes first, the file name only third.
+  setTabOrder(LIopt, XminOpt);
+  setTabOrder(XminOpt, NameF);
+  setTabOrder(NameF, XmaxOpt);
+  setTabOrder(XmaxOpt, OkBut);
+  setTabOrder(OkBut, CanBut);
+  LIopt->setFocus();
+
+  connect(NameF, &QLineEdit::textChanged, this, [this] { runHandler([this] { NameFChange(); }); });
+  connect(OkBut, &QPushButton::clicked, this, [this] { runHandler([this] { OkButClick(); }); });
+  connect(CanBut, &QPushButton::clicked, this, [this] { runHandler([this] { CanButClick(); }); });
+}
+
+void TOptForm::showNumbers() {
+  const engine::AnalysisState& state = owner_.state();
+  LIopt->setText(fieldText(state.IntervalLength));
+  XminOpt->setText(fieldText(state.Xmin));
+  XmaxOpt->setText(fieldText(state.Xmax));
+}
+
+void TOptForm::NameFChange() { owner_.state().FileChanged = true; }
+
+void TOptForm::OkButClick() {
+  engine::AnalysisState& state = owner_.state();
+  if (state.FileChanged) {
+    state.FileName = NameF->text().toStdString();
+    owner_.ProcessFile();
+    showNumbers();
+    return;
+  }
+  // Each field is stored as soon as it is read: an error keeps the ones before it.
+  state.IntervalLength = fieldValue(LIopt);
+  state.Xmin = fieldValue(XminOpt);
+  state.Xmax = fieldValue(XmaxOpt);
+  owner_.ProcessFile();
+}
+
+void TOptForm::CanButClick() {
+  owner_.state().FileChanged = false;
+  close();
+}
+
+}  // namespace ui

@@ -1,0 +1,52 @@
+// The options dialog: file name, interval length and range, applied to the main window's state.
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace ui {
+
+class TMainForm;
+
+// Modeless and created once. It owns nothing of the analysis: it reads and
+// writes the state of its main window and starts that window's run.
+class TOptForm : public QWidget {
+  Q_OBJECT
+
+ public:
+  // Builds the dialog hidden, as a window of `owner`, and fills the fields
+  // from the owner's state; leaves the state in numbers mode.
+  explicit TOptForm(TMainForm& owner);
+  ~TOptForm() override;
+
+  // Apply. Numbers mode throws ConversionError at the first field that is not
+  // a number, after storing the fields before it; no run takes place then.
+  void OkButClick();
+  void CanButClick();
+  void NameFChange();
+
+  QLineEdit* LIopt = nullptr;
+  QLabel* StaticText1 = nullptr;
+  QLabel* StaticText2 = nullptr;
+  QLineEdit* XminOpt = nullptr;
+  QLineEdit* NameF = nullptr;
+  QLineEdit* XmaxOpt = nullptr;
+  QLabel* StaticText3 = nullptr;
+  QLabel* StaticText4 = nullptr;
+  QPushButton* OkBut = nullptr;
+  QPushButton* CanBut = nullptr;
+
+ private:
+  void buildControls();
+  void showNumbers();
+
+  TMainForm& owner_;
+};
+
+// The one options dialog, set while it exists.
+extern TOptForm* OptForm;
+
+}  // namespace ui
