@@ -16,7 +16,8 @@ engine::RunOutcome analyseFile(const std::string& file, const engine::CriticalPo
   state.FileName = file;
   state.FileChanged = true;
   const engine::RunOutcome first = engine::ProcessFile(state, view, decimalSeparator);
-  if (options.hasOverrides()) {
+  // A file that could not be opened keeps its one line: a rerun on no sample would hide it.
+  if (options.hasOverrides() && first != engine::RunOutcome::FileNotOpened) {
     if (options.intervalLength) state.IntervalLength = *options.intervalLength;
     if (options.xmin) state.Xmin = *options.xmin;
     if (options.xmax) state.Xmax = *options.xmax;

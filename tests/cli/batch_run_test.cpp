@@ -71,5 +71,14 @@ TEST_F(AnalyseFileTest, SecondRunThatStopsEarlyKeepsTheRowsOfTheFirst) {
     for (const std::string& cell : row) EXPECT_EQ(cell, "");
 }
 
+TEST_F(AnalyseFileTest, UnopenableFileKeepsItsLineDespiteOverrides) {
+  CliOptions options;
+  options.intervalLength = 2.0f;
+  engine::RecordedView view;
+  EXPECT_EQ(analyseFile((dir_.path() / "absent.txt").string(), table_, options, '.', view),
+            engine::RunOutcome::FileNotOpened);
+  EXPECT_EQ(view.log(), std::vector<std::string>{"Не смог открыть входной файл"});
+}
+
 }  // namespace
 }  // namespace cli
