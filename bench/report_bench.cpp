@@ -1,0 +1,46 @@
+// Building and writing the report: a 22-row grid, 12 log lines and a chart-sized picture.
+#include <benchmark/benchmark.h>
+
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include "report_file.h"
+
+namespace {
+
+QImage chartPicture() {
+  QImage image(785, 265, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  painter.setBrush(QBrush(Qt::black, Qt::HorPattern));
+  for (int i = 0; i < 20; ++i) painter.drawRect(40 + i * 35, 230 - i * 8 % 150, 35, i * 8 % 150);
+  painter.setPen(QPen(QColor(64, 0, 64), 2));
+  painter.drawLine(40, 230, 745, 40);
+  return image;
+}
+
+report::ReportTexts twentyIntervals() {
+  report::ReportTexts texts;
+  for (int r = 0; r < 22; ++r) {
+    QStringList row;
+    for (int c = 0; c < texts.columnCount; ++c)
+      row << (r == 0 ? QString::number(c + 1) : QString::number(r * 1.2345 + c * 0.321, 'g', 4));
+    texts.gridRows.push_back(row);
+  }
+  for (int i = 0; i < 12; ++i)
+    texts.logLines << QStringLiteral(
+                          "Значение npi для интервала %1 меньше 5. Интервал объединен с соседним")
+                          .arg(i + 1);
+  return texts;
+}
+
+void BM_BuildAndWriteReport(benchmark::State& state) {
+  const report::ReportTexts texts = twentyIntervals();
+  const QImage chart = chartPicture();
+  QTemporaryDir folder;
+  const QString path = folder.filePath("report.docx");
+  for (auto _ : state) report::saveReportDocument(texts, chart, path);
+}
+BENCHMARK(BM_BuildAndWriteReport)->Unit(benchmark::kMillisecond);
+
+}  // namespace

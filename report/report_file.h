@@ -1,0 +1,41 @@
+// The report without a window: grid and log texts and a chart picture, saved to a file.
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+#include "report_source.h"
+
+namespace report {
+
+struct ReportTexts {
+  int32_t columnCount = 11;
+  std::vector<QStringList> gridRows;  // row 0 the header; a short row reads as empty cells
+  QStringList logLines;
+};
+
+// A ReportSource over fixed texts whose chart copy puts `chart` on a private clipboard.
+class TextReportSource : public ReportSource {
+ public:
+  TextReportSource(const ReportTexts& texts, QImage chart, QImage* clipboard);
+
+  int32_t gridRowCount() const override;
+  int32_t gridColumnCount() const override;
+  QString gridCell(int32_t column, int32_t row) const override;
+  int32_t logLineCount() const override;
+  QString logLine(int32_t index) const override;
+  void copyChartToClipboard() override;
+
+ private:
+  const ReportTexts& texts_;
+  QImage chart_;
+  QImage* clipboard_;
+};
+
+// Builds the report through the same automation steps as the window's command and writes it
+// to `path` (replacing it) instead of opening it. Needs no display. Throws AutomationError.
+void saveReportDocument(const ReportTexts& texts, const QImage& chart, const QString& path);
+
+}  // namespace report

@@ -1,0 +1,140 @@
+// Reports read back by independent readers: python-docx, and LibreOffice converting them.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include "docx_writer.h"
+#include "report_file.h"
+#include "report_test_support.h"
+
+namespace report {
+namespace {
+
+// A full report whose log holds the texts that could break a document.
+ReportTexts hostileTexts() {
+  ReportTexts texts = test::sampleTexts(22, 12);
+  texts.gridRows[3][2] = "<&\"'>";
+  texts.logLines[1] = QStringLiteral("Обрабатываю файл - a<b>&\"c'\x01\x7f.txt");
+  texts.logLines[2] = QStringLiteral("Обрабатываю файл - таб\tи\nперевод");
+  texts.logLines[3] = QString(10000, QLatin1Char('w'));
+  texts.logLines[4] = QStringLiteral("  пробелы по краям  ");
+  return texts;
+}
+
+struct ToolRun {
+  int exitCode = -1;
+  QByteArray output;
+  QByteArray errors;
+};
+
+ToolRun runTool(const QString& program, const QStringList& arguments) {
+  QProcess process;
+  process.start(program, arguments);
+  ToolRun result;
+  if (!process.waitForFinished(180000)) {
+    process.kill();
+    process.waitForFinished();
+    return result;
+  }
+  result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+  result.output = process.readAllStandardOutput();
+  result.errors = process.readAllStandardError();
+  return result;
+}
+
+// What a reader shows of a typed line: forbidden characters gone, a break or tab as a newline
+// or tab.
+QString asRead(const QString& typed) {
+  QString text = xmlSafeText(typed);
+  text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  return text;
+}
+
+TEST(DocxReadback, PythonDocxSeesPictureParagraphsTableAndLog) {
+  const QString python = QStringLiteral(TARNEK_DOCX_PYTHON);
+  ASSERT_TRUE(QFileInfo(python).isExecutable()) << "python3 with python3-docx is required";
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  const ReportTexts texts = hostileTexts();
+  const QString path = folder.filePath("report.docx");
+  saveReportDocument(texts, test::chartPicture(), path);
+
+  const ToolRun script = runTool(python, {QStringLiteral(TARNEK_READ_DOCX_SCRIPT), path});
+  ASSERT_EQ(script.exitCode, 0) << script.errors.toStdString();
+  const QJsonObject result = QJsonDocument::fromJson(script.output).object();
+  const QJsonArray body = result["body"].toArray();
+
+  const int logLines = static_cast<int>(texts.logLines.size());
+  ASSERT_EQ(body.size(), 4 + 1 + logLines + 1);
+  EXPECT_EQ(body[0]["pictures"].toInt(), 1);
+  EXPECT_EQ(body[0]["text"].toString(), "");
+  for (int i : {1, 2, 4, 5 + logLines}) {
+    EXPECT_EQ(body[i]["kind"].toString(), "paragraph") << i;
+    EXPECT_EQ(body[i]["text"].toString(), "") << i;
+    EXPECT_EQ(body[i]["pictures"].toInt(), 0) << i;
+  }
+
+  ASSERT_EQ(body[3]["kind"].toString(), "table");
+  EXPECT_EQ(body[3]["columns"].toInt(), texts.columnCount);
+  const QJsonArray rows = body[3]["cells"].toArray();
+  ASSERT_EQ(rows.size(), static_cast<qsizetype>(texts.gridRows.size()));
+  for (qsizetype r = 0; r < rows.size(); ++r) {
+    const QJsonArray cells = rows[r].toArray();
+    ASSERT_EQ(cells.size(), texts.columnCount);
+    for (int c = 0; c < texts.columnCount; ++c)
+      EXPECT_EQ(cells[c].toString(), texts.gridRows[r][c]) << r << "," << c;
+  }
+  for (int i = 0; i < logLines; ++i)
+    EXPECT_EQ(body[5 + i]["text"].toString(), asRead(texts.logLines[i])) << i;
+
+  const QJsonArray shapes = result["inlineShapes"].toArray();
+  ASSERT_EQ(shapes.size(), 1);
+  EXPECT_EQ(shapes[0]["width"].toInteger(), qint64{kTextWidthTwips} * 635);
+}
+
+TEST(DocxReadback, LibreOfficeConvertsTheReportAndKeepsEveryText) {
+  const QString office = QStandardPaths::findExecutable("soffice");
+  ASSERT_FALSE(office.isEmpty()) << "LibreOffice (libreoffice-writer-nogui) is required";
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  const ReportTexts texts = hostileTexts();
+  const QString path = folder.filePath("report.docx");
+  saveReportDocument(texts, test::chartPicture(), path);
+
+  // LibreOffice exits 0 even when it could not load the file: the output file is the verdict.
+  auto convert = [&](const QString& filter, const QString& extension) {
+    QTemporaryDir profile;
+    const QString output = folder.filePath(extension);
+    const ToolRun converted =
+        runTool(office, {"-env:UserInstallation=" + QUrl::fromLocalFile(profile.path()).toString(),
+                         "--headless", "--convert-to", filter, "--outdir", output, path});
+    EXPECT_EQ(converted.exitCode, 0) << converted.errors.toStdString();
+    return QDir(output).filePath("report." + extension);
+  };
+
+  const QString pdf = convert("pdf", "pdf");
+  ASSERT_TRUE(QFileInfo::exists(pdf));
+  EXPECT_TRUE(test::readFile(pdf).startsWith("%PDF"));
+
+  const QString txt = convert("txt:Text (encoded):UTF8", "txt");
+  ASSERT_TRUE(QFileInfo::exists(txt));
+  const QString text = QString::fromUtf8(test::readFile(txt));
+  for (const QStringList& row : texts.gridRows)
+    for (const QString& cell : row) EXPECT_TRUE(text.contains(cell)) << cell.toStdString();
+  for (const QString& line : texts.logLines) {
+    for (const QString& piece : asRead(line).split(QRegularExpression("[\t\n]")))
+      EXPECT_TRUE(text.contains(piece.trimmed())) << piece.left(80).toStdString();
+  }
+}
+
+}  // namespace
+}  // namespace report

@@ -1,0 +1,250 @@
+// The .docx writer: the package and XML details that word processors insist on.
+#include "docx_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QRegularExpression>
+#include <QSet>
+#include <QXmlStreamReader>
+
+#include "report_test_support.h"
+
+namespace report {
+namespace {
+
+const QString kW = "http://schemas.openxmlformats.org/wordprocessingml/2006/main";
+
+Picture pngPicture(int width, int height) {
+  Picture picture;
+  QBuffer buffer(&picture.png);
+  buffer.open(QIODevice::WriteOnly);
+  test::chartPicture(width, height).save(&buffer, "PNG");
+  picture.width = width;
+  picture.height = height;
+  return picture;
+}
+
+// Two pictures (one inside a cell), a table of 11 columns, texts with blanks at their ends.
+DocumentModel richDocument() {
+  DocumentModel document;
+  document.insertPicture(pngPicture(785, 265));
+  document.typeParagraph();
+  document.typeText(" ведущий пробел");
+  document.typeParagraph();
+  document.addTable(document.insertionPoint(), 2, 11);
+  document.typeText("конечный пробел ");
+  document.selectCell(0, 1, 10);
+  document.insertPicture(pngPicture(40, 20));
+  document.moveDown(1);
+  document.typeText("без пробелов");
+  return document;
+}
+
+struct Element {
+  QString name;    // qualified name as written
+  QString parent;  // qualified name of its parent
+  int depth = 0;
+  QXmlStreamAttributes attributes;
+  QString text;  // character data directly inside
+  QStringList children;
+};
+
+// Every element of an XML part, in document order; fails the test if it is not well-formed.
+std::vector<Element> elements(const QByteArray& xml) {
+  std::vector<Element> result;
+  std::vector<size_t> open;
+  QXmlStreamReader reader(xml);
+  while (!reader.atEnd()) {
+    reader.readNext();
+    if (reader.isStartElement()) {
+      Element element;
+      element.name = reader.qualifiedName().toString();
+      element.depth = static_cast<int>(open.size());
+      if (!open.empty()) {
+        element.parent = result[open.back()].name;
+        result[open.back()].children << element.name;
+      }
+      element.attributes = reader.attributes();
+      result.push_back(element);
+      open.push_back(result.size() - 1);
+    } else if (reader.isEndElement()) {
+      open.pop_back();
+    } else if (reader.isCharacters() && !open.empty()) {
+      result[open.back()].text += reader.text();
+    }
+  }
+  EXPECT_FALSE(reader.hasError()) << reader.errorString().toStdString();
+  return result;
+}
+
+std::map<QString, QByteArray> writtenParts(const DocumentModel& document) {
+  return test::unzip(docxBytes(document));
+}
+
+TEST(DocxWriter, PartsAreTypedAndPicturesResolvable) {
+  auto parts = writtenParts(richDocument());
+  ASSERT_TRUE(parts.count("word/document.xml"));
+  QSet<QString> docPrIds;
+  QStringList embeds;
+  for (const Element& e : elements(parts["word/document.xml"])) {
+    if (e.name == "wp:docPr") {
+      const QString id = e.attributes.value("id").toString();
+      EXPECT_FALSE(docPrIds.contains(id)) << id.toStdString();
+      docPrIds.insert(id);
+    }
+    if (e.name == "a:blip") embeds << e.attributes.value(QStringLiteral("r:embed")).toString();
+  }
+  EXPECT_EQ(docPrIds.size(), 2);
+  ASSERT_EQ(embeds.size(), 2);
+
+  std::map<QString, QString> targets;
+  for (const Element& e : elements(parts["word/_rels/document.xml.rels"])) {
+    if (e.name != "Relationship") continue;
+    const QString id = e.attributes.value("Id").toString();
+    EXPECT_TRUE(QRegularExpression("^rId[0-9]+$").match(id).hasMatch()) << id.toStdString();
+    EXPECT_FALSE(targets.count(id)) << "duplicate " << id.toStdString();
+    targets[id] = e.attributes.value("Target").toString();
+  }
+  for (const QString& embed : embeds) {
+    ASSERT_TRUE(targets.count(embed)) << embed.toStdString();
+    EXPECT_TRUE(parts.count("word/" + targets[embed])) << targets[embed].toStdString();
+  }
+
+  QSet<QString> typed;  // "/part" overrides and ".extension" defaults
+  for (const Element& e : elements(parts["[Content_Types].xml"])) {
+    if (e.name == "Default") typed << "." + e.attributes.value("Extension").toString();
+    if (e.name == "Override") typed << e.attributes.value("PartName").toString();
+  }
+  EXPECT_TRUE(typed.contains("/word/document.xml"));
+  for (const auto& [name, data] : parts) {
+    if (name == "[Content_Types].xml") continue;
+    EXPECT_TRUE(typed.contains('/' + name) || typed.contains("." + name.section('.', -1)))
+        << name.toStdString();
+  }
+}
+
+TEST(DocxWriter, TablesFollowTheSchema) {
+  auto parts = writtenParts(richDocument());
+  const std::vector<Element> all = elements(parts["word/document.xml"]);
+  // The order w:tblPr's children must keep; a reader may drop what comes out of order.
+  const QStringList tblPrOrder = {"w:tblStyle",
+                                  "w:tblpPr",
+                                  "w:tblOverlap",
+                                  "w:bidiVisual",
+                                  "w:tblStyleRowBandSize",
+                                  "w:tblStyleColBandSize",
+                                  "w:tblW",
+                                  "w:jc",
+                                  "w:tblCellSpacing",
+                                  "w:tblInd",
+                                  "w:tblBorders",
+                                  "w:shd",
+                                  "w:tblLayout",
+                                  "w:tblCellMar",
+                                  "w:tblLook"};
+  int tables = 0;
+  int cells = 0;
+  for (const Element& e : all) {
+    if (e.name == "w:tblPr") {
+      ++tables;
+      ASSERT_GE(e.children.size(), 2);
+      EXPECT_EQ(e.children.first(), "w:tblStyle");
+      EXPECT_TRUE(e.children.contains("w:tblBorders"));
+      int last = -1;
+      for (const QString& child : e.children) {
+        const int at = static_cast<int>(tblPrOrder.indexOf(child));
+        EXPECT_GT(at, last) << child.toStdString();
+        last = at;
+      }
+    }
+    if (e.name == "w:tblBorders") {
+      EXPECT_EQ(e.children,
+                QStringList({"w:top", "w:left", "w:bottom", "w:right", "w:insideH", "w:insideV"}));
+    }
+    if (e.name == "w:tblGrid") {
+      EXPECT_EQ(e.children, QStringList(11, "w:gridCol"));
+    }
+    if (e.name == "w:tc") {
+      ++cells;
+      ASSERT_FALSE(e.children.isEmpty());
+      EXPECT_EQ(e.children.first(), "w:tcPr");
+      EXPECT_EQ(e.children.last(), "w:p");
+    }
+    if (e.name == "w:body") {
+      EXPECT_EQ(e.children.mid(e.children.size() - 2), QStringList({"w:p", "w:sectPr"}));
+    }
+  }
+  EXPECT_EQ(tables, 1);
+  EXPECT_EQ(cells, 22);
+}
+
+TEST(DocxWriter, TextWithBlanksAtItsEndsIsPreserved) {
+  auto parts = writtenParts(richDocument());
+  int texts = 0;
+  for (const Element& e : elements(parts["word/document.xml"])) {
+    if (e.name != "w:t") continue;
+    ++texts;
+    const bool blankAtEnd = e.text.startsWith(' ') || e.text.endsWith(' ');
+    EXPECT_EQ(e.attributes.value("xml:space") == QLatin1String("preserve"), blankAtEnd)
+        << e.text.toStdString();
+  }
+  EXPECT_EQ(texts, 3);
+}
+
+TEST(DocxWriter, ContainerHasNoZip64ExtrasOrDataDescriptors) {
+  const QByteArray archive = docxBytes(richDocument());
+  const std::vector<test::LocalEntry> entries = test::localEntries(archive);
+  ASSERT_EQ(entries.size(), test::unzip(archive).size());
+  EXPECT_EQ(entries.front().name, "[Content_Types].xml");
+  for (const test::LocalEntry& entry : entries) {
+    SCOPED_TRACE(entry.name.toStdString());
+    EXPECT_EQ(entry.flags & 0x0008, 0) << "data descriptor";
+    for (uint16_t id : entry.extraIds) EXPECT_NE(id, 0x0001) << "ZIP64 extra field";
+    EXPECT_EQ(entry.method, entry.name.endsWith(".png") ? 0 : 8);
+  }
+}
+
+// Texts from a file name or a long line must still give well-formed XML that keeps what it can.
+TEST(DocxWriter, HostileTextsStayWellFormed) {
+  struct Case {
+    const char* name;
+    QString typed;
+    QStringList expectedTexts;  // the w:t contents, in order
+    int breaks;
+    int tabs;
+  };
+  const QString nul(QChar(0));
+  const QString loneSurrogate(QChar(0xD800));
+  const QString emoji = QString::fromUtf8("\xF0\x9F\x93\x88");  // outside the BMP
+  const QString longLine(10000, QChar(0x0436));
+  const Case cases[] = {
+      {"markup characters", "a<b>&c\"d'e", {"a<b>&c\"d'e"}, 0, 0},
+      {"controls dropped", "x" + nul + "\x01\x1f" + "y\x0c", {"xy"}, 0, 0},
+      {"line breaks and tab", "один\r\nдва\nтри\tчетыре", {"один", "два", "три", "четыре"}, 2, 1},
+      {"surrogates", "a" + loneSurrogate + "b" + emoji + QChar(0xFFFE), {"ab" + emoji}, 0, 0},
+      {"ten thousand characters", longLine, {longLine}, 0, 0},
+      {"only controls", "\x02\x03", {}, 0, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    DocumentModel document;
+    document.typeText(c.typed);
+    const QByteArray xml = writtenParts(document)["word/document.xml"];
+    ASSERT_FALSE(xml.isEmpty());
+    QStringList texts;
+    int breaks = 0;
+    int tabs = 0;
+    for (const Element& e : elements(xml)) {
+      if (e.name == "w:t") texts << e.text;
+      breaks += e.name == "w:br";
+      tabs += e.name == "w:tab";
+    }
+    EXPECT_EQ(texts, c.expectedTexts);
+    EXPECT_EQ(breaks, c.breaks);
+    EXPECT_EQ(tabs, c.tabs);
+  }
+}
+
+}  // namespace
+}  // namespace report

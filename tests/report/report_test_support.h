@@ -1,0 +1,56 @@
+// Shared pieces of the report tests: a grid-and-log source, a chart picture, reading a .docx.
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+#include <QStringList>
+#include <map>
+#include <vector>
+
+#include "report_file.h"
+#include "report_source.h"
+
+namespace report::test {
+
+// A chart-sized picture with something drawn on it.
+QImage chartPicture(int width = 785, int height = 265);
+
+// A grid of `rows` × 11 cells numbered like the analysis fills it, a few cells left empty.
+ReportTexts sampleTexts(int rows, int logLines);
+
+// A ReportSource over texts that puts its picture on the system clipboard.
+class ClipboardSource : public ReportSource {
+ public:
+  ClipboardSource(ReportTexts texts, QImage chart);
+  int32_t gridRowCount() const override { return inner_.gridRowCount(); }
+  int32_t gridColumnCount() const override { return inner_.gridColumnCount(); }
+  QString gridCell(int32_t column, int32_t row) const override {
+    return inner_.gridCell(column, row);
+  }
+  int32_t logLineCount() const override { return inner_.logLineCount(); }
+  QString logLine(int32_t index) const override { return inner_.logLine(index); }
+  void copyChartToClipboard() override;
+
+ private:
+  ReportTexts texts_;
+  QImage chart_;
+  QImage unused_;
+  TextReportSource inner_;
+};
+
+// The entries of a ZIP archive, by name.
+std::map<QString, QByteArray> unzip(const QByteArray& archive);
+
+// One local file header of a ZIP archive, as stored.
+struct LocalEntry {
+  QString name;
+  uint16_t flags = 0;
+  uint16_t method = 0;
+  std::vector<uint16_t> extraIds;
+};
+std::vector<LocalEntry> localEntries(const QByteArray& archive);
+
+QByteArray readFile(const QString& path);
+
+}  // namespace report::test
