@@ -5,7 +5,6 @@
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QStringList>
 #include <algorithm>
 #include <cmath>
 
@@ -52,13 +51,13 @@ QFont formFont() {
 
 QFont chartTitleFont(const LayoutScale& scale) {
   // Script faces first; the first one that can write Russian wins.
-  static const QStringList preferred = {
+  static const QString preferred[] = {
       QStringLiteral("Odessa Script"), QStringLiteral("Z003"),
       QStringLiteral("URW Chancery L"), QStringLiteral("DejaVu Serif")};
-  const QStringList cyrillic = QFontDatabase::families(QFontDatabase::Cyrillic);
   QString family = QStringLiteral("serif");
   for (const QString& candidate : preferred) {
-    if (cyrillic.contains(candidate, Qt::CaseInsensitive)) {
+    // Empty for a face that is not installed.
+    if (QFontDatabase::writingSystems(candidate).contains(QFontDatabase::Cyrillic)) {
       family = candidate;
       break;
     }

@@ -79,6 +79,8 @@ struct FieldErrorCase {
   const char* rejectedText;
 };
 
+void PrintTo(const FieldErrorCase& param, std::ostream* out) { *out << param.name; }
+
 class FieldError : public OptionsDialog, public ::testing::WithParamInterface<FieldErrorCase> {};
 
 TEST_P(FieldError, StopsAtTheBadFieldKeepingTheOnesBeforeAndDoesNotRun) {

@@ -24,6 +24,8 @@ struct GridCase {
   const char* shown;  // nullptr: the row is not on screen
 };
 
+void PrintTo(const GridCase& param, std::ostream* out) { *out << param.name; }
+
 class ResultGridCells : public ::testing::TestWithParam<GridCase> {};
 
 // What the widget shows at (column, row), nullptr when the row does not exist.

@@ -23,6 +23,8 @@ struct StartUpCase {
   std::vector<QString> messages;
 };
 
+void PrintTo(const StartUpCase& param, std::ostream* out) { *out << param.name; }
+
 class StartUp : public WindowTest, public ::testing::WithParamInterface<StartUpCase> {};
 
 TEST_P(StartUp, ShowsTheFirstRunAndTableMessagesBeforeTheWindow) {
