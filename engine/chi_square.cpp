@@ -57,7 +57,8 @@ int32_t groupIntervals(AnalysisRun& run) {
   // The last interval has no next neighbour: a marked one joins the group before it.
   if (run.MergedWithNext[static_cast<size_t>(k)] && k >= 2) {
     Group group;
-    if (lastPairStart == k - 2) group.add(table, k - 2);  // keeps the pair whole: a group of three
+    // A pair (k - 2, k - 1) stays whole: a group of three. Row 0 is the header, never a pair.
+    if (lastPairStart > 0 && lastPairStart == k - 2) group.add(table, k - 2);
     group.add(table, k - 1);
     group.add(table, k);
     storeContribution(table, k - 1, group);

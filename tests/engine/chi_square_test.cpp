@@ -111,6 +111,16 @@ INSTANTIATE_TEST_SUITE_P(
                   4}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST(ChiSquare, MarkedSecondOfTwoIntervalsPoolsWithTheFirstOnly) {
+  // The header row holds the column numbers, as in a run; none of them may join a group.
+  PreparedRun prepared({10, 20}, {8, 2}, 30);
+  for (int32_t column = 0; column < kTableColumns; ++column)
+    prepared.run.table(column, 0) = static_cast<float>(column + 1);
+  EXPECT_EQ(prepared.test(), RunOutcome::TooFewIntervals);
+  EXPECT_EQ(prepared.contributions(), (std::vector<float>{pooled({10, 20}, {8, 2}), 0}));
+  EXPECT_EQ(prepared.view.log().front(), merged(2));
+}
+
 TEST(ChiSquare, StatisticIsTheSumOfContributionsLessN) {
   // 36/8 + 16/8 + 100/8 + 100/8 - 30 = 1.5, exactly.
   PreparedRun prepared({6, 4, 10, 10}, {8, 8, 8, 8}, 30);
