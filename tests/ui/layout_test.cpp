@@ -76,14 +76,6 @@ TEST_F(Layout, EveryGridCellOfARunFitsItsColumn) {
           << row[column].toStdString();
 }
 
-TEST_F(Layout, BothWindowsUseOneScaleFromTheScreen) {
-  ui::TMainForm& form = start();
-  const double factor = form.layoutScale().factor();
-  EXPECT_EQ(form.ExitBut->geometry(), ui::LayoutScale(factor).rect(600, 504, 193, 41));
-  EXPECT_EQ(ui::OptForm->CanBut->geometry(), ui::LayoutScale(factor).rect(184, 136, 91, 25));
-  EXPECT_EQ(form.StringGrid->columnWidth(2), ui::LayoutScale(factor).px(65));
-}
-
 // The widgets that Tab visits from `first`, in order, within its window.
 std::vector<QWidget*> tabChain(QWidget* first, int count) {
   std::vector<QWidget*> chain{first};
