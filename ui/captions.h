@@ -9,7 +9,6 @@ inline constexpr const char* kOptionButton = "Настройки";
 inline constexpr const char* kExitButton = "Выход";
 inline constexpr const char* kCopyPicture = "скопировать рисунок в буфер обмена";
 inline constexpr const char* kWordReport = "создать документ Word";
-inline constexpr const char* kReportNotAvailable = "Создание документа Word пока недоступно";
 inline constexpr const char* kHistogramTitle = "Series";
 inline constexpr const char* kCurveTitle = "Gauss";
 

@@ -16,7 +16,10 @@
 #include "message_sink.h"
 #include "opt_form.h"
 #include "process_file.h"
+#include "report_presenter.h"
 #include "result_grid.h"
+#include "window_report_source.h"
+#include "word_report.h"
 
 namespace ui {
 
@@ -112,7 +115,17 @@ void TMainForm::ChartContextPopup(int x, int y) { PopupMenu->popup(popupPoint(x,
 
 void TMainForm::N1Click() { QGuiApplication::clipboard()->setImage(chartPicture()); }
 
-void TMainForm::Word1Click() { showMessageBox(QString::fromUtf8(text::kReportNotAvailable)); }
+void TMainForm::Word1Click() {
+  if (!WordApplication)
+    WordApplication = report::makeDesktopWordApplication(
+        [](const QString& message) { showMessageBox(message); });
+  WindowReportSource source(*this);
+  report::buildWordReport(*WordApplication, source);
+}
+
+void TMainForm::setWordApplication(std::unique_ptr<report::WordApplication> word) {
+  WordApplication = std::move(word);
+}
 
 QPoint TMainForm::popupPoint(int x, int y) const {
   // The frame's screen position, as the window's Left and Top give it.

@@ -5,10 +5,15 @@
 #include <QPoint>
 #include <QStringList>
 #include <QWidget>
+#include <memory>
 
 #include "analysis_state.h"
 #include "analysis_view.h"
 #include "layout_scale.h"
+
+namespace report {
+class WordApplication;
+}
 
 class QAction;
 class QMenu;
@@ -61,6 +66,10 @@ class TMainForm : public QWidget, public engine::AnalysisView {
                    engine::Colour colour) override;
   void showMessage(const std::string& text) override;
 
+  // The word processor the report drives; connected by the first report, kept afterwards.
+  // Tests replace it before the first report.
+  void setWordApplication(std::unique_ptr<report::WordApplication> word);
+
   AnalysisChart* Chart = nullptr;
   ResultGrid* StringGrid = nullptr;
   QPlainTextEdit* Log = nullptr;
@@ -79,6 +88,7 @@ class TMainForm : public QWidget, public engine::AnalysisView {
   LayoutScale scale_;
   engine::AnalysisState state_;
   QStringList logLines_;
+  std::unique_ptr<report::WordApplication> WordApplication;
 };
 
 // The one main window, set while it exists.

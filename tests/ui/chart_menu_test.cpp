@@ -1,10 +1,17 @@
-// The chart's menu: where it opens, the picture on the clipboard, the report stand-in.
+// The chart's menu: where it opens, the picture on the clipboard, the Word report.
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QMenu>
 
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QUrl>
+
 #include "analysis_chart.h"
+#include "document_application.h"
+#include "report_presenter.h"
 #include "window_fixture.h"
 
 namespace ui_test {
@@ -70,11 +77,82 @@ TEST_F(ChartMenu, PictureFollowsTheLatestRun) {
   EXPECT_NE(mainForm_->chartPicture(), before);
 }
 
-TEST_F(ChartMenu, WordReportSaysItIsNotAvailableYet) {
+// The report's documents go to a scratch folder and "open" through a recorder.
+class WordReport : public ChartMenu {
+ protected:
+  report::DocumentApplication& useFolder(const QString& folder) {
+    auto word = std::make_unique<report::DocumentApplication>(
+        report::openInFolder(
+            folder, [this](const QUrl& url) { opened_.push_back(url.toLocalFile()); return true; },
+            [this](const QString& text) { ui::showMessageBox(text); }),
+        report::systemClipboardPicture);
+    report::DocumentApplication& application = *word;
+    mainForm_->setWordApplication(std::move(word));
+    return application;
+  }
+
+  QTemporaryDir folder_;
+  QStringList opened_;
+};
+
+TEST_F(WordReport, TypesGridAndLogOfTheWindowIntoAnOpenedDocument) {
+  report::DocumentApplication& word = useFolder(folder_.path());
+  mainForm_->Word1->trigger();
+  EXPECT_TRUE(messages_.empty());
+  ASSERT_EQ(opened_.size(), 1);
+  EXPECT_TRUE(QFileInfo(opened_[0]).isFile());
+  EXPECT_EQ(QFileInfo(opened_[0]).absolutePath(), QFileInfo(folder_.path()).absoluteFilePath());
+
+  const auto documents = word.documents();
+  ASSERT_EQ(documents.size(), 1u);
+  const report::DocumentModel& document = *documents[0];
+  ASSERT_EQ(document.pictures().size(), 1u);
+  const report::Table* table = document.table(0);
+  ASSERT_NE(table, nullptr);
+  const auto grid = shownGrid(*mainForm_);
+  ASSERT_EQ(table->rows, static_cast<int32_t>(grid.size()));
+  ASSERT_EQ(table->columns, 11);
+  for (int32_t row = 0; row < table->rows; ++row)
+    for (int32_t column = 0; column < 11; ++column)
+      EXPECT_EQ(table->cell(row, column).paragraphs[0].text(), grid[row][column]) << row << column;
+
+  QStringList paragraphs;
+  bool belowTable = false;
+  for (const report::Block& block : document.blocks()) {
+    if (std::holds_alternative<report::Table>(block)) belowTable = true;
+    else if (belowTable) paragraphs << std::get<report::Paragraph>(block).text();
+  }
+  // One paragraph mark after the table, then each log line in a paragraph of its own.
+  ASSERT_EQ(paragraphs.size(), mainForm_->logLines().size() + 2);
+  EXPECT_EQ(paragraphs.front(), QString());
+  EXPECT_EQ(paragraphs.mid(1, mainForm_->logLines().size()), mainForm_->logLines());
+  EXPECT_FALSE(QApplication::clipboard()->image().isNull());
+}
+
+TEST_F(WordReport, TwoReportsGiveTwoFiles) {
+  useFolder(folder_.path());
+  mainForm_->Word1->trigger();
+  mainForm_->Word1->trigger();
+  ASSERT_EQ(opened_.size(), 2);
+  EXPECT_NE(opened_[0], opened_[1]);
+  EXPECT_TRUE(QFileInfo(opened_[1]).isFile());
+}
+
+TEST_F(WordReport, UnwritableFolderIsAnErrorAndTheWindowGoesOn) {
+  const QString blocker = folder_.filePath(QStringLiteral("plain-file"));
+  QFile file(blocker);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.close();
+  const QString folder = blocker + QStringLiteral("/reports");
+  useFolder(folder);
   mainForm_->Word1->trigger();
   ASSERT_EQ(messages_.size(), 1u);
-  EXPECT_EQ(messages_[0].kind, ui::MessageKind::Information);
-  EXPECT_TRUE(messages_[0].text.contains(QStringLiteral("Word")));
+  EXPECT_EQ(messages_[0].kind, ui::MessageKind::Error);
+  EXPECT_TRUE(messages_[0].text.contains(folder)) << messages_[0].text.toStdString();
+  EXPECT_TRUE(opened_.isEmpty());
+
+  mainForm_->ProcessFile();  // the window still works
+  EXPECT_FALSE(mainForm_->logLines().isEmpty());
 }
 
 }  // namespace

@@ -1,0 +1,25 @@
+// What the Word report reads from the main window: its grid, its log and its chart.
+#include "window_report_source.h"
+
+#include "main_form.h"
+#include "result_grid.h"
+
+namespace ui {
+
+int32_t WindowReportSource::gridRowCount() const { return form_.StringGrid->gridRowCount(); }
+
+int32_t WindowReportSource::gridColumnCount() const { return form_.StringGrid->columnCount(); }
+
+QString WindowReportSource::gridCell(int32_t column, int32_t row) const {
+  return form_.StringGrid->cell(column, row);
+}
+
+int32_t WindowReportSource::logLineCount() const {
+  return static_cast<int32_t>(form_.logLines().size());
+}
+
+QString WindowReportSource::logLine(int32_t index) const { return form_.logLines().at(index); }
+
+void WindowReportSource::copyChartToClipboard() { form_.N1Click(); }
+
+}  // namespace ui

@@ -1,0 +1,25 @@
+// What the Word report reads from the main window: its grid, its log and its chart.
+#pragma once
+
+#include "report_source.h"
+
+namespace ui {
+
+class TMainForm;
+
+class WindowReportSource : public report::ReportSource {
+ public:
+  explicit WindowReportSource(TMainForm& form) : form_(form) {}
+
+  int32_t gridRowCount() const override;
+  int32_t gridColumnCount() const override;
+  QString gridCell(int32_t column, int32_t row) const override;
+  int32_t logLineCount() const override;
+  QString logLine(int32_t index) const override;
+  void copyChartToClipboard() override;
+
+ private:
+  TMainForm& form_;
+};
+
+}  // namespace ui
