@@ -28,7 +28,7 @@ engine::RunOutcome analyseFile(const std::string& file, const engine::CriticalPo
 }
 
 int runBatch(const CliOptions& options, char decimalSeparator, std::ostream& out,
-             std::ostream& err) {
+             std::ostream& err, const ReportWriter& writeReport) {
   engine::CriticalPointTable table;
   engine::RecordedView tableView;
   engine::loadCriticalPoints(options.tablePath, table, tableView);
@@ -52,6 +52,8 @@ int runBatch(const CliOptions& options, char decimalSeparator, std::ostream& out
       appendPlainReport(report, view);
     }
     out.write(report.data(), static_cast<std::streamsize>(report.size()));
+    if (options.docxPath && !(writeReport && writeReport(view, *options.docxPath, err)))
+      status = 1;
   }
   return status;
 }

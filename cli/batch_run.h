@@ -1,6 +1,7 @@
 // Analysing the files of one tarnek-cli invocation.
 #pragma once
 
+#include <functional>
 #include <ostream>
 #include <string>
 
@@ -20,10 +21,16 @@ engine::RunOutcome analyseFile(const std::string& file, const engine::CriticalPo
                                const CliOptions& options, char decimalSeparator,
                                engine::RecordedView& view);
 
+// Writes the Word report of a finished analysis to a path; false, with the
+// reason on `err`, when it could not.
+using ReportWriter = std::function<bool(const engine::RecordedView& view, const std::string& path,
+                                        std::ostream& err)>;
+
 // Loads the table once (its messages to `err`), analyses every file and
-// prints each report to `out`. Returns 1 when a file could not be opened,
-// else 0.
+// prints each report to `out`; with --docx, `writeReport` writes the Word
+// report too. Returns 1 when a file could not be opened or the report not
+// written, else 0.
 int runBatch(const CliOptions& options, char decimalSeparator, std::ostream& out,
-             std::ostream& err);
+             std::ostream& err, const ReportWriter& writeReport = nullptr);
 
 }  // namespace cli

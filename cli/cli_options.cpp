@@ -18,11 +18,11 @@ const char* const kUsage =
     "  --xmin A        lower bound of the range for that second run\n"
     "  --xmax B        upper bound of the range for that second run\n"
     "  --json          one JSON object per FILE, one per line\n"
-    "  --docx OUT.docx Word report (not available yet)\n"
+    "  --docx OUT.docx also write the Word report of the one FILE to OUT.docx\n"
     "  --help          this text\n"
     "\n"
     "Numbers use \".\" as the decimal point. Exit status: 0 when every FILE was read,\n"
-    "1 when one could not be opened, 2 for a usage error.\n";
+    "1 when one could not be opened or the report not written, 2 for a usage error.\n";
 
 std::optional<float> parseStoredNumber(const std::string& text) {
   // Parsed as double, then stored, as the window's text-to-real conversion does.
@@ -74,7 +74,10 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
     if (!takesValue) return usageError("unknown option " + arg);
     if (i + 1 >= args.size()) return usageError(arg + " needs a value");
     const std::string& value = args[++i];
-    if (arg == "--docx") return usageError("--docx: the Word report is not available yet");
+    if (arg == "--docx") {
+      options.docxPath = value;
+      continue;
+    }
     if (arg == "--table") {
       options.tablePath = value;
       continue;
@@ -89,6 +92,8 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
       options.xmax = number;
   }
   if (options.files.empty()) return usageError("no FILE given");
+  if (options.docxPath && options.files.size() > 1)
+    return usageError("--docx takes exactly one FILE");
   return parsed;
 }
 

@@ -14,6 +14,8 @@ struct CliOptions {
   std::optional<float> xmin;
   std::optional<float> xmax;
   bool json = false;
+  // Where --docx writes the report of the one FILE.
+  std::optional<std::string> docxPath;
   std::vector<std::string> files;
 
   bool hasOverrides() const { return intervalLength || xmin || xmax; }

@@ -7,7 +7,7 @@
 namespace cli {
 
 int runCommandLine(const std::vector<std::string>& args, char decimalSeparator, std::ostream& out,
-                   std::ostream& err) {
+                   std::ostream& err, const ReportWriter& writeReport) {
   const ParsedCommandLine parsed = parseCommandLine(args);
   switch (parsed.kind) {
     case ParsedCommandLine::Kind::Help:
@@ -19,7 +19,9 @@ int runCommandLine(const std::vector<std::string>& args, char decimalSeparator, 
     case ParsedCommandLine::Kind::Run:
       break;
   }
-  return runBatch(parsed.options, decimalSeparator, out, err) == 0 ? kExitOk : kExitFileNotOpened;
+  return runBatch(parsed.options, decimalSeparator, out, err, writeReport) == 0
+             ? kExitOk
+             : kExitFileNotOpened;
 }
 
 }  // namespace cli

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <ostream>
+
+#include "batch_run.h"
 #include <string>
 #include <vector>
 
@@ -14,6 +16,6 @@ inline constexpr int kExitUsage = 2;
 // Parses `args` (without the program name) and runs the batch; --help goes to
 // `out`, usage errors with the usage text to `err`.
 int runCommandLine(const std::vector<std::string>& args, char decimalSeparator, std::ostream& out,
-                   std::ostream& err);
+                   std::ostream& err, const ReportWriter& writeReport = nullptr);
 
 }  // namespace cli

@@ -1,6 +1,9 @@
 // Tests that run the built tarnek-cli: exit statuses, JSON, locale, many files.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 
 #include "test_files.h"
@@ -42,10 +45,10 @@ TEST_F(CliEndToEndTest, ExitStatusSaysWhetherEveryFileWasRead) {
       {{"--bogus", "Input.txt"}, 2, "", "tarnek-cli: unknown option --bogus\n"},
       {{"Input.txt", "--xmin"}, 2, "", "tarnek-cli: --xmin needs a value\n"},
       {{"--h", "1,5", "Input.txt"}, 2, "", "tarnek-cli: --h: not a number: 1,5\n"},
-      {{"--docx", "r.docx", "Input.txt"},
+      {{"--docx", "r.docx", "Input.txt", "Input.txt"},
        2,
        "",
-       "tarnek-cli: --docx: the Word report is not available yet\n"},
+       "tarnek-cli: --docx takes exactly one FILE\n"},
   };
   for (const Case& c : cases) {
     const CliRun run = runCli(c.args, dir_.path());
@@ -98,6 +101,28 @@ TEST_F(CliEndToEndTest, DecimalSeparatorFollowsTheLocaleEnvironment) {
     ASSERT_GE(log.size(), 3u);
     EXPECT_EQ(log[2], expectedLine) << (environment.empty() ? "" : environment.front());
   }
+}
+
+std::string fileContents(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+TEST_F(CliEndToEndTest, DocxWritesTheReportWithoutADisplay) {
+  const CliRun run = runCli({"--docx", "report.docx", "Input.txt"}, dir_.path());
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_TRUE(startsWith(run.out, "Загружено 100 элементов\n"));
+  const std::string docx = fileContents(dir_.path() / "report.docx");
+  EXPECT_TRUE(startsWith(docx, "PK\x03\x04"));
+  EXPECT_NE(docx.find("word/document.xml"), std::string::npos);
+  EXPECT_NE(docx.find("word/media/"), std::string::npos);  // the chart picture
+}
+
+TEST_F(CliEndToEndTest, DocxIntoAMissingFolderFailsWithItsReason) {
+  const CliRun run = runCli({"--docx", "no-such-dir/report.docx", "Input.txt"}, dir_.path());
+  EXPECT_EQ(run.status, 1);
+  EXPECT_TRUE(startsWith(run.err, "tarnek-cli: ")) << run.err;
+  EXPECT_FALSE(std::filesystem::exists(dir_.path() / "no-such-dir"));
 }
 
 TEST_F(CliEndToEndTest, ThousandFilesInOneInvocation) {

@@ -21,7 +21,8 @@ TEST(ParseCommandLine, TellsRunsHelpAndUsageErrorsApart) {
       {{"a.txt", "--h"}, Kind::UsageError},
       {{"a.txt", "--table"}, Kind::UsageError},
       {{"--h", "1,5", "a.txt"}, Kind::UsageError},
-      {{"--docx", "out.docx", "a.txt"}, Kind::UsageError},
+      {{"--docx", "out.docx", "a.txt"}, Kind::Run},
+      {{"--docx", "out.docx", "a.txt", "b.txt"}, Kind::UsageError},
   };
   for (const auto& [args, expected] : cases) {
     std::string joined;
