@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Tarnek and runs it on the shipped data.
+# Installs what is missing, builds Tarnek and opens its window on the shipped data.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DTARNEK_BENCHMARKS=OFF
-cmake --build build -j"$(nproc)" --target tarnek-cli
+cmake --build build -j"$(nproc)" --target tarnek tarnek-cli
+# The program reads Input.txt and exttable.txt from its working directory.
 cd data
-../build/cli/tarnek-cli Input.txt
+exec ../build/ui/tarnek

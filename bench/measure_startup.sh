@@ -1,7 +1,7 @@
 #!/bin/bash
 # Start-up time (process start to a viewable main window) and resident memory of tarnek.
 # Run under an X server, in a directory holding Input.txt and exttable.txt:
-#   xvfb-run -a -s "-screen 0 1280x800x24" bash ui/measure_startup.sh build/ui/tarnek 15
+#   xvfb-run -a -s "-screen 0 1280x800x24" bash bench/measure_startup.sh build/ui/tarnek 15
 set -euo pipefail
 program=$(realpath "$1")
 runs=${2:-15}
