@@ -16,23 +16,11 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-AnalysisState stateInMemory(const std::vector<float>& values, float h, float xmin, float xmax) {
-  AnalysisState state;
-  state.FileChanged = false;
-  state.IntervalLength = h;
-  state.Xmin = xmin;
-  state.Xmax = xmax;
-  state.CriticalPoints = testing::referenceTable();
-  for (size_t i = 0; i < values.size(); ++i) state.Sample[i] = values[i];
-  state.SampleCount = static_cast<int32_t>(values.size());
-  return state;
-}
-
 // A sample state as a fresh load leaves it: the range taken from the values.
 AnalysisState loadedState(const std::vector<float>& values, float h) {
   float low = values.front(), high = values.front();
   for (float v : values) low = std::min(low, v), high = std::max(high, v);
-  return stateInMemory(values, h, low, high);
+  return testing::stateInMemory(values, h, low, high);
 }
 
 std::vector<float> normalSample(int n, double mean, double deviation, unsigned seed) {
@@ -119,7 +107,7 @@ TEST(ProcessFile, TwentyIntervalsFillTwentyTwoRows) {
 
 TEST(ProcessFile, ValuesOnAnEdgeBelongToTheIntervalOnTheirRight) {
   // 0, 1, 2, 3 and 3.5 with h = 1 from 0: the value 3 counts in interval 4, Xmax in the last.
-  AnalysisState state = stateInMemory({0, 1, 2, 3, 3.5f, 3.75f}, 1, 0, 3.75f);
+  AnalysisState state = testing::stateInMemory({0, 1, 2, 3, 3.5f, 3.75f}, 1, 0, 3.75f);
   RecordedView view;
   ProcessFile(state, view, '.');
   ASSERT_EQ(intervalCount(view), 4);
@@ -133,7 +121,7 @@ TEST(ProcessFile, ValuesOutsideTheRangeAreClampedAndReported) {
   values.push_back(-1e30f);
   values.push_back(1e30f);
   values.push_back(40);
-  AnalysisState state = stateInMemory(values, 1, 7, 13);
+  AnalysisState state = testing::stateInMemory(values, 1, 7, 13);
   RecordedView view;
   ProcessFile(state, view, '.');
   ASSERT_GE(view.log().size(), 6u);
@@ -225,7 +213,7 @@ TEST(ProcessFile, ARunReplacesEverythingThePreviousOneShowed) {
     for (int column = 0; column < 11; ++column) EXPECT_EQ(view.cell(column, row), "") << row;
   EXPECT_TRUE(view.curve().empty());
   EXPECT_EQ(view.histogram().size(), 2u);
-  EXPECT_EQ(view.log().front(), "Обрабатываю файл - Input.txt");
+  EXPECT_EQ(view.log().front(), "Обрабатываю файл - sample.txt");
 }
 
 }  // namespace

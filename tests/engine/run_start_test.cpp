@@ -15,20 +15,6 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-// A state whose sample is already in memory, as after the options dialog.
-AnalysisState stateInMemory(std::vector<float> values, float h, float xmin, float xmax) {
-  AnalysisState state;
-  state.FileChanged = false;
-  state.FileName = "sample.txt";
-  state.IntervalLength = h;
-  state.Xmin = xmin;
-  state.Xmax = xmax;
-  state.CriticalPoints = testing::referenceTable();
-  for (size_t i = 0; i < values.size(); ++i) state.Sample[i] = values[i];
-  state.SampleCount = static_cast<int32_t>(values.size());
-  return state;
-}
-
 Lines firstLines(const RecordedView& view, size_t count) {
   const Lines& log = view.log();
   return Lines(log.begin(), log.begin() + static_cast<std::ptrdiff_t>(std::min(count, log.size())));
@@ -53,7 +39,7 @@ TEST(RunStart, LogsSizeNameLengthRangeAndIntervalCountOfAFreshFile) {
 
 TEST(RunStart, UnopenableFileLeavesOneLineAnEmptyViewAndTheStateAsItWas) {
   for (const std::string& name : {std::string(""), std::string("no-such-file.txt")}) {
-    AnalysisState state = stateInMemory({1, 2, 3}, 1, 1, 3);
+    AnalysisState state = testing::stateInMemory({1, 2, 3}, 1, 1, 3);
     state.FileChanged = true;
     state.FileName = name;
     RecordedView view;
@@ -73,7 +59,7 @@ TEST(RunStart, UnopenableFileLeavesOneLineAnEmptyViewAndTheStateAsItWas) {
 TEST(RunStart, EmptySampleStopsBeforeTheFileNameLineAndKeepsTheRange) {
   testing::TempDir dir;
   for (const char* contents : {"", "0.5\n", "abc"}) {
-    AnalysisState state = stateInMemory({}, 1, -4, 9);
+    AnalysisState state = testing::stateInMemory({}, 1, -4, 9);
     state.FileChanged = true;
     state.FileName = dir.write("empty.txt", contents);
     RecordedView view;
@@ -82,7 +68,7 @@ TEST(RunStart, EmptySampleStopsBeforeTheFileNameLineAndKeepsTheRange) {
     EXPECT_EQ(state.Xmin, -4.0f);
     EXPECT_EQ(state.Xmax, 9.0f);
   }
-  AnalysisState inMemory = stateInMemory({}, 1, 0, 1);
+  AnalysisState inMemory = testing::stateInMemory({}, 1, 0, 1);
   RecordedView view;
   EXPECT_EQ(ProcessFile(inMemory, view, '.'), RunOutcome::NoData);
   EXPECT_EQ(view.log(), Lines{text::kNoData});
@@ -101,7 +87,7 @@ TEST(RunStart, AtMost200ValuesAreLoaded) {
 }
 
 TEST(RunStart, RunWithoutPendingFileChangeUsesTheStateAsSet) {
-  AnalysisState state = stateInMemory({1, 2, 3, 4}, 0.5f, -1.25f, 7.5f);
+  AnalysisState state = testing::stateInMemory({1, 2, 3, 4}, 0.5f, -1.25f, 7.5f);
   RecordedView view;
   ProcessFile(state, view, ',');
   EXPECT_EQ(firstLines(view, 5),
@@ -121,7 +107,7 @@ class IntervalCountTest : public ::testing::TestWithParam<IntervalCase> {};
 
 TEST_P(IntervalCountTest, TruncatesTheQuotientAndStopsAboveTwenty) {
   const IntervalCase& c = GetParam();
-  AnalysisState state = stateInMemory({c.xmin, c.xmax}, c.h, c.xmin, c.xmax);
+  AnalysisState state = testing::stateInMemory({c.xmin, c.xmax}, c.h, c.xmin, c.xmax);
   RecordedView view;
   const RunOutcome outcome = ProcessFile(state, view, '.');
   ASSERT_GE(view.log().size(), 5u);
@@ -146,7 +132,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RunStart, HugeIntervalCountIsWrittenAsAWholeNumber) {
-  AnalysisState state = stateInMemory({0, 1e30f}, 1e-10f, 0, 1e30f);
+  AnalysisState state = testing::stateInMemory({0, 1e30f}, 1e-10f, 0, 1e30f);
   RecordedView view;
   EXPECT_EQ(ProcessFile(state, view, '.'), RunOutcome::TooManyIntervals);
   ASSERT_EQ(view.log().size(), 6u);
@@ -167,7 +153,7 @@ class BadParametersTest : public ::testing::TestWithParam<BadParameterCase> {};
 
 TEST_P(BadParametersTest, StopsAfterTheMaximumLineWithTheReason) {
   const BadParameterCase& c = GetParam();
-  AnalysisState state = stateInMemory({1, 2, 3}, c.h, c.xmin, c.xmax);
+  AnalysisState state = testing::stateInMemory({1, 2, 3}, c.h, c.xmin, c.xmax);
   RecordedView view;
   EXPECT_EQ(ProcessFile(state, view, '.'), RunOutcome::BadParameters);
   ASSERT_EQ(view.log().size(), 5u);
@@ -192,7 +178,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RunStart, NonFiniteNumbersAreWrittenInCapitals) {
-  AnalysisState state = stateInMemory({1, 2}, kNaN, -kInf, kInf);
+  AnalysisState state = testing::stateInMemory({1, 2}, kNaN, -kInf, kInf);
   RecordedView view;
   ProcessFile(state, view, '.');
   EXPECT_EQ(firstLines(view, 4), (Lines{"Обрабатываю файл - sample.txt", "Длина интервала NAN",

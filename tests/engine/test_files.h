@@ -1,9 +1,10 @@
-// Temporary files and a reference critical-point table for the engine tests.
+// Temporary files, a reference critical-point table and prepared states for the engine tests.
 #pragma once
 
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "analysis_state.h"
 
@@ -46,6 +47,20 @@ inline CriticalPointTable referenceTable() {
   CriticalPointTable table;
   for (size_t d = 1; d <= std::size(points); ++d) table.cells[d][kTestColumn] = points[d - 1];
   return table;
+}
+
+// A state whose sample is already in memory, as after the options dialog.
+inline AnalysisState stateInMemory(std::vector<float> values, float h, float xmin, float xmax) {
+  AnalysisState state;
+  state.FileChanged = false;
+  state.FileName = "sample.txt";
+  state.IntervalLength = h;
+  state.Xmin = xmin;
+  state.Xmax = xmax;
+  state.CriticalPoints = referenceTable();
+  for (size_t i = 0; i < values.size(); ++i) state.Sample[i] = values[i];
+  state.SampleCount = static_cast<int32_t>(values.size());
+  return state;
 }
 
 }  // namespace engine::testing
