@@ -1,0 +1,372 @@
+// Fuzz target: a whole ProcessFile over an arbitrary analysis state, with the invariants of a run.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cfloat>
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <random>
+#include <string>
+
+#include "fuzz_check.h"
+#include "log_shapes.h"
+#include "process_file.h"
+#include "recorded_view.h"
+#include "texts.h"
+
+namespace {
+
+using engine::AnalysisState;
+using engine::RecordedView;
+using engine::RunOutcome;
+
+constexpr int32_t kMaxGridRows = 22;
+constexpr int32_t kColumns = 11;
+constexpr size_t kMaxCurvePoints = 10000;
+
+// A RecordedView that checks each call as the run makes it.
+class CheckedView : public RecordedView {
+ public:
+  void setGridRowCount(int32_t rows) override {
+    FUZZ_CHECK(rows >= 3 && rows <= kMaxGridRows, "grid rows " + std::to_string(rows));
+    RecordedView::setGridRowCount(rows);
+  }
+  void setGridCell(int32_t column, int32_t row, const std::string& text) override {
+    FUZZ_CHECK(column >= 0 && column < kColumns && row >= 0 && row < kMaxGridRows,
+               "cell " + std::to_string(column) + "," + std::to_string(row));
+    RecordedView::setGridCell(column, row, text);
+  }
+  void appendPoint(int32_t series, double x, double y, const std::string& label,
+                   engine::Colour colour) override {
+    FUZZ_CHECK(series == engine::kHistogramSeries || series == engine::kCurveSeries, "series");
+    FUZZ_CHECK(std::isfinite(x) && std::isfinite(y) && y >= 0,
+               "point " + std::to_string(x) + ", " + std::to_string(y));
+    RecordedView::appendPoint(series, x, y, label, colour);
+  }
+  void showMessage(const std::string& text) override {
+    FUZZ_CHECK(false, "a run showed a message: " + text);
+  }
+};
+
+float fromBits(uint32_t bits) {
+  float value;
+  std::memcpy(&value, &bits, sizeof value);
+  return value;
+}
+
+uint32_t bitsOf(float value) {
+  uint32_t bits;
+  std::memcpy(&bits, &value, sizeof bits);
+  return bits;
+}
+
+// Values that break arithmetic, small steps that make realistic samples, or any bits.
+float pickFloat(FuzzedDataProvider& in) {
+  static const float kSpecial[] = {0.0f,
+                                   -0.0f,
+                                   1,
+                                   -1,
+                                   0.5f,
+                                   2,
+                                   10,
+                                   0.1f,
+                                   1e-3f,
+                                   1e3f,
+                                   1e-30f,
+                                   1e30f,
+                                   std::numeric_limits<float>::denorm_min(),
+                                   -std::numeric_limits<float>::denorm_min(),
+                                   FLT_MIN,
+                                   FLT_MAX,
+                                   -FLT_MAX,
+                                   INFINITY,
+                                   -INFINITY,
+                                   NAN,
+                                   4294967296.0f,
+                                   3e38f};
+  constexpr uint8_t kSpecialCount = sizeof kSpecial / sizeof kSpecial[0];
+  const uint8_t choice = in.ConsumeIntegral<uint8_t>();
+  if (choice < kSpecialCount) return kSpecial[choice];
+  if (choice < 128) return static_cast<float>(choice - 64) / 4.0f;
+  return fromBits(in.ConsumeIntegral<uint32_t>());
+}
+
+// The 0.05 points for 1..17 degrees of freedom, the only column a run reads.
+engine::CriticalPointTable referenceTable() {
+  static const float points[] = {3.841f,  5.991f,  7.815f,  9.488f,  11.070f, 12.592f,
+                                 14.067f, 15.507f, 16.919f, 18.307f, 19.675f, 21.026f,
+                                 22.362f, 23.685f, 24.996f, 26.296f, 27.587f};
+  engine::CriticalPointTable table;
+  for (size_t d = 1; d <= std::size(points); ++d)
+    table.cells[d][engine::kTestColumn] = points[d - 1];
+  return table;
+}
+
+AnalysisState stateFrom(FuzzedDataProvider& in) {
+  AnalysisState state;
+  state.FileChanged = false;
+  state.FileName = in.ConsumeRandomLengthString(24);
+
+  const int32_t n = in.ConsumeIntegralInRange<int32_t>(0, engine::kMaxSampleCount);
+  state.SampleCount = n;
+  if (in.ConsumeBool()) {
+    for (int32_t i = 0; i < n; ++i) state.Sample[size_t(i)] = pickFloat(in);
+  } else {  // a cluster, as measurements are
+    const float centre = pickFloat(in), spread = pickFloat(in);
+    for (int32_t i = 0; i < n; ++i)
+      state.Sample[size_t(i)] =
+          static_cast<float>(centre + double(spread) * in.ConsumeIntegral<int8_t>() / 32.0);
+  }
+
+  float low = 0, high = 0;
+  if (n > 0) {
+    low = high = state.Sample[0];
+    for (int32_t i = 1; i < n; ++i) {
+      low = std::min(low, state.Sample[size_t(i)]);
+      high = std::max(high, state.Sample[size_t(i)]);
+    }
+  }
+  switch (in.ConsumeIntegralInRange(0, 3)) {
+    case 0:  // anything
+      state.IntervalLength = pickFloat(in);
+      state.Xmin = pickFloat(in);
+      state.Xmax = pickFloat(in);
+      break;
+    case 1:  // the range a fresh load finds, any length
+      state.Xmin = low;
+      state.Xmax = high;
+      state.IntervalLength = pickFloat(in);
+      break;
+    case 2:  // the range a fresh load finds, about 1 to 25 intervals
+      state.Xmin = low;
+      state.Xmax = high;
+      state.IntervalLength =
+          static_cast<float>((double(high) - low) / (in.ConsumeIntegralInRange(1, 400) / 16.0));
+      break;
+    default:  // a range set by hand around a whole number of intervals
+      state.Xmin = pickFloat(in);
+      state.IntervalLength = pickFloat(in);
+      state.Xmax = static_cast<float>(state.Xmin + double(state.IntervalLength) *
+                                                       in.ConsumeIntegralInRange(0, 100) / 4.0);
+      break;
+  }
+
+  switch (in.ConsumeIntegralInRange(0, 3)) {
+    case 0:
+      state.CriticalPoints = referenceTable();
+      break;
+    case 1:
+      break;  // no table could be loaded: all zero
+    case 2:
+      for (size_t row = 1; row <= size_t(engine::kCriticalPointRows); ++row)
+        for (size_t column = 1; column <= size_t(engine::kCriticalPointColumns); ++column)
+          state.CriticalPoints.cells[row][column] = pickFloat(in);
+      break;
+    default: {
+      const float point = pickFloat(in);
+      for (size_t row = 1; row <= size_t(engine::kCriticalPointRows); ++row)
+        state.CriticalPoints.cells[row][engine::kTestColumn] = point;
+    }
+  }
+  return state;
+}
+
+bool sameState(const AnalysisState& a, const AnalysisState& b) {
+  if (a.FileName != b.FileName || a.FileChanged != b.FileChanged ||
+      bitsOf(a.Xmin) != bitsOf(b.Xmin) || bitsOf(a.Xmax) != bitsOf(b.Xmax) ||
+      bitsOf(a.IntervalLength) != bitsOf(b.IntervalLength) || a.SampleCount != b.SampleCount)
+    return false;
+  for (size_t i = 0; i < a.Sample.size(); ++i)
+    if (bitsOf(a.Sample[i]) != bitsOf(b.Sample[i])) return false;
+  return std::memcmp(&a.CriticalPoints, &b.CriticalPoints, sizeof a.CriticalPoints) == 0;
+}
+
+// What a previous run may have left in the view: a full 22-row grid, or an accepted sample.
+void dirty(RecordedView& view, int choice) {
+  if (choice == 0) return;
+  AnalysisState previous;
+  previous.FileChanged = false;
+  previous.CriticalPoints = referenceTable();
+  if (choice == 1) {
+    previous.SampleCount = 40;
+    for (int i = 0; i < 40; ++i) previous.Sample[size_t(i)] = i * 0.5f;
+    previous.Xmax = 19.5f;
+    previous.IntervalLength = 1;
+  } else {
+    std::mt19937 generator(5);
+    std::normal_distribution<float> normal(50, 2);
+    previous.SampleCount = 200;
+    previous.Xmin = previous.Xmax = 50;
+    for (float& value : previous.Sample) {
+      value = normal(generator);
+      previous.Xmin = std::min(previous.Xmin, value);
+      previous.Xmax = std::max(previous.Xmax, value);
+    }
+    previous.IntervalLength = 1;
+  }
+  engine::ProcessFile(previous, view, '.');
+}
+
+bool isInteger(const std::string& text, int64_t low, int64_t high, int64_t& value) {
+  if (fuzz::scanInteger(text, 0) != text.size() || text.size() > 18) return false;
+  value = std::stoll(text);
+  return value >= low && value <= high;
+}
+
+std::string tail(const std::string& line, const char* prefix) {
+  const std::string start(prefix);
+  return line.compare(0, start.size(), start) == 0 ? line.substr(start.size()) : std::string();
+}
+
+bool reachedGrouping(RunOutcome outcome) {
+  return outcome == RunOutcome::DegenerateSpread || outcome == RunOutcome::TooFewIntervals ||
+         outcome == RunOutcome::Rejected || outcome == RunOutcome::Accepted;
+}
+
+void checkRun(const AnalysisState& state, const RecordedView& view, RunOutcome outcome,
+              char separator) {
+  namespace t = engine::text;
+  const std::vector<std::string>& log = view.log();
+  for (const std::string& line : log)
+    FUZZ_CHECK(fuzz::isLogLine(line, separator, state.FileName), "log line: " + line);
+  FUZZ_CHECK(!log.empty(), "empty log");
+  const std::string& last = log.back();
+  const auto lastIs = [&](const std::string& shape) {
+    return fuzz::matchesShape(last, shape, separator);
+  };
+
+  switch (outcome) {
+    case RunOutcome::NoData:
+      FUZZ_CHECK(state.SampleCount == 0 && log.size() == 1 && last == t::kNoData, last);
+      break;
+    case RunOutcome::BadParameters:
+      FUZZ_CHECK(log.size() == 5 && (last == t::kBadIntervalLength || last == t::kBadRangeBounds ||
+                                     last == t::kBadRangeOrder),
+                 last);
+      break;
+    case RunOutcome::TooManyIntervals:
+      FUZZ_CHECK(log.size() == 6 && last == t::kTooManyIntervals, last);
+      break;
+    case RunOutcome::DegenerateSpread:
+      FUZZ_CHECK(last == t::kDegenerateSpread, last);
+      break;
+    case RunOutcome::TooFewIntervals:
+      FUZZ_CHECK(lastIs(fuzz::shape::kTooFew), last);
+      break;
+    case RunOutcome::Rejected:
+      FUZZ_CHECK(lastIs(fuzz::shape::kRejectedVerdict), last);
+      break;
+    case RunOutcome::Accepted:
+      FUZZ_CHECK(
+          log.size() >= 5 && lastIs(fuzz::shape::kDeviationInterval) &&
+              fuzz::matchesShape(log[log.size() - 2], fuzz::shape::kMeanInterval, separator) &&
+              log[log.size() - 3] == t::kIntervalsHeading &&
+              fuzz::matchesShape(log[log.size() - 4], fuzz::shape::kEstimates, separator) &&
+              fuzz::matchesShape(log[log.size() - 5], fuzz::shape::kAcceptedVerdict, separator),
+          last);
+      break;
+    default:
+      FUZZ_CHECK(false, "outcome " + std::to_string(int(outcome)));
+  }
+
+  int64_t k = 0;
+  if (log.size() >= 5) {
+    const std::string count = tail(log[4], t::kIntervalCount);
+    if (outcome == RunOutcome::TooManyIntervals) {
+      FUZZ_CHECK(fuzz::scanInteger(count, 0) == count.size() && count[0] != '-' &&
+                     (count.size() > 2 || std::stoi(count) > 20),
+                 log[4]);
+    } else if (outcome != RunOutcome::BadParameters) {
+      FUZZ_CHECK(isInteger(count, 1, 20, k), log[4]);
+    }
+  }
+
+  const auto& histogram = view.histogram();
+  const auto& curve = view.curve();
+  FUZZ_CHECK(curve.size() <= kMaxCurvePoints, std::to_string(curve.size()) + " curve points");
+  FUZZ_CHECK(curve.empty() || outcome == RunOutcome::Accepted, "curve without acceptance");
+  for (size_t i = 1; i < curve.size(); ++i) FUZZ_CHECK(curve[i].x > curve[i - 1].x, "curve x");
+
+  if (!reachedGrouping(outcome)) {
+    FUZZ_CHECK(histogram.empty(), "histogram before grouping");
+    return;
+  }
+  FUZZ_CHECK(view.gridRowCount() == k + 2, "grid rows for k = " + std::to_string(k));
+  FUZZ_CHECK(histogram.size() == size_t(k + 1), "histogram points for k = " + std::to_string(k));
+  double total = 0;
+  for (const auto& point : histogram) {
+    total += point.y;
+    FUZZ_CHECK(fuzz::scanGeneral(point.label, 0, separator, 5, 2) == point.label.size(),
+               "label " + point.label);
+  }
+  FUZZ_CHECK(histogram.back().y == 0.0, "the closing point");
+  // Values outside the range are counted into the end intervals, so this holds for all.
+  FUZZ_CHECK(std::fabs(total - 1.0) <= 1e-9, "histogram total " + std::to_string(total));
+
+  int64_t frequencies = 0;
+  for (int32_t row = 0; row < kMaxGridRows; ++row) {
+    for (int32_t column = 0; column < kColumns; ++column) {
+      const std::string& cell = view.cell(column, row);
+      FUZZ_CHECK(cell.empty() || fuzz::scanGeneral(cell, 0, separator, 4, 2) == cell.size(),
+                 "cell " + cell);
+      if (row == 0) FUZZ_CHECK(cell == std::to_string(column + 1), "header " + cell);
+      if (row >= 1 && row <= k && column == 0)
+        FUZZ_CHECK(cell == std::to_string(row), "interval number " + cell);
+      int64_t count = 0;
+      if (row >= 1 && row <= k && column == 2) {
+        FUZZ_CHECK(isInteger(cell, 0, engine::kMaxSampleCount, count), "frequency " + cell);
+        frequencies += count;
+      }
+    }
+  }
+  FUZZ_CHECK(frequencies == state.SampleCount,
+             "frequencies add up to " + std::to_string(frequencies));
+}
+
+// Everything a viewer can see; rows past the row count of either view read as empty.
+void checkSameView(const RecordedView& fresh, const RecordedView& reused, RunOutcome outcome) {
+  FUZZ_CHECK(fresh.log() == reused.log(), "log differs after an earlier run");
+  const auto samePoints = [](const std::vector<engine::RecordedPoint>& a,
+                             const std::vector<engine::RecordedPoint>& b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+      if (a[i].x != b[i].x || a[i].y != b[i].y || a[i].label != b[i].label ||
+          !(a[i].colour == b[i].colour))
+        return false;
+    return true;
+  };
+  FUZZ_CHECK(samePoints(fresh.histogram(), reused.histogram()), "histogram differs");
+  FUZZ_CHECK(samePoints(fresh.curve(), reused.curve()), "curve differs");
+  if (reachedGrouping(outcome))
+    FUZZ_CHECK(fresh.gridRowCount() == reused.gridRowCount(), "row count differs");
+  const int32_t rows = std::max(fresh.gridRowCount(), reused.gridRowCount());
+  for (int32_t row = 0; row < rows; ++row)
+    for (int32_t column = 0; column < kColumns; ++column)
+      FUZZ_CHECK(fresh.cell(column, row) == reused.cell(column, row),
+                 "cell " + std::to_string(column) + "," + std::to_string(row) + " differs");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  FuzzedDataProvider in(data, size);
+  const char separator = in.ConsumeBool() ? ',' : '.';
+  const int previousRun = in.ConsumeIntegralInRange(0, 2);
+  AnalysisState state = stateFrom(in);
+
+  const AnalysisState before = state;
+  CheckedView view;
+  const RunOutcome outcome = engine::ProcessFile(state, view, separator);
+  FUZZ_CHECK(sameState(state, before), "a run without a file to read changed the state");
+  checkRun(state, view, outcome, separator);
+
+  // The same run over a view an earlier run filled, with leftovers in the unused sample
+  // slots, must show exactly the same.
+  AnalysisState stale = before;
+  for (size_t i = size_t(stale.SampleCount); i < stale.Sample.size(); ++i) stale.Sample[i] = NAN;
+  CheckedView reused;
+  dirty(reused, previousRun);
+  FUZZ_CHECK(engine::ProcessFile(stale, reused, separator) == outcome, "outcome differs");
+  checkSameView(view, reused, outcome);
+  return 0;
+}
