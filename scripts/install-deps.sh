@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing Tarnek need.
+# Installs the Debian 12 packages that building, running, testing and fuzzing Tarnek need.
 set -euo pipefail
 
 packages=(
-  build-essential cmake pkg-config
+  build-essential cmake pkg-config clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-charts-dev libgl-dev
   libzip-dev
