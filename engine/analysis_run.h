@@ -16,6 +16,8 @@ namespace engine {
 inline constexpr int32_t kMaxIntervals = 20;
 inline constexpr int32_t kTableColumns = 11;
 inline constexpr int32_t kTableRows = kMaxIntervals + 1;
+// 2π as a double, for the normal density's factor.
+inline constexpr double kTwoPi = 6.283185307179586;
 
 // Column numbers of the grouped series table.
 enum Column : int32_t {

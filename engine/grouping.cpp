@@ -9,7 +9,6 @@ namespace engine {
 
 namespace {
 
-constexpr double kTwoPi = 6.283185307179586;
 
 // Counts each value into its interval; returns how many had to be clamped
 // into the first or the last interval because they lie outside the range.

@@ -9,7 +9,6 @@ namespace engine {
 
 namespace {
 
-constexpr double kTwoPi = 6.283185307179586;
 constexpr int32_t kPointsPerInterval = 5;
 constexpr int32_t kMaxCurvePoints = 10000;
 // Coefficients for a reliability of 0.95 and a sample of 100.
