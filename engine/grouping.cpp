@@ -9,7 +9,6 @@ namespace engine {
 
 namespace {
 
-
 // Counts each value into its interval; returns how many had to be clamped
 // into the first or the last interval because they lie outside the range.
 int32_t countFrequencies(AnalysisRun& run) {
