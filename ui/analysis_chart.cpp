@@ -162,6 +162,9 @@ void AnalysisChart::fitAxes(const std::vector<Point>& histogram, const std::vect
   const bool empty = histogram.empty() && curve.empty();
   axisX_->setVisible(!empty);
   axisY_->setVisible(!empty);
+  // An area with no points still strokes a stub of its outline.
+  Series1->setVisible(!histogram.empty());
+  Series2->setVisible(!curve.empty());
   if (empty) {
     axisX_->setStartValue(0.0);
     axisX_->setRange(0.0, 1.0);
