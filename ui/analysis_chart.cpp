@@ -232,8 +232,10 @@ void AnalysisChart::labelEdges(const std::vector<Point>& histogram, double minX,
   const double firstHalf = widths.empty() ? 0.0 : widths.front() / 2.0;
   const double lastHalf = widths.empty() ? 0.0 : widths.back() / 2.0;
   QMargins margins = chart()->margins();
-  margins.setLeft(std::max(leftMargin_, static_cast<int>(std::ceil(firstHalf - yLabels)) + 2));
-  margins.setRight(std::max(rightMargin_, static_cast<int>(std::ceil(lastHalf)) + 2));
+  // The chart draws a label with a little padding of its own around the text.
+  const int slack = static_cast<int>(kLabelGap);
+  margins.setLeft(std::max(leftMargin_, static_cast<int>(std::ceil(firstHalf - yLabels)) + slack));
+  margins.setRight(std::max(rightMargin_, static_cast<int>(std::ceil(lastHalf)) + slack));
   chart()->setMargins(margins);
 
   const double plotWidth =
