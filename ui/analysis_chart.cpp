@@ -1,4 +1,4 @@
-// The chart of a run on Qt Charts: stepped area, point markers, curve, edge-labelled axis.
+// The chart of a run on Qt Charts: stepped area, curve, edge-labelled axis, keyboard focus.
 #include "analysis_chart.h"
 
 #include <QAreaSeries>
@@ -6,10 +6,12 @@
 #include <QChart>
 #include <QCoreApplication>
 #include <QFontMetricsF>
+#include <QFocusEvent>
 #include <QGraphicsLayout>
+#include <QKeyEvent>
 #include <QLineSeries>
 #include <QLocale>
-#include <QScatterSeries>
+#include <QPainter>
 #include <QSet>
 #include <QValueAxis>
 #include <algorithm>
@@ -25,11 +27,10 @@ const QColor kCurveColour(64, 0, 64);
 const QColor kOutlineColour(Qt::black);
 const QColor kDefaultPointColour(Qt::red);
 const QColor kGridColour(224, 224, 224);
-constexpr int kMarkerSize = 6;
 // Room left between two edge labels, in screen pixels.
 constexpr double kLabelGap = 8.0;
-// The plot takes about this share of the chart's width; labels are thinned against it.
-constexpr double kPlotShare = 0.85;
+// What the y axis takes besides its labels' text: ticks and spacing, in screen pixels.
+constexpr double kYAxisExtra = 12.0;
 
 bool isFinitePoint(double x, double y) { return std::isfinite(x) && std::isfinite(y); }
 
@@ -50,8 +51,10 @@ AnalysisChart::AnalysisChart(const LayoutScale& scale, QWidget* parent) : QChart
   chart->setBackgroundBrush(Qt::white);
   chart->setBackgroundRoundness(0);
   chart->setDropShadowEnabled(false);
+  leftMargin_ = scale.px(4);
   rightMargin_ = scale.px(12);
-  chart->setMargins(QMargins(scale.px(4), scale.px(5), rightMargin_, scale.px(2)));
+  focusFrameWidth_ = std::max(1, scale.px(2));
+  chart->setMargins(QMargins(leftMargin_, scale.px(5), rightMargin_, scale.px(2)));
   chart->layout()->setContentsMargins(0, 0, 0, 0);
   chart->setLocalizeNumbers(true);
   chart->setLocale(QLocale::system());
@@ -61,22 +64,17 @@ AnalysisChart::AnalysisChart(const LayoutScale& scale, QWidget* parent) : QChart
   Series1->setName(QString::fromUtf8(text::kHistogramTitle));
   Series1->setPen(QPen(kOutlineColour, 1));
   Series1->setBrush(QBrush(kDefaultPointColour, Qt::HorPattern));
-
-  markers_ = new QScatterSeries;
-  markers_->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
-  markers_->setMarkerSize(scale.px(kMarkerSize));
-  markers_->setColor(kDefaultPointColour);
-  markers_->setBorderColor(kDefaultPointColour);
+  // The points' markers stay hidden: their colour shows in the hatch only.
+  Series1->setPointsVisible(false);
 
   Series2 = new QLineSeries;
   Series2->setName(QString::fromUtf8(text::kCurveTitle));
   Series2->setPen(QPen(kCurveColour, std::max(1, scale.px(2))));
 
   chart->addSeries(Series1);
-  chart->addSeries(markers_);
   chart->addSeries(Series2);
 
-  const QFont labelFont = formFont();
+  const QFont labelFont = scale.font();
   axisX_ = new QCategoryAxis;
   axisX_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
   axisY_ = new QValueAxis;
@@ -126,27 +124,15 @@ void AnalysisChart::refresh() {
 void AnalysisChart::fillHistogram(const std::vector<Point>& points) {
   // Each point holds its height up to the next point's x, then the outline steps.
   QList<QPointF> outline;
-  QList<QPointF> corners;
-  outline.reserve(static_cast<qsizetype>(points.size() * 2));
-  corners.reserve(static_cast<qsizetype>(points.size()));
+    outline.reserve(static_cast<qsizetype>(points.size() * 2));
   for (size_t i = 0; i < points.size(); ++i) {
     outline.append(QPointF(points[i].x, points[i].y));
-    corners.append(QPointF(points[i].x, points[i].y));
     if (i + 1 < points.size()) outline.append(QPointF(points[i + 1].x, points[i].y));
   }
   stairs_->replace(outline);
-  markers_->replace(corners);
 
   const QColor colour = points.empty() ? kDefaultPointColour : points.front().colour;
   Series1->setBrush(QBrush(colour, Qt::HorPattern));
-  markers_->setColor(colour);
-  markers_->setBorderColor(colour);
-  markers_->clearPointsConfiguration();
-  for (size_t i = 0; i < points.size(); ++i) {
-    if (points[i].colour != colour)
-      markers_->setPointConfiguration(static_cast<int>(i), QXYSeries::PointConfiguration::Color,
-                                      points[i].colour);
-  }
 }
 
 void AnalysisChart::fillCurve(const std::vector<Point>& points) {
@@ -172,9 +158,13 @@ void AnalysisChart::fitAxes(const std::vector<Point>& histogram, const std::vect
       maxY = std::max(maxY, point.y);
     }
   }
+  // Nothing to show is a clean white plot: no axis line, grid, labels or frame.
   const bool empty = histogram.empty() && curve.empty();
-  axisX_->setLabelsVisible(!empty);
-  axisY_->setLabelsVisible(!empty);
+  axisX_->setVisible(!empty);
+  axisY_->setVisible(!empty);
+  // An area with no points still strokes a stub of its outline.
+  Series1->setVisible(!histogram.empty());
+  Series2->setVisible(!curve.empty());
   if (empty) {
     axisX_->setStartValue(0.0);
     axisX_->setRange(0.0, 1.0);
@@ -188,28 +178,75 @@ void AnalysisChart::fitAxes(const std::vector<Point>& histogram, const std::vect
   }
   if (!(maxY > minY)) maxY = minY + 1.0;
 
-  // Edge labels: thin them out when the narrowest interval cannot hold the widest label.
-  const QFontMetricsF metrics(axisX_->labelsFont());
-  double widest = 0.0;
-  double narrowest = maxX - minX;
-  for (size_t i = 0; i < histogram.size(); ++i) {
-    widest = std::max(widest, metrics.horizontalAdvance(histogram[i].label));
-    if (i > 0) narrowest = std::min(narrowest, histogram[i].x - histogram[i - 1].x);
-  }
-  // The last label is centred on the right edge: keep room for its half.
-  QMargins margins = chart()->margins();
-  margins.setRight(std::max(rightMargin_, static_cast<int>(std::ceil(widest / 2.0)) + 2));
-  chart()->setMargins(margins);
-  const double plotWidth = std::max(1.0, width() * kPlotShare);
-  const double spacing = narrowest / (maxX - minX) * plotWidth;
-  const size_t step =
-      spacing > 0.0 ? std::max<size_t>(1, static_cast<size_t>(std::ceil((widest + kLabelGap) / spacing)))
-                    : 1;
+  axisY_->setRange(minY, maxY * 1.1);
+  axisY_->applyNiceNumbers();
+  const double tickStep = (axisY_->max() - axisY_->min()) / std::max(1, axisY_->tickCount() - 1);
+  axisY_->setLabelFormat(QStringLiteral("%.%1f").arg(decimalsForStep(tickStep)));
 
   axisX_->setStartValue(minX);
+  axisX_->setRange(minX, maxX);
+  labelEdges(histogram, minX, maxX);
+}
+
+std::vector<size_t> AnalysisChart::labelledEdges(const std::vector<double>& edges,
+                                                 const std::vector<double>& widths,
+                                                 double plotWidth, double gap) {
+  const size_t n = std::min(edges.size(), widths.size());
+  if (n == 0) return {};
+  if (n == 1) return {0};
+  const double span = edges[n - 1] - edges[0];
+  const double perUnit = span > 0.0 ? plotWidth / span : 0.0;
+  // The most labels that keep every neighbour pair apart, spread over the edges evenly.
+  for (size_t count = n; count >= 2; --count) {
+    std::vector<size_t> chosen;
+    for (size_t j = 0; j < count; ++j)
+      chosen.push_back(static_cast<size_t>(
+          std::lround(static_cast<double>(j) * static_cast<double>(n - 1) / (count - 1))));
+    bool apart = true;
+    for (size_t j = 1; j < count && apart; ++j) {
+      const size_t a = chosen[j - 1];
+      const size_t b = chosen[j];
+      apart = (edges[b] - edges[a]) * perUnit >= (widths[a] + widths[b]) / 2.0 + gap;
+    }
+    if (apart) return chosen;
+  }
+  return {0};
+}
+
+void AnalysisChart::labelEdges(const std::vector<Point>& histogram, double minX, double maxX) {
+  const QFontMetricsF metrics(axisX_->labelsFont());
+  std::vector<double> edges;
+  std::vector<double> widths;
+  for (const Point& point : histogram) {
+    edges.push_back(point.x);
+    widths.push_back(metrics.horizontalAdvance(point.label));
+  }
+  // The y labels sit left of the plot; the first x label may reach over them, not past the chart.
+  const QFontMetricsF yMetrics(axisY_->labelsFont());
+  const int decimals = decimalsForStep((axisY_->max() - axisY_->min()) /
+                                       std::max(1, axisY_->tickCount() - 1));
+  const double yLabels =
+      std::max(yMetrics.horizontalAdvance(QLocale::system().toString(axisY_->max(), 'f', decimals)),
+               yMetrics.horizontalAdvance(QLocale::system().toString(axisY_->min(), 'f', decimals))) +
+      kYAxisExtra;
+  const double firstHalf = widths.empty() ? 0.0 : widths.front() / 2.0;
+  const double lastHalf = widths.empty() ? 0.0 : widths.back() / 2.0;
+  QMargins margins = chart()->margins();
+  // The chart draws a label with a little padding of its own around the text.
+  const int slack = static_cast<int>(kLabelGap);
+  margins.setLeft(std::max(leftMargin_, static_cast<int>(std::ceil(firstHalf - yLabels)) + slack));
+  margins.setRight(std::max(rightMargin_, static_cast<int>(std::ceil(lastHalf)) + slack));
+  chart()->setMargins(margins);
+
+  const double plotWidth =
+      std::max(1.0, width() - margins.left() - margins.right() - yLabels - 2.0 * frameWidth());
+  const double span = maxX - minX;
   QSet<QString> used;
   double lastX = -INFINITY;
-  for (size_t i = 0; i < histogram.size(); i += step) {
+  for (size_t i : labelledEdges(edges, widths, plotWidth * (edges.empty() || span <= 0.0
+                                                                ? 1.0
+                                                                : (edges.back() - edges.front()) / span),
+                                kLabelGap)) {
     const Point& point = histogram[i];
     // The axis needs unique labels at rising positions; a repeat would be dropped anyway.
     if (point.x <= lastX || used.contains(point.label)) continue;
@@ -218,17 +255,53 @@ void AnalysisChart::fitAxes(const std::vector<Point>& histogram, const std::vect
     lastX = point.x;
   }
   axisX_->setRange(minX, maxX);
+}
 
-  axisY_->setRange(minY, maxY * 1.1);
-  axisY_->applyNiceNumbers();
-  const double tickStep = (axisY_->max() - axisY_->min()) / std::max(1, axisY_->tickCount() - 1);
-  axisY_->setLabelFormat(QStringLiteral("%.%1f").arg(decimalsForStep(tickStep)));
+void AnalysisChart::keyPressEvent(QKeyEvent* event) {
+  const bool menuKey = event->key() == Qt::Key_Menu ||
+                       (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
+  if (!menuKey) {
+    QChartView::keyPressEvent(event);
+    return;
+  }
+  event->accept();
+  emit customContextMenuRequested(rect().center());
+}
+
+void AnalysisChart::paintEvent(QPaintEvent* event) {
+  QChartView::paintEvent(event);
+  if (!hasFocus() || !focusFrameShown_) return;
+  QPainter painter(viewport());
+  QPen pen(palette().color(QPalette::Highlight), focusFrameWidth_, Qt::DotLine);
+  painter.setPen(pen);
+  const int inset = focusFrameWidth_ / 2 + 1;
+  painter.drawRect(viewport()->rect().adjusted(inset, inset, -inset - 1, -inset - 1));
+}
+
+void AnalysisChart::focusInEvent(QFocusEvent* event) {
+  QChartView::focusInEvent(event);
+  viewport()->update();
+}
+
+void AnalysisChart::focusOutEvent(QFocusEvent* event) {
+  QChartView::focusOutEvent(event);
+  viewport()->update();
+}
+
+void AnalysisChart::resizeEvent(QResizeEvent* event) {
+  QChartView::resizeEvent(event);
+  // More or less room for the edge labels: thin them anew.
+  for (const QString& label : axisX_->categoriesLabels()) axisX_->remove(label);
+  if (axisX_->isVisible()) labelEdges(points_[kHistogram], axisX_->min(), axisX_->max());
 }
 
 QImage AnalysisChart::picture() {
   // Settle the chart's pending layout first, so the picture is what the screen shows.
   QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-  return grab().toImage();
+  focusFrameShown_ = false;
+  const QImage image = grab().toImage();
+  focusFrameShown_ = true;
+  return image;
 }
 
 }  // namespace ui

@@ -13,7 +13,6 @@
 class QAreaSeries;
 class QCategoryAxis;
 class QLineSeries;
-class QScatterSeries;
 class QValueAxis;
 
 namespace ui {
@@ -40,13 +39,27 @@ class AnalysisChart : public QChartView {
   // Points of a series as appended and kept: non-finite points are dropped.
   int pointCount(int series) const;
 
+  // The edges that get a label on an axis `plotWidth` pixels wide: evenly
+  // spread, the first and the last where there is room, no two labels closer
+  // than `gap` pixels. `widths` are the labels' widths in pixels.
+  static std::vector<size_t> labelledEdges(const std::vector<double>& edges,
+                                           const std::vector<double>& widths, double plotWidth,
+                                           double gap);
+
   // Series1: the histogram as an area over a stepped outline; Series2: the curve.
   QAreaSeries* Series1 = nullptr;
   QLineSeries* Series2 = nullptr;
   QLineSeries* stairs() const { return stairs_; }
-  QScatterSeries* markers() const { return markers_; }
   QCategoryAxis* axisX() const { return axisX_; }
   QValueAxis* axisY() const { return axisY_; }
+
+ protected:
+  // The menu key or Shift+F10 ask for the context menu at the chart's centre.
+  void keyPressEvent(QKeyEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   struct Point {
@@ -59,13 +72,17 @@ class AnalysisChart : public QChartView {
   void fillHistogram(const std::vector<Point>& points);
   void fillCurve(const std::vector<Point>& points);
   void fitAxes(const std::vector<Point>& histogram, const std::vector<Point>& curve);
+  void labelEdges(const std::vector<Point>& histogram, double minX, double maxX);
 
   std::array<std::vector<Point>, 2> points_;
   QLineSeries* stairs_ = nullptr;
-  QScatterSeries* markers_ = nullptr;
   QCategoryAxis* axisX_ = nullptr;
   QValueAxis* axisY_ = nullptr;
+  int leftMargin_ = 0;
   int rightMargin_ = 0;
+  int focusFrameWidth_ = 1;
+  // Off while the picture for the clipboard and the report is taken.
+  bool focusFrameShown_ = true;
 };
 
 }  // namespace ui

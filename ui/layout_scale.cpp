@@ -1,10 +1,11 @@
-// Scaling the 120-dpi layout to the screen and choosing the windows' fonts.
+// Scaling the 120-dpi layout to the screen, placing the windows and choosing their fonts.
 #include "layout_scale.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWidget>
 #include <algorithm>
 #include <cmath>
 
@@ -16,7 +17,8 @@ namespace {
 
 constexpr double kFormFontDesignPixels = 13.0;
 constexpr double kTitleFontDesignPixels = 20.0;
-constexpr double kPointsPerInch = 72.0;
+// Below this no face is readable; the texts are then allowed to run short.
+constexpr int kSmallestFontPixels = 7;
 
 // Frames and margins that a control draws around its text, in screen pixels.
 constexpr int kLabelPadding = 2;
@@ -24,9 +26,19 @@ constexpr int kEditPadding = 8;
 constexpr int kButtonPadding = 12;
 constexpr int kCellPadding = 8;
 
+bool fits(const QFontMetricsF& metrics, const TextFit& fit, const LayoutScale& scale) {
+  if (fit.designWidth > 0 &&
+      metrics.horizontalAdvance(fit.text) + fit.padding > scale.px(fit.designWidth))
+    return false;
+  if (fit.designHeight > 0 && metrics.height() + fit.padding / 2.0 > scale.px(fit.designHeight))
+    return false;
+  return true;
+}
+
 }  // namespace
 
-LayoutScale::LayoutScale(double factor) : factor_(factor > 0.0 ? factor : 1.0) {}
+LayoutScale::LayoutScale(double factor, QFont font)
+    : factor_(factor > 0.0 && std::isfinite(factor) ? factor : 1.0), font_(std::move(font)) {}
 
 int LayoutScale::px(int designPixels) const {
   return static_cast<int>(std::lround(designPixels * factor_));
@@ -41,12 +53,63 @@ QRect LayoutScale::rect(int left, int top, int width, int height) const {
 
 QSize LayoutScale::size(int width, int height) const { return QSize(px(width), px(height)); }
 
-QFont formFont() {
+double screenFactor(const ScreenSpec& screen, const DesignedFrame& window) {
+  const double dpi = screen.logicalDpi > 0.0 && std::isfinite(screen.logicalDpi)
+                         ? screen.logicalDpi
+                         : kDesignDpi;
+  double factor = dpi / kDesignDpi;
+  if (!screen.available.isEmpty() && !window.outerSize.isEmpty()) {
+    factor = std::min(factor, static_cast<double>(screen.available.width()) /
+                                  window.outerSize.width());
+    factor = std::min(factor, static_cast<double>(screen.available.height()) /
+                                  window.outerSize.height());
+  }
+  return factor;
+}
+
+QPoint placeFrame(const QRect& available, const DesignedFrame& window, double factor) {
+  const LayoutScale scale(factor);
+  const QSize outer = scale.size(window.outerSize.width(), window.outerSize.height());
+  QPoint corner = available.topLeft() + QPoint(scale.px(window.topLeft.x()),
+                                               scale.px(window.topLeft.y()));
+  // Move in from the right and bottom first, so a window too large keeps its top-left corner.
+  corner.setX(std::max(available.left(),
+                       std::min(corner.x(), available.left() + available.width() - outer.width())));
+  corner.setY(std::max(available.top(),
+                       std::min(corner.y(), available.top() + available.height() - outer.height())));
+  return corner;
+}
+
+QFont fittingFont(double factor, const QStringList& families, const std::vector<TextFit>& texts) {
+  const LayoutScale scale(factor);
+  const QStringList faces = families.isEmpty() ? QStringList{QFont().family()} : families;
+  const int designed = std::max(1, static_cast<int>(std::lround(kFormFontDesignPixels * factor)));
   QFont font;
-  font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans")});
   font.setStyleHint(QFont::SansSerif);
-  font.setPointSizeF(kFormFontDesignPixels * kPointsPerInch / kDesignDpi);
+  for (int pixels = designed; pixels >= std::min(designed, kSmallestFontPixels); --pixels) {
+    font.setPixelSize(pixels);
+    for (const QString& face : faces) {
+      font.setFamilies({face});
+      const QFontMetricsF metrics(font);
+      if (std::all_of(texts.begin(), texts.end(),
+                      [&](const TextFit& fit) { return fits(metrics, fit, scale); }))
+        return font;
+    }
+  }
+  font.setFamilies({faces.front()});
   return font;
+}
+
+QStringList formFontFamilies() {
+  static const QString preferred[] = {
+      QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+      QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans"),
+      QStringLiteral("Nimbus Sans Narrow"), QStringLiteral("DejaVu Sans Condensed")};
+  const QStringList installed = QFontDatabase::families();
+  QStringList families;
+  for (const QString& face : preferred)
+    if (installed.contains(face)) families.append(face);
+  return families;
 }
 
 QFont chartTitleFont(const LayoutScale& scale) {
@@ -65,25 +128,8 @@ QFont chartTitleFont(const LayoutScale& scale) {
   QFont font(family);
   font.setStyleHint(QFont::Serif);
   font.setItalic(true);
-  font.setPixelSize(scale.px(static_cast<int>(kTitleFontDesignPixels)));
+  font.setPixelSize(std::max(1, scale.px(static_cast<int>(kTitleFontDesignPixels))));
   return font;
-}
-
-double fittingFactor(double dpiFactor, const QFont& font, const std::vector<TextFit>& texts) {
-  const QFontMetricsF metrics(font);
-  double factor = dpiFactor;
-  for (const TextFit& fit : texts) {
-    if (fit.designWidth > 0) {
-      const double needed = metrics.horizontalAdvance(fit.text) + fit.padding;
-      factor = std::max(factor, needed / fit.designWidth);
-    }
-    if (fit.designHeight > 0) {
-      const double needed = metrics.height() + fit.padding / 2.0;
-      factor = std::max(factor, needed / fit.designHeight);
-    }
-  }
-  // A little above the bare minimum, so rounding a size down cannot cut a pixel.
-  return factor > dpiFactor ? factor * 1.02 : factor;
 }
 
 const std::vector<TextFit>& fixedTexts() {
@@ -98,16 +144,43 @@ const std::vector<TextFit>& fixedTexts() {
       {QString::fromUtf8(text::kCancelButton), 91, 25, kButtonPadding},
       // The widest field value the fixed format writes, e.g. a negative bound.
       {QStringLiteral("-1.23E05"), 121, 24, kEditPadding},
-      // The widest cell the grid's format writes: four digits after four zeros.
-      {QStringLiteral("0.00001234"), 63, 24, kCellPadding},
+      // The widest cell the grid's format writes: four digits after four zeros, in
+      // the narrowest column once the columns share the grid's width (768 of 785).
+      {QStringLiteral("0.00001234"), 68, 24, kCellPadding},
   };
   return texts;
 }
 
+ScreenSpec primaryScreenSpec() {
+  ScreenSpec spec;
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    spec.logicalDpi = screen->logicalDotsPerInch();
+    spec.available = screen->availableGeometry();
+  }
+  return spec;
+}
+
 LayoutScale screenLayoutScale() {
-  double dpi = kDesignDpi;
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) dpi = screen->logicalDotsPerInch();
-  return LayoutScale(fittingFactor(dpi / kDesignDpi, formFont(), fixedTexts()));
+  const double factor = screenFactor(primaryScreenSpec(), kMainWindowFrame);
+  return LayoutScale(factor, fittingFont(factor, formFontFamilies(), fixedTexts()));
+}
+
+void keepFrameOnScreen(QWidget& window) {
+  const QScreen* screen = window.screen();
+  if (screen == nullptr) return;
+  const QRect available = screen->availableGeometry();
+  const QRect frame = window.frameGeometry();
+  if (available.contains(frame)) return;
+  // What the frame and title bar add around the client area.
+  const QSize chrome = frame.size() - window.size();
+  const QSize client(std::min(window.width(), available.width() - chrome.width()),
+                     std::min(window.height(), available.height() - chrome.height()));
+  if (client != window.size()) window.resize(client.expandedTo(window.minimumSize()));
+  const QSize outer = window.size() + chrome;
+  window.move(std::clamp(frame.x(), available.left(),
+                         std::max(available.left(), available.left() + available.width() - outer.width())),
+              std::clamp(frame.y(), available.top(),
+                         std::max(available.top(), available.top() + available.height() - outer.height())));
 }
 
 }  // namespace ui

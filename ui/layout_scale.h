@@ -5,7 +5,10 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <vector>
+
+class QWidget;
 
 namespace ui {
 
@@ -22,33 +25,64 @@ struct TextFit {
 
 class LayoutScale {
  public:
-  explicit LayoutScale(double factor = 1.0);
+  explicit LayoutScale(double factor = 1.0, QFont font = QFont());
 
   double factor() const { return factor_; }
   int px(int designPixels) const;
   QRect rect(int left, int top, int width, int height) const;
   QSize size(int width, int height) const;
+  // The windows' font, chosen so that every fixed text fits at this scale.
+  const QFont& font() const { return font_; }
 
  private:
   double factor_;
+  QFont font_;
 };
 
-// The windows' font: 13 pixels at 120 dpi, so the same physical size on any
-// screen. The face is the system's sans-serif when the designed one is missing.
-QFont formFont();
+// What the scale is chosen from: the screen's logical density and the part
+// of it that windows may take, both as the toolkit reports them.
+struct ScreenSpec {
+  double logicalDpi = kDesignDpi;
+  QRect available;
+};
+
+// A window's designed outer frame (frame and title bar included), in design pixels.
+struct DesignedFrame {
+  QPoint topLeft;
+  QSize outerSize;
+};
+
+inline const DesignedFrame kMainWindowFrame{QPoint(171, 39), QSize(850, 595)};
+inline const DesignedFrame kOptionsFrame{QPoint(354, 91), QSize(295, 215)};
+
+// The screen's density over the design density, lowered so that the whole
+// framed window fits the available area.
+double screenFactor(const ScreenSpec& screen, const DesignedFrame& window);
+
+// The frame's top-left corner: the designed point, scaled and taken from the
+// available area's corner, moved in as far as needed to keep the frame inside.
+QPoint placeFrame(const QRect& available, const DesignedFrame& window, double factor);
+
+// The largest font, at most the designed 13 pixels scaled, in which every text
+// fits its control at `factor`. Families are tried in order at each size, so
+// a narrower face keeps the full size before any face gets smaller.
+QFont fittingFont(double factor, const QStringList& families, const std::vector<TextFit>& texts);
+
+// The installed ones of the faces the windows prefer, narrowest last.
+QStringList formFontFamilies();
 
 // The chart title's font: 20 pixels at 120 dpi, italic, a script face where
 // one with Cyrillic letters is installed, else a serif.
 QFont chartTitleFont(const LayoutScale& scale);
 
-// dpiFactor (screen dpi / 120), raised just enough that every text fits.
-double fittingFactor(double dpiFactor, const QFont& font, const std::vector<TextFit>& texts);
-
 // The fixed texts of both windows with the controls that hold them.
 const std::vector<TextFit>& fixedTexts();
 
-// The one scale both windows use on the primary screen. Scaling both windows
-// alike keeps their proportions; raising it keeps wide fonts from being cut off.
+// The one scale both windows use on the primary screen, fitted to the main window.
 LayoutScale screenLayoutScale();
+ScreenSpec primaryScreenSpec();
+
+// Moves a shown window's frame back inside its screen's available area.
+void keepFrameOnScreen(QWidget& window);
 
 }  // namespace ui

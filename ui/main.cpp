@@ -3,10 +3,12 @@
 #include <exception>
 
 #include "message_sink.h"
+#include "qt_translations.h"
 #include "start_up.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
+  ui::installQtTranslations(application);
   try {
     std::unique_ptr<ui::TMainForm> mainForm = ui::startUp();
     mainForm->show();

@@ -8,11 +8,15 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <numeric>
+#include <QTimer>
 
 #include "analysis_chart.h"
 #include "captions.h"
 #include "critical_points.h"
 #include "decimal_separator.h"
+#include "main_layout.h"
 #include "message_sink.h"
 #include "opt_form.h"
 #include "process_file.h"
@@ -28,10 +32,7 @@ TMainForm* MainForm = nullptr;
 namespace {
 
 const char* const kCriticalPointsFile = "exttable.txt";
-
-// The designed outer size is 850 x 595; the frame and caption take the rest.
-constexpr int kClientWidth = 834;
-constexpr int kClientHeight = 553;
+constexpr int kFrameSettleMs = 250;
 
 QString fromUtf8(const std::string& text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -52,19 +53,19 @@ TMainForm::~TMainForm() {
 
 void TMainForm::buildControls() {
   setWindowTitle(QString::fromUtf8(text::kMainWindowTitle));
-  setFont(formFont());
-  move(scale_.px(171), scale_.px(39));
-  resize(scale_.size(kClientWidth, kClientHeight));
+  setFont(scale_.font());
 
   Chart = new AnalysisChart(scale_, this);
-  Chart->setGeometry(scale_.rect(8, 8, 785, 265));
   Chart->setContextMenuPolicy(Qt::CustomContextMenu);
 
   StringGrid = new ResultGrid(scale_, this);
-  StringGrid->setGeometry(scale_.rect(8, 280, 785, 169));
+  // Arrows move between cells; Tab goes on to the buttons.
+  StringGrid->setTabKeyNavigation(false);
+  for (int column = 0; column < StringGrid->columnCount(); ++column)
+    designedColumns_.push_back(StringGrid->columnWidth(column));
 
   Log = new QPlainTextEdit(this);
-  Log->setGeometry(scale_.rect(8, 456, 585, 89));
+  Log->setTabChangesFocus(true);
   Log->setReadOnly(true);
   Log->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   Log->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -72,13 +73,18 @@ void TMainForm::buildControls() {
   Log->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
   Option = new QPushButton(QString::fromUtf8(text::kOptionButton), this);
-  Option->setGeometry(scale_.rect(600, 456, 193, 41));
   ExitBut = new QPushButton(QString::fromUtf8(text::kExitButton), this);
-  ExitBut->setGeometry(scale_.rect(600, 504, 193, 41));
+
+  // Every text is fitted to the designed size, so the window never goes below it.
+  setMinimumSize(designedClientSize(scale_));
+  resize(designedClientSize(scale_));
+  applyLayout();
+  const ScreenSpec screen = primaryScreenSpec();
+  move(placeFrame(screen.available, kMainWindowFrame, scale_.factor()));
 
   // Not attached to any control: ChartContextPopup opens it where it computes.
   PopupMenu = new QMenu(this);
-  PopupMenu->setFont(formFont());
+  PopupMenu->setFont(scale_.font());
   N1 = PopupMenu->addAction(QString::fromUtf8(text::kCopyPicture));
   Word1 = PopupMenu->addAction(QString::fromUtf8(text::kWordReport));
 
@@ -100,6 +106,8 @@ void TMainForm::buildControls() {
 void TMainForm::ProcessFile() {
   engine::ProcessFile(state_, *this, localeDecimalSeparator());
   Chart->refresh();
+  // A new run starts at the top of the table, whatever the last one was scrolled to.
+  StringGrid->scrollToTop();
 }
 
 void TMainForm::OptionClick() {
@@ -138,6 +146,48 @@ void TMainForm::closeEvent(QCloseEvent* event) {
   // The dialog goes with the main window, so the event loop ends.
   if (OptForm != nullptr) OptForm->hide();
   event->accept();
+}
+
+void TMainForm::applyLayout() {
+  const MainLayout layout = mainLayout(scale_, size());
+  Chart->setGeometry(layout.chart);
+  StringGrid->setGeometry(layout.grid);
+  spreadColumns();
+  Log->setGeometry(layout.log);
+  Option->setGeometry(layout.option);
+  ExitBut->setGeometry(layout.exitBut);
+}
+
+void TMainForm::spreadColumns() {
+  // The columns share the grid's whole width in their designed proportions,
+  // the scroll bar's room kept, so wider numbers fit and a wider grid is filled.
+  const int room = StringGrid->width() - 2 * StringGrid->frameWidth() -
+                   StringGrid->verticalScrollBar()->sizeHint().width();
+  const int designed = std::accumulate(designedColumns_.begin(), designedColumns_.end(), 0);
+  if (room <= 0 || designed <= 0) return;
+  int used = 0;
+  int designedSoFar = 0;
+  for (size_t column = 0; column < designedColumns_.size(); ++column) {
+    designedSoFar += designedColumns_[column];
+    // Edges rounded, not widths, so the columns end flush with the room.
+    const int edge = static_cast<int>(static_cast<long long>(room) * designedSoFar / designed);
+    StringGrid->setColumnWidth(static_cast<int>(column), edge - used);
+    used = edge;
+  }
+}
+
+void TMainForm::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  applyLayout();
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (placedOnScreen_) return;
+  placedOnScreen_ = true;
+  // The frame is chosen by the window manager once the window is mapped; the
+  // designed allowance for it is generous, and this corrects a larger one.
+  QTimer::singleShot(kFrameSettleMs, this, [this] { keepFrameOnScreen(*this); });
 }
 
 void TMainForm::clearLog() {

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QWidget>
 #include <memory>
+#include <vector>
 
 #include "analysis_state.h"
 #include "analysis_view.h"
@@ -81,13 +82,19 @@ class TMainForm : public QWidget, public engine::AnalysisView {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void buildControls();
+  void applyLayout();
+  void spreadColumns();
 
   LayoutScale scale_;
   engine::AnalysisState state_;
   QStringList logLines_;
+  bool placedOnScreen_ = false;
+  std::vector<int> designedColumns_;
   std::unique_ptr<report::WordApplication> WordApplication;
 };
 

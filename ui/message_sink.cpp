@@ -11,12 +11,38 @@ namespace ui {
 
 namespace {
 
+// Longest run of characters without a break opportunity that a box shows as it is.
+constexpr int kLongestRun = 40;
+
+
 void showModalBox(MessageKind kind, const QString& text) {
   QMessageBox box(kind == MessageKind::Error ? QMessageBox::Critical : QMessageBox::Information,
-                  QString::fromUtf8(text::kMainWindowTitle), text, QMessageBox::Ok,
-                  QApplication::activeWindow());
+                  QString::fromUtf8(text::kMainWindowTitle), breakableText(text),
+                  QMessageBox::Ok, QApplication::activeWindow());
+  box.setTextFormat(Qt::PlainText);
   box.exec();
 }
+
+}  // namespace
+
+QString breakableText(const QString& text) {
+  // A message box wraps at spaces only; a long file name or typed text without
+  // any would widen it past the screen. A zero-width space lets it wrap there.
+  QString result;
+  result.reserve(text.size() + text.size() / kLongestRun);
+  int run = 0;
+  for (const QChar ch : text) {
+    run = ch.isSpace() ? 0 : run + 1;
+    if (run > kLongestRun && !ch.isLowSurrogate()) {
+      result.append(QChar(0x200B));
+      run = 1;
+    }
+    result.append(ch);
+  }
+  return result;
+}
+
+namespace {
 
 MessageSink& currentSink() {
   static MessageSink sink = showModalBox;

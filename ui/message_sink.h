@@ -16,6 +16,10 @@ using MessageSink = std::function<void(MessageKind kind, const QString& text)>;
 // Installs `sink` (an empty one restores the default) and returns the one it replaces.
 MessageSink setMessageSink(MessageSink sink);
 
+// `text` with a break opportunity in every long run of characters without
+// white space, so that a message box can wrap it within the screen.
+QString breakableText(const QString& text);
+
 // A modal message with one OK button; returns when it is closed.
 void showMessageBox(const QString& text);
 

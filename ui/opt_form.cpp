@@ -33,11 +33,23 @@ QString fieldText(float value) {
       engine::formatFixed(value, kFieldPrecision, kFieldDecimals, localeDecimalSeparator()));
 }
 
+}  // namespace
+
+double localeNumber(const QString& text, const QLocale& locale, bool* ok) {
+  // Exactly a number with the locale's decimal separator: grouped digits are
+  // not taken as one number ("2,500" is not 2500 where the point separates).
+  QLocale strict = locale;
+  strict.setNumberOptions(strict.numberOptions() | QLocale::RejectGroupSeparator);
+  return strict.toDouble(text, ok);
+}
+
+namespace {
+
 // The locale's text-to-number conversion; anything a float cannot hold is an error too.
 float fieldValue(const QLineEdit* field) {
   const QString text = field->text();
   bool ok = false;
-  const double value = QLocale::system().toDouble(text, &ok);
+  const double value = localeNumber(text, QLocale::system(), &ok);
   if (!ok || !std::isfinite(value))
     throw ConversionError(QString::fromUtf8(text::kNotANumber).arg(text));
   if (std::abs(value) > static_cast<double>(std::numeric_limits<float>::max()))
@@ -47,7 +59,11 @@ float fieldValue(const QLineEdit* field) {
 
 }  // namespace
 
-TOptForm::TOptForm(TMainForm& owner) : QWidget(&owner, Qt::Dialog), owner_(owner) {
+TOptForm::TOptForm(TMainForm& owner)
+    // A dialog with a close button only: it keeps its size and cannot be maximised.
+    : QWidget(&owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
+      owner_(owner) {
   OptForm = this;
   buildControls();
   NameF->setText(QString::fromStdString(owner_.state().FileName));
@@ -63,9 +79,9 @@ TOptForm::~TOptForm() {
 void TOptForm::buildControls() {
   const LayoutScale& scale = owner_.layoutScale();
   setWindowTitle(QString::fromUtf8(text::kOptionsTitle));
-  setFont(formFont());
-  move(scale.px(354), scale.px(91));
-  resize(scale.size(kClientWidth, kClientHeight));
+  setFont(scale.font());
+  setFixedSize(scale.size(kClientWidth, kClientHeight));
+  move(placeFrame(primaryScreenSpec().available, kOptionsFrame, scale.factor()));
 
   auto label = [&](const char* caption, QRect geometry) {
     auto* result = new QLabel(QString::fromUtf8(caption), this);

@@ -1,6 +1,8 @@
 // The options dialog: file name, interval length and range, applied to the main window's state.
 #pragma once
 
+#include <QLocale>
+#include <QString>
 #include <QWidget>
 
 class QLabel;
@@ -10,6 +12,10 @@ class QPushButton;
 namespace ui {
 
 class TMainForm;
+
+// The dialog's text-to-real conversion: a number written with `locale`'s
+// decimal separator and nothing else; *ok is false for any other text.
+double localeNumber(const QString& text, const QLocale& locale, bool* ok);
 
 // Modeless and created once. It owns nothing of the analysis: it reads and
 // writes the state of its main window and starts that window's run.

@@ -1,6 +1,6 @@
 // Start-up of the windows with and without their files, and what a run shows.
 #include <QLineSeries>
-#include <QScatterSeries>
+#include <QAreaSeries>
 
 #include "analysis_chart.h"
 #include "opt_form.h"
@@ -74,7 +74,6 @@ TEST_F(StartUp, WithoutSampleShowsOneLogLineAnEmptyGridOfFourRowsAndAnEmptyChart
   for (const auto& row : shownGrid(form))
     for (const QString& cell : row) EXPECT_TRUE(cell.isEmpty());
   EXPECT_EQ(form.Chart->stairs()->count(), 0);
-  EXPECT_EQ(form.Chart->markers()->count(), 0);
   EXPECT_EQ(form.Chart->Series2->count(), 0);
 }
 
@@ -105,7 +104,7 @@ TEST_F(StartUp, ChartHoldsTheHistogramAsStairsAndTheCurveOnAcceptance) {
   ui::TMainForm& form = start();
   const int points = form.Chart->pointCount(ui::AnalysisChart::kHistogram);
   ASSERT_EQ(points, 11);  // k + 1
-  EXPECT_EQ(form.Chart->markers()->count(), points);
+  EXPECT_FALSE(form.Chart->Series1->pointsVisible());
   EXPECT_EQ(form.Chart->stairs()->count(), 2 * points - 1);
   // Each stair keeps its height up to the next edge.
   for (int i = 0; i + 1 < points; ++i) {
@@ -121,7 +120,7 @@ TEST_F(StartUp, RejectedSampleShowsTheHistogramWithoutCurve) {
   ui::TMainForm& form = start();
   ASSERT_FALSE(form.logLines().isEmpty());
   EXPECT_TRUE(form.logLines().last().endsWith(QString::fromUtf8("отвергнута.")));
-  EXPECT_GT(form.Chart->markers()->count(), 0);
+  EXPECT_GT(form.Chart->stairs()->count(), 0);
   EXPECT_EQ(form.Chart->Series2->count(), 0);
 }
 

@@ -1,0 +1,84 @@
+#!/usr/bin/env bash
+# Screenshots of tarnek's window under Xvfb with openbox at several screen densities.
+#   scripts/screenshots.sh [program] [output folder]
+# Defaults: build/ui/tarnek and screenshots/. SCREENSHOT_DISPLAY picks the X display number
+# (default 99). Each picture is the whole screen (import -window root) after the first run;
+# at 1280x800 and 120 dpi there are also a maximised window, the focus on "Выход" after
+# four Tabs, and the empty chart of a missing sample.
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+program=$(realpath "${1:-$here/build/ui/tarnek}")
+out=$(mkdir -p "${2:-screenshots}" && realpath "${2:-screenshots}")
+display=":${SCREENSHOT_DISPLAY:-99}"
+title="Математическая статистика"
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+cp "$here/data/Input.txt" "$here/data/exttable.txt" "$work/"
+mkdir "$work/empty" && cp "$here/data/exttable.txt" "$work/empty/"
+
+start_screen() {  # size dpi
+  Xvfb "$display" -screen 0 "${1}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
+  pids+=($!)
+  for _ in $(seq 100); do DISPLAY=$display xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+  # -noreset keeps the resource database once xrdb has disconnected.
+  echo "Xft.dpi: $2" | DISPLAY=$display xrdb -nocpp -merge
+  DISPLAY=$display openbox >/dev/null 2>&1 &
+  pids+=($!)
+  sleep 1
+}
+
+stop_screen() {
+  for ((i = ${#pids[@]} - 1; i >= 0; --i)); do
+    kill "${pids[i]}" 2>/dev/null || true
+    wait "${pids[i]}" 2>/dev/null || true
+  done
+  pids=()
+}
+
+start_program() {  # folder
+  (cd "$1" && DISPLAY=$display "$program" >/dev/null 2>&1) &
+  pids+=($!)
+  for _ in $(seq 200); do
+    window=$(DISPLAY=$display xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -1) &&
+      [ -n "$window" ] && break
+    sleep 0.05
+  done
+  # Let the window manager frame it and the window settle.
+  sleep 1.5
+}
+
+shoot() {  # name
+  DISPLAY=$display import -window root "$out/$1.png"
+  echo "$out/$1.png: window $(DISPLAY=$display xwininfo -id "$window" |
+    awk '/Absolute upper-left|Width|Height/ {printf "%s ", $NF}')(left top width height)"
+}
+
+for setting in 1280x800:96 1280x800:120 1280x800:144 1280x800:192 1920x1080:192; do
+  size=${setting%%:*}
+  dpi=${setting##*:}
+  start_screen "$size" "$dpi"
+  start_program "$work"
+  shoot "tarnek-$size-$dpi"
+  if [ "$setting" = 1280x800:120 ]; then
+    DISPLAY=$display xdotool windowactivate --sync "$window" key --delay 150 Tab Tab Tab Tab
+    sleep 0.5
+    shoot "tarnek-$size-$dpi-tab4"
+    # Openbox maximises on a double click on the title bar.
+    left=$(DISPLAY=$display xwininfo -id "$window" | awk '/Absolute upper-left X/ {print $NF}')
+    top=$(DISPLAY=$display xwininfo -id "$window" | awk '/Absolute upper-left Y/ {print $NF}')
+    DISPLAY=$display xdotool mousemove $((left + 100)) $((top - 8)) click --repeat 2 --delay 80 1
+    sleep 1
+    shoot "tarnek-$size-$dpi-maximised"
+  fi
+  stop_screen
+done
+
+start_screen 1280x800 120
+start_program "$work/empty"
+shoot "tarnek-1280x800-120-empty"
+stop_screen
