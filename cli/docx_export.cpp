@@ -8,8 +8,10 @@
 #include <memory>
 
 #include "analysis_chart.h"
+#include "chart_rendering.h"
 #include "layout_scale.h"
 #include "report_file.h"
+#include "texts.h"
 
 namespace cli {
 
@@ -31,7 +33,7 @@ QImage drawChart(const engine::RecordedView& view) {
                         QColor(point.colour.red, point.colour.green, point.colour.blue));
   }
   chart.refresh();
-  return chart.picture();
+  return ui::renderChart(chart, ui::kPrintPixelRatio);
 }
 
 report::ReportTexts reportTexts(const engine::RecordedView& view) {
@@ -42,7 +44,13 @@ report::ReportTexts reportTexts(const engine::RecordedView& view) {
     for (const std::string& cell : row) cells << QString::fromStdString(cell);
     texts.gridRows.push_back(cells);
   }
-  for (const std::string& line : view.log()) texts.logLines << QString::fromStdString(line);
+  const std::string processing = engine::text::kProcessingFile;
+  for (const std::string& line : view.log()) {
+    texts.logLines << QString::fromStdString(line);
+    // The run names its sample in the log; the title takes it from there.
+    if (texts.sampleFileName.isEmpty() && line.rfind(processing, 0) == 0)
+      texts.sampleFileName = QString::fromStdString(line.substr(processing.size()));
+  }
   return texts;
 }
 

@@ -6,12 +6,14 @@
 #include <QGuiApplication>
 
 #include "automation_error.h"
+#include "docx_defaults.h"
 
 namespace report {
 
 struct DocumentApplication::State {
   DocumentPresenter presenter;
   ClipboardPicture clipboard;
+  PropertiesSource properties;
   bool connected = false;
   bool visible = false;
   int32_t holds = 0;
@@ -28,8 +30,9 @@ struct DocumentApplication::State {
     if (!visible || holds > 0) return;
     for (size_t i = 0; i < documents.size(); ++i) {
       if (presented[i]) continue;
-      presenter(*documents[i]);
+      // Marked first: a document whose presentation failed is not tried again.
       presented[i] = true;
+      presenter(*documents[i]);
     }
   }
 };
@@ -149,7 +152,12 @@ class ModelSelection : public WordSelection {
     Picture picture;
     QBuffer buffer(&picture.png);
     buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG")) return false;
+    // The picture spans the text width: say so in its resolution, for whoever extracts it.
+    QImage printed = image;
+    const int dotsPerMeter = qRound(image.width() / (kTextWidthTwips / 56692.9));
+    printed.setDotsPerMeterX(dotsPerMeter);
+    printed.setDotsPerMeterY(dotsPerMeter);
+    if (!printed.save(&buffer, "PNG")) return false;
     picture.width = image.width();
     picture.height = image.height();
     document_->insertPicture(std::move(picture));
@@ -207,6 +215,7 @@ class ModelDocuments : public WordDocuments {
   std::shared_ptr<WordDocument> Add() override {
     state_->requireConnection(QStringLiteral("Documents.Add"));
     state_->documents.push_back(std::make_shared<DocumentModel>());
+    if (state_->properties) state_->documents.back()->setProperties(state_->properties());
     state_->presented.push_back(false);
     state_->active = static_cast<int32_t>(state_->documents.size()) - 1;
     return std::make_shared<ModelDocument>(state_, state_->documents.back());
@@ -224,10 +233,12 @@ std::shared_ptr<DocumentModel> activeDocument(State& state, const QString& opera
 
 }  // namespace
 
-DocumentApplication::DocumentApplication(DocumentPresenter presenter, ClipboardPicture clipboard)
+DocumentApplication::DocumentApplication(DocumentPresenter presenter, ClipboardPicture clipboard,
+                                         PropertiesSource properties)
     : state_(std::make_shared<State>()) {
   state_->presenter = std::move(presenter);
   state_->clipboard = std::move(clipboard);
+  state_->properties = std::move(properties);
 }
 
 DocumentApplication::~DocumentApplication() = default;

@@ -17,12 +17,18 @@ using DocumentPresenter = std::function<void(const DocumentModel&)>;
 // What Selection.Paste takes: the picture on a clipboard, null when there is none.
 using ClipboardPicture = std::function<QImage()>;
 
+// The properties a new document gets when it is added.
+using PropertiesSource = std::function<DocumentProperties()>;
+
 // Documents live in memory. Once the application is visible and the client has let go of every
 // selection and tables collection it held, each document not yet presented is handed to the
 // presenter, in the order the documents were added; so a document is presented complete.
+// A document is handed over once: if the presenter fails, the document is dropped and its
+// error goes to the caller; no later report presents it again.
 class DocumentApplication : public WordApplication {
  public:
-  DocumentApplication(DocumentPresenter presenter, ClipboardPicture clipboard);
+  DocumentApplication(DocumentPresenter presenter, ClipboardPicture clipboard,
+                      PropertiesSource properties = {});
   ~DocumentApplication() override;
 
   void Connect() override;

@@ -7,6 +7,8 @@
 #include <variant>
 #include <vector>
 
+#include "document_properties.h"
+
 namespace report {
 
 // A picture as PNG with its size in pixels.
@@ -69,6 +71,8 @@ class DocumentModel {
   const std::vector<Block>& blocks() const { return blocks_; }
   const std::vector<Picture>& pictures() const { return pictures_; }
   const InsertionPoint& insertionPoint() const { return point_; }
+  const DocumentProperties& properties() const { return properties_; }
+  void setProperties(DocumentProperties properties) { properties_ = std::move(properties); }
 
   void insertPicture(Picture picture);
   void typeText(const QString& text);
@@ -100,6 +104,7 @@ class DocumentModel {
   std::vector<Block> blocks_;
   std::vector<Picture> pictures_;
   InsertionPoint point_;
+  DocumentProperties properties_;
 };
 
 }  // namespace report

@@ -7,13 +7,21 @@
 #include <stdexcept>
 #include <vector>
 
+#include "document_properties.h"
+#include "docx_defaults.h"
+#include "docx_xml.h"
+#include "table_layout.h"
+
 namespace report {
 
 namespace {
 
-const QString kW = QStringLiteral("http://schemas.openxmlformats.org/wordprocessingml/2006/main");
-const QString kR =
-    QStringLiteral("http://schemas.openxmlformats.org/officeDocument/2006/relationships");
+using docx::kR;
+using docx::kW;
+using docx::writeW;
+using docx::writeWidth;
+using docx::xmlPart;
+
 const QString kWp =
     QStringLiteral("http://schemas.openxmlformats.org/drawingml/2006/wordprocessingDrawing");
 const QString kA = QStringLiteral("http://schemas.openxmlformats.org/drawingml/2006/main");
@@ -24,14 +32,12 @@ const QString kContentTypes =
     QStringLiteral("http://schemas.openxmlformats.org/package/2006/content-types");
 const QString kRelationshipType =
     QStringLiteral("http://schemas.openxmlformats.org/officeDocument/2006/relationships/");
+const QString kCorePropertiesType = QStringLiteral(
+    "http://schemas.openxmlformats.org/package/2006/relationships/metadata/core-properties");
 
-// Pictures are laid out at 96 pixels per inch.
-constexpr int64_t kEmuPerPixel = 9525;
 constexpr int64_t kEmuPerTwip = 635;
-// Single 1/2-point borders, as a table added by automation gets them.
-constexpr const char* kBorderSize = "4";
-// The styles' relationship comes first; pictures follow.
-constexpr int32_t kFirstPictureRelationship = 2;
+// The styles' and the settings' relationships come first; pictures follow.
+constexpr int32_t kFirstPictureRelationship = 3;
 
 QString pictureRelationshipId(int32_t picture) {
   return QStringLiteral("rId%1").arg(picture + kFirstPictureRelationship);
@@ -46,44 +52,6 @@ bool isLineBreak(char32_t c) { return c == '\n' || c == '\r' || c == '\v'; }
 bool needsPreserve(const QString& text) {
   return text.startsWith(QLatin1Char(' ')) || text.endsWith(QLatin1Char(' ')) ||
          text.contains(QLatin1String("  "));
-}
-
-// One XML part, written by `body` into a standalone UTF-8 document.
-template <typename Body>
-QByteArray xmlPart(Body body) {
-  QByteArray out;
-  QXmlStreamWriter xml(&out);
-  xml.writeStartDocument(QStringLiteral("1.0"), true);
-  body(xml);
-  xml.writeEndDocument();
-  return out;
-}
-
-void writeW(QXmlStreamWriter& xml, const char* name) {
-  xml.writeEmptyElement(kW, QLatin1String(name));
-}
-
-void writeWValue(QXmlStreamWriter& xml, const char* name, const QString& value) {
-  xml.writeEmptyElement(kW, QLatin1String(name));
-  xml.writeAttribute(kW, QStringLiteral("val"), value);
-}
-
-void writeWidth(QXmlStreamWriter& xml, const char* name, int32_t twips, const char* type) {
-  xml.writeEmptyElement(kW, QLatin1String(name));
-  xml.writeAttribute(kW, QStringLiteral("w"), QString::number(twips));
-  xml.writeAttribute(kW, QStringLiteral("type"), QLatin1String(type));
-}
-
-void writeBorders(QXmlStreamWriter& xml) {
-  xml.writeStartElement(kW, QStringLiteral("tblBorders"));
-  for (const char* side : {"top", "left", "bottom", "right", "insideH", "insideV"}) {
-    xml.writeEmptyElement(kW, QLatin1String(side));
-    xml.writeAttribute(kW, QStringLiteral("val"), QStringLiteral("single"));
-    xml.writeAttribute(kW, QStringLiteral("sz"), QLatin1String(kBorderSize));
-    xml.writeAttribute(kW, QStringLiteral("space"), QStringLiteral("0"));
-    xml.writeAttribute(kW, QStringLiteral("color"), QStringLiteral("auto"));
-  }
-  xml.writeEndElement();
 }
 
 class DocumentWriter {
@@ -109,7 +77,7 @@ class DocumentWriter {
     // A body must not end with a table; the model keeps a paragraph there, this keeps it so.
     if (document_.blocks().empty() || std::holds_alternative<Table>(document_.blocks().back()))
       writeParagraph(Paragraph{});
-    writeSection();
+    docx::writeSectionProperties(xml_);
     xml_.writeEndElement();
     xml_.writeEndElement();
   }
@@ -166,14 +134,10 @@ class DocumentWriter {
 
   void writePicture(int32_t index) {
     const Picture& picture = document_.pictures()[index];
-    int64_t cx = picture.width * kEmuPerPixel;
-    int64_t cy = picture.height * kEmuPerPixel;
-    // A picture wider than the text column is shrunk to it, keeping its proportions.
-    const int64_t textWidth = int64_t{kTextWidthTwips} * kEmuPerTwip;
-    if (cx > textWidth) {
-      cy = cy * textWidth / cx;
-      cx = textWidth;
-    }
+    // Every picture spans the text width, keeping its proportions: a chart rendered at twice
+    // the screen's density prints at about 200 dots per inch.
+    const int64_t cx = int64_t{kTextWidthTwips} * kEmuPerTwip;
+    const int64_t cy = picture.width > 0 ? cx * picture.height / picture.width : 0;
     const QString id = QString::number(++drawingId_);
 
     xml_.writeStartElement(kW, QStringLiteral("r"));
@@ -234,28 +198,24 @@ class DocumentWriter {
   }
 
   void writeTable(const Table& table) {
-    // Equal fixed columns across the text width, as a table added without behaviour arguments.
-    const int32_t columnWidth = kTextWidthTwips / table.columns;
+    const std::vector<int32_t> widths = autofitColumnWidths(table, kTextWidthTwips);
+    int32_t tableWidth = 0;
+    for (int32_t width : widths) tableWidth += width;
     xml_.writeStartElement(kW, QStringLiteral("tbl"));
-    xml_.writeStartElement(kW, QStringLiteral("tblPr"));
-    writeWValue(xml_, "tblStyle", QStringLiteral("TableGrid"));
-    writeWidth(xml_, "tblW", 0, "auto");
-    writeBorders(xml_);
-    xml_.writeEmptyElement(kW, QStringLiteral("tblLayout"));
-    xml_.writeAttribute(kW, QStringLiteral("type"), QStringLiteral("fixed"));
-    xml_.writeEndElement();  // tblPr
+    docx::writeTableProperties(xml_, tableWidth);
     xml_.writeStartElement(kW, QStringLiteral("tblGrid"));
-    for (int32_t c = 0; c < table.columns; ++c) {
+    for (int32_t width : widths) {
       xml_.writeEmptyElement(kW, QStringLiteral("gridCol"));
-      xml_.writeAttribute(kW, QStringLiteral("w"), QString::number(columnWidth));
+      xml_.writeAttribute(kW, QStringLiteral("w"), QString::number(width));
     }
     xml_.writeEndElement();
     for (int32_t r = 0; r < table.rows; ++r) {
       xml_.writeStartElement(kW, QStringLiteral("tr"));
+      docx::writeRowProperties(xml_, r == 0);
       for (int32_t c = 0; c < table.columns; ++c) {
         xml_.writeStartElement(kW, QStringLiteral("tc"));
         xml_.writeStartElement(kW, QStringLiteral("tcPr"));
-        writeWidth(xml_, "tcW", columnWidth, "dxa");
+        writeWidth(xml_, "tcW", widths[c], "dxa");
         xml_.writeEndElement();
         const TableCell& cell = table.cell(r, c);
         for (const Paragraph& paragraph : cell.paragraphs) writeParagraph(paragraph);
@@ -268,24 +228,6 @@ class DocumentWriter {
     xml_.writeEndElement();  // tbl
   }
 
-  void writeSection() {
-    xml_.writeStartElement(kW, QStringLiteral("sectPr"));
-    xml_.writeEmptyElement(kW, QStringLiteral("pgSz"));
-    xml_.writeAttribute(kW, QStringLiteral("w"), QString::number(kPageWidthTwips));
-    xml_.writeAttribute(kW, QStringLiteral("h"), QString::number(kPageHeightTwips));
-    xml_.writeEmptyElement(kW, QStringLiteral("pgMar"));
-    xml_.writeAttribute(kW, QStringLiteral("top"), QString::number(kMarginTopTwips));
-    xml_.writeAttribute(kW, QStringLiteral("right"), QString::number(kMarginRightTwips));
-    xml_.writeAttribute(kW, QStringLiteral("bottom"), QString::number(kMarginBottomTwips));
-    xml_.writeAttribute(kW, QStringLiteral("left"), QString::number(kMarginLeftTwips));
-    xml_.writeAttribute(kW, QStringLiteral("header"), QStringLiteral("708"));
-    xml_.writeAttribute(kW, QStringLiteral("footer"), QStringLiteral("708"));
-    xml_.writeAttribute(kW, QStringLiteral("gutter"), QStringLiteral("0"));
-    xml_.writeEmptyElement(kW, QStringLiteral("cols"));
-    xml_.writeAttribute(kW, QStringLiteral("space"), QStringLiteral("708"));
-    xml_.writeEndElement();
-  }
-
   const DocumentModel& document_;
   QXmlStreamWriter& xml_;
   int32_t drawingId_ = 0;
@@ -293,81 +235,6 @@ class DocumentWriter {
 
 QByteArray documentPart(const DocumentModel& document) {
   return xmlPart([&](QXmlStreamWriter& xml) { DocumentWriter(document, xml).write(); });
-}
-
-QByteArray stylesPart() {
-  return xmlPart([&](QXmlStreamWriter& xml) {
-    xml.writeNamespace(kW, QStringLiteral("w"));
-    xml.writeStartElement(kW, QStringLiteral("styles"));
-
-    // A new document's defaults: Times New Roman 12 pt, single spacing, Russian.
-    xml.writeStartElement(kW, QStringLiteral("docDefaults"));
-    xml.writeStartElement(kW, QStringLiteral("rPrDefault"));
-    xml.writeStartElement(kW, QStringLiteral("rPr"));
-    xml.writeEmptyElement(kW, QStringLiteral("rFonts"));
-    for (const char* script : {"ascii", "eastAsia", "hAnsi", "cs"})
-      xml.writeAttribute(kW, QLatin1String(script), QStringLiteral("Times New Roman"));
-    writeWValue(xml, "sz", QStringLiteral("24"));
-    writeWValue(xml, "szCs", QStringLiteral("24"));
-    xml.writeEmptyElement(kW, QStringLiteral("lang"));
-    xml.writeAttribute(kW, QStringLiteral("val"), QStringLiteral("ru-RU"));
-    xml.writeAttribute(kW, QStringLiteral("eastAsia"), QStringLiteral("ru-RU"));
-    xml.writeAttribute(kW, QStringLiteral("bidi"), QStringLiteral("ar-SA"));
-    xml.writeEndElement();  // rPr
-    xml.writeEndElement();  // rPrDefault
-    xml.writeStartElement(kW, QStringLiteral("pPrDefault"));
-    xml.writeStartElement(kW, QStringLiteral("pPr"));
-    xml.writeEmptyElement(kW, QStringLiteral("spacing"));
-    xml.writeAttribute(kW, QStringLiteral("after"), QStringLiteral("0"));
-    xml.writeAttribute(kW, QStringLiteral("line"), QStringLiteral("240"));
-    xml.writeAttribute(kW, QStringLiteral("lineRule"), QStringLiteral("auto"));
-    xml.writeEndElement();  // pPr
-    xml.writeEndElement();  // pPrDefault
-    xml.writeEndElement();  // docDefaults
-
-    auto startStyle = [&](const char* type, const char* id, const char* name, bool isDefault) {
-      xml.writeStartElement(kW, QStringLiteral("style"));
-      xml.writeAttribute(kW, QStringLiteral("type"), QLatin1String(type));
-      if (isDefault) xml.writeAttribute(kW, QStringLiteral("default"), QStringLiteral("1"));
-      xml.writeAttribute(kW, QStringLiteral("styleId"), QLatin1String(id));
-      writeWValue(xml, "name", QLatin1String(name));
-    };
-
-    startStyle("paragraph", "Normal", "Normal", true);
-    writeW(xml, "qFormat");
-    xml.writeEndElement();
-
-    startStyle("character", "DefaultParagraphFont", "Default Paragraph Font", true);
-    writeWValue(xml, "uiPriority", QStringLiteral("1"));
-    writeW(xml, "semiHidden");
-    writeW(xml, "unhideWhenUsed");
-    xml.writeEndElement();
-
-    startStyle("table", "TableNormal", "Normal Table", true);
-    writeWValue(xml, "uiPriority", QStringLiteral("99"));
-    writeW(xml, "semiHidden");
-    writeW(xml, "unhideWhenUsed");
-    xml.writeStartElement(kW, QStringLiteral("tblPr"));
-    writeWidth(xml, "tblInd", 0, "dxa");
-    xml.writeStartElement(kW, QStringLiteral("tblCellMar"));
-    writeWidth(xml, "top", 0, "dxa");
-    writeWidth(xml, "left", 108, "dxa");
-    writeWidth(xml, "bottom", 0, "dxa");
-    writeWidth(xml, "right", 108, "dxa");
-    xml.writeEndElement();  // tblCellMar
-    xml.writeEndElement();  // tblPr
-    xml.writeEndElement();
-
-    startStyle("table", "TableGrid", "Table Grid", false);
-    writeWValue(xml, "basedOn", QStringLiteral("TableNormal"));
-    writeWValue(xml, "uiPriority", QStringLiteral("59"));
-    xml.writeStartElement(kW, QStringLiteral("tblPr"));
-    writeBorders(xml);
-    xml.writeEndElement();
-    xml.writeEndElement();
-
-    xml.writeEndElement();  // styles
-  });
 }
 
 void writeRelationship(QXmlStreamWriter& xml, const QString& id, const char* type,
@@ -384,6 +251,12 @@ QByteArray packageRelationshipsPart() {
     xml.writeStartElement(kRelationships, QStringLiteral("Relationships"));
     writeRelationship(xml, QStringLiteral("rId1"), "officeDocument",
                       QStringLiteral("word/document.xml"));
+    xml.writeEmptyElement(kRelationships, QStringLiteral("Relationship"));
+    xml.writeAttribute(QStringLiteral("Id"), QStringLiteral("rId2"));
+    xml.writeAttribute(QStringLiteral("Type"), kCorePropertiesType);
+    xml.writeAttribute(QStringLiteral("Target"), QStringLiteral("docProps/core.xml"));
+    writeRelationship(xml, QStringLiteral("rId3"), "extended-properties",
+                      QStringLiteral("docProps/app.xml"));
     xml.writeEndElement();
   });
 }
@@ -393,6 +266,7 @@ QByteArray documentRelationshipsPart(const DocumentModel& document) {
     xml.writeDefaultNamespace(kRelationships);
     xml.writeStartElement(kRelationships, QStringLiteral("Relationships"));
     writeRelationship(xml, QStringLiteral("rId1"), "styles", QStringLiteral("styles.xml"));
+    writeRelationship(xml, QStringLiteral("rId2"), "settings", QStringLiteral("settings.xml"));
     const int32_t pictureCount = static_cast<int32_t>(document.pictures().size());
     for (int32_t i = 0; i < pictureCount; ++i)
       writeRelationship(xml, pictureRelationshipId(i), "image", pictureMediaName(i));
@@ -421,6 +295,11 @@ QByteArray contentTypesPart() {
            "application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml");
     byPart("/word/styles.xml",
            "application/vnd.openxmlformats-officedocument.wordprocessingml.styles+xml");
+    byPart("/word/settings.xml",
+           "application/vnd.openxmlformats-officedocument.wordprocessingml.settings+xml");
+    byPart("/docProps/core.xml", "application/vnd.openxmlformats-package.core-properties+xml");
+    byPart("/docProps/app.xml",
+           "application/vnd.openxmlformats-officedocument.extended-properties+xml");
     xml.writeEndElement();
   });
 }
@@ -522,7 +401,12 @@ QByteArray docxBytes(const DocumentModel& document) {
   parts.push_back({QStringLiteral("word/document.xml"), documentPart(document)});
   parts.push_back(
       {QStringLiteral("word/_rels/document.xml.rels"), documentRelationshipsPart(document)});
-  parts.push_back({QStringLiteral("word/styles.xml"), stylesPart()});
+  parts.push_back({QStringLiteral("word/styles.xml"), docx::stylesPart()});
+  parts.push_back({QStringLiteral("word/settings.xml"), docx::settingsPart()});
+  parts.push_back(
+      {QStringLiteral("docProps/core.xml"), docx::corePropertiesPart(document.properties())});
+  parts.push_back(
+      {QStringLiteral("docProps/app.xml"), docx::appPropertiesPart(document.properties())});
   const int32_t pictureCount = static_cast<int32_t>(document.pictures().size());
   for (int32_t i = 0; i < pictureCount; ++i) {
     parts.push_back(

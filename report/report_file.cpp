@@ -35,7 +35,8 @@ void TextReportSource::copyChartToClipboard() { *clipboard_ = chart_; }
 void saveReportDocument(const ReportTexts& texts, const QImage& chart, const QString& path) {
   QImage clipboard;
   TextReportSource source(texts, chart, &clipboard);
-  DocumentApplication word(saveToFile(path), [&clipboard] { return clipboard; });
+  DocumentApplication word(saveToFile(path), [&clipboard] { return clipboard; },
+                           [&texts] { return reportProperties(texts.sampleFileName); });
   buildWordReport(word, source);
 }
 

@@ -14,6 +14,7 @@ struct ReportTexts {
   int32_t columnCount = 11;
   std::vector<QStringList> gridRows;  // row 0 the header; a short row reads as empty cells
   QStringList logLines;
+  QString sampleFileName;  // for the document's title
 };
 
 // A ReportSource over fixed texts whose chart copy puts `chart` on a private clipboard.

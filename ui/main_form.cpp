@@ -126,7 +126,8 @@ void TMainForm::N1Click() { QGuiApplication::clipboard()->setImage(chartPicture(
 void TMainForm::Word1Click() {
   if (!WordApplication)
     WordApplication = report::makeDesktopWordApplication(
-        [](const QString& message) { showMessageBox(message); });
+        [](const QString& message) { showMessageBox(message); },
+        [this] { return QString::fromStdString(state_.FileName); });
   WindowReportSource source(*this);
   report::buildWordReport(*WordApplication, source);
 }

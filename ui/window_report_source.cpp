@@ -1,6 +1,11 @@
 // What the Word report reads from the main window: its grid, its log and its chart.
 #include "window_report_source.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+
+#include "analysis_chart.h"
+#include "chart_rendering.h"
 #include "main_form.h"
 #include "result_grid.h"
 
@@ -20,6 +25,9 @@ int32_t WindowReportSource::logLineCount() const {
 
 QString WindowReportSource::logLine(int32_t index) const { return form_.logLines().at(index); }
 
-void WindowReportSource::copyChartToClipboard() { form_.N1Click(); }
+// The report prints the chart, so it takes the chart rendered for print, not the screen copy.
+void WindowReportSource::copyChartToClipboard() {
+  QGuiApplication::clipboard()->setImage(renderChart(*form_.Chart, kPrintPixelRatio));
+}
 
 }  // namespace ui

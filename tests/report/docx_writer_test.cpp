@@ -9,6 +9,7 @@
 #include <QXmlStreamReader>
 
 #include "report_test_support.h"
+#include "table_layout.h"
 
 namespace report {
 namespace {
@@ -244,6 +245,139 @@ TEST(DocxWriter, HostileTextsStayWellFormed) {
     EXPECT_EQ(breaks, c.breaks);
     EXPECT_EQ(tabs, c.tabs);
   }
+}
+
+const Element* find(const std::vector<Element>& all, const QString& name,
+                    const QString& parent = QString()) {
+  for (const Element& e : all)
+    if (e.name == name && (parent.isEmpty() || e.parent == parent)) return &e;
+  return nullptr;
+}
+
+QString attribute(const Element* e, const char* name) {
+  return e == nullptr ? QString("<missing>") : e->attributes.value(QLatin1String(name)).toString();
+}
+
+TEST(DocxWriter, NewDocumentsGetThePageTypeAndLanguageDefaults) {
+  auto parts = writtenParts(richDocument());
+  const auto styles = elements(parts["word/styles.xml"]);
+  // Normal: Arial 10 pt, Russian, no space after a paragraph; both in the defaults and the style.
+  for (const QString& holder : {QString("w:rPrDefault"), QString("w:style")}) {
+    SCOPED_TRACE(holder.toStdString());
+    const Element* rPr = find(styles, "w:rPr", holder == "w:style" ? holder : QString());
+    ASSERT_NE(rPr, nullptr);
+  }
+  int fonts = 0;
+  for (const Element& e : styles) {
+    if (e.name == "w:rFonts") {
+      ++fonts;
+      EXPECT_EQ(attribute(&e, "w:ascii"), "Arial");
+      EXPECT_EQ(attribute(&e, "w:hAnsi"), "Arial");
+    }
+    if (e.name == "w:sz") EXPECT_EQ(attribute(&e, "w:val"), "20");
+    if (e.name == "w:lang") EXPECT_EQ(attribute(&e, "w:val"), "ru-RU");
+    if (e.name == "w:spacing") EXPECT_EQ(attribute(&e, "w:after"), "0");
+  }
+  EXPECT_EQ(fonts, 2);  // docDefaults and Normal
+  EXPECT_EQ(attribute(find(styles, "w:left", "w:tblCellMar"), "w:w"), "57");
+
+  const auto settings = elements(parts["word/settings.xml"]);
+  EXPECT_EQ(attribute(find(settings, "w:themeFontLang"), "w:val"), "ru-RU");
+
+  // A4 portrait, 2 cm (1134 twips) on every side.
+  const auto document = elements(parts["word/document.xml"]);
+  const Element* size = find(document, "w:pgSz", "w:sectPr");
+  EXPECT_EQ(attribute(size, "w:w"), "11906");
+  EXPECT_EQ(attribute(size, "w:h"), "16838");
+  EXPECT_FALSE(size->attributes.hasAttribute(kW, "orient"));
+  const Element* margins = find(document, "w:pgMar", "w:sectPr");
+  for (const char* side : {"w:top", "w:right", "w:bottom", "w:left"})
+    EXPECT_EQ(attribute(margins, side), "1134") << side;
+}
+
+TEST(DocxWriter, TablesFitTheirContentsRepeatTheHeaderAndNeverSplitARow) {
+  DocumentModel document;
+  document.addTable(document.insertionPoint(), 3, 11);
+  const QString widest[] = {"20",        "-1.235E05", "200",       "-3.704E06",  "-0.00001587",
+                            "9.313E-10", "1.863E-08", "0.00003052", "0.04583",   "20.75",
+                            "19.28"};
+  for (int32_t c = 0; c < 11; ++c) {
+    document.selectCell(0, 0, c);
+    document.typeText(QString::number(c + 1));
+    document.selectCell(0, 2, c);
+    document.typeText(widest[c]);
+  }
+  const auto all = elements(writtenParts(document)["word/document.xml"]);
+  int32_t sum = 0;
+  int column = 0;
+  for (const Element& e : all) {
+    if (e.name != "w:gridCol") continue;
+    const int32_t width = e.attributes.value(kW, "w").toInt();
+    // The widest text of the column, its two cell margins, and nothing is cut.
+    EXPECT_GE(width, textWidthTwips(widest[column], kNormalFontHalfPoints) + 2 * kCellMarginTwips)
+        << column;
+    sum += width;
+    ++column;
+  }
+  EXPECT_EQ(column, 11);
+  EXPECT_LE(sum, kTextWidthTwips);
+  EXPECT_EQ(attribute(find(all, "w:tblW"), "w:w"), QString::number(sum));
+  EXPECT_EQ(attribute(find(all, "w:tblLayout"), "w:type"), "autofit");
+
+  QList<QStringList> rowProperties;
+  for (const Element& e : all)
+    if (e.name == "w:trPr") rowProperties << e.children;
+  ASSERT_EQ(rowProperties.size(), 3);
+  EXPECT_EQ(rowProperties[0], QStringList({"w:cantSplit", "w:tblHeader"}));
+  EXPECT_EQ(rowProperties[1], QStringList({"w:cantSplit"}));
+  EXPECT_EQ(rowProperties[2], QStringList({"w:cantSplit"}));
+}
+
+TEST(TableLayout, MeasuresTextAndShrinksOnlyWhatDoesNotFit) {
+  struct Case {
+    QString text;
+    int32_t twips;  // at 10 pt: an em is 200 twips
+  };
+  const Case cases[] = {{"", 0},
+                        {"0", 112},           // 556/1000 em, rounded up
+                        {"1.001E04", 857},    // 6 digits, a point and an E
+                        {"-1.235E05", 923},   // and a minus
+                        {"Щ", 150}};          // outside ASCII: a wide letter
+  for (const Case& c : cases)
+    EXPECT_EQ(textWidthTwips(c.text, kNormalFontHalfPoints), c.twips) << c.text.toStdString();
+
+  Table table;
+  table.rows = 1;
+  table.columns = 2;
+  table.cells.resize(2);
+  table.cells[0].paragraphs[0].runs.push_back(report::Run{QString(400, QLatin1Char('8'))});
+  table.cells[1].paragraphs[0].runs.push_back(report::Run{QStringLiteral("8")});
+  const std::vector<int32_t> wide = autofitColumnWidths(table, 1000000);
+  EXPECT_GT(wide[0], 400 * 111);
+  const std::vector<int32_t> fitted = autofitColumnWidths(table, kTextWidthTwips);
+  EXPECT_LE(fitted[0] + fitted[1], kTextWidthTwips);
+  EXPECT_GT(fitted[0], fitted[1]);
+}
+
+TEST(DocxWriter, PropertiesNameTheReportItsTimeAndTheProgram) {
+  DocumentModel document;
+  document.setProperties(reportProperties(QStringLiteral("data/выборка 1.txt")));
+  auto parts = writtenParts(document);
+  const auto core = elements(parts["docProps/core.xml"]);
+  EXPECT_EQ(find(core, "dc:title")->text, "Отчёт: выборка 1.txt");
+  EXPECT_EQ(find(core, "dc:language")->text, "ru-RU");
+  const QDateTime created = QDateTime::fromString(find(core, "dcterms:created")->text, Qt::ISODate);
+  ASSERT_TRUE(created.isValid());
+  EXPECT_LE(created.secsTo(QDateTime::currentDateTimeUtc()), 60);
+  const auto app = elements(parts["docProps/app.xml"]);
+  EXPECT_EQ(find(app, "Application")->text, "Tarnek");
+  EXPECT_TRUE(QRegularExpression("^[0-9]+\\.[0-9]{4}$").match(find(app, "AppVersion")->text).hasMatch());
+
+  std::map<QString, QString> targets;
+  for (const Element& e : elements(parts["_rels/.rels"]))
+    if (e.name == "Relationship") targets[e.attributes.value("Target").toString()] = e.attributes.value("Type").toString();
+  EXPECT_TRUE(targets["docProps/core.xml"].endsWith("/metadata/core-properties"));
+  EXPECT_TRUE(targets["docProps/app.xml"].endsWith("/extended-properties"));
 }
 
 }  // namespace

@@ -3,10 +3,17 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
-#include <QUrl>
+#include <csignal>
+#include <cstring>
+
+#include "desktop_launcher.h"
+#include "new_report_file.h"
 
 #include "automation_error.h"
 #include "document_application.h"
@@ -17,7 +24,7 @@ namespace report {
 namespace {
 
 struct Desktop {
-  QList<QUrl> opened;
+  QStringList opened;
   QStringList messages;
   bool opens = true;
 };
@@ -26,9 +33,9 @@ std::unique_ptr<DocumentApplication> folderApplication(const QString& folder, De
   return std::make_unique<DocumentApplication>(
       openInFolder(
           folder,
-          [&desktop](const QUrl& url) {
-            desktop.opened << url;
-            return desktop.opens;
+          [&desktop](const QString& path) {
+            desktop.opened << path;
+            return desktop.opens ? QString() : QStringLiteral("xdg-open завершилась с кодом 3");
           },
           [&desktop](const QString& text) { desktop.messages << text; }),
       systemClipboardPicture);
@@ -55,12 +62,13 @@ TEST(ReportPresenter, OpensTheWrittenReportOrTellsWhereItIs) {
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
     const QString path = QDir(folder.path()).absoluteFilePath(files[0]);
     ASSERT_EQ(desktop.opened.size(), 1);
-    EXPECT_EQ(desktop.opened[0], QUrl::fromLocalFile(path));
+    EXPECT_EQ(desktop.opened[0], path);
     if (opens) {
       EXPECT_TRUE(desktop.messages.isEmpty());
     } else {
       ASSERT_EQ(desktop.messages.size(), 1);
       EXPECT_TRUE(desktop.messages[0].contains(QDir::toNativeSeparators(path)));
+      EXPECT_TRUE(desktop.messages[0].contains("кодом 3"));
     }
     const auto parts = test::unzip(test::readFile(path));
     EXPECT_TRUE(parts.count("word/document.xml"));
@@ -99,9 +107,12 @@ TEST(ReportPresenter, UnwritableFolderRaisesTheErrorNamingIt) {
   struct Case {
     const char* name;
     QString folder;
+    int error;
   };
-  const Case cases[] = {{"missing folder", scratch.filePath("missing")},
-                        {"folder below a file", file + "/reports"}};
+  const Case cases[] = {{"missing folder", scratch.filePath("missing"), ENOENT},
+                        {"folder below a file", file + "/reports", ENOTDIR},
+                        {"a file, not a folder", file, ENOTDIR},
+                        {"relative folder", "reports", ENOENT}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     Desktop desktop;
@@ -111,11 +122,15 @@ TEST(ReportPresenter, UnwritableFolderRaisesTheErrorNamingIt) {
       buildWordReport(*word, source);
       ADD_FAILURE() << "no error raised";
     } catch (const AutomationError& error) {
-      EXPECT_EQ(error.operation(), "Application.Visible");
-      EXPECT_TRUE(error.message().contains(QDir::toNativeSeparators(c.folder)));
+      // The write of the document is named, with the folder and the system's reason.
+      EXPECT_EQ(error.operation(), writeOperation(c.folder));
+      EXPECT_TRUE(error.operation().contains(QDir::toNativeSeparators(c.folder)));
+      EXPECT_EQ(error.result(), QString::fromLocal8Bit(std::strerror(c.error)));
     }
     EXPECT_TRUE(desktop.opened.isEmpty());
   }
+  // Nothing went to the working directory instead.
+  EXPECT_TRUE(reportFiles(QDir::currentPath()).isEmpty());
 }
 
 TEST(ReportPresenter, SavingToAFileReplacesItOrFailsWithItsName) {
@@ -137,6 +152,154 @@ TEST(ReportPresenter, SavingToAFileReplacesItOrFailsWithItsName) {
   } catch (const AutomationError& error) {
     EXPECT_TRUE(error.message().contains(QDir::toNativeSeparators(unwritable)));
   }
+}
+
+// Lowers the largest file this process may write, so a write fails with a system error
+// (EFBIG) the way a full disk fails with ENOSPC.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = saved_;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, previousHandler_);
+  }
+
+ private:
+  rlimit saved_{};
+  void (*previousHandler_)(int) = nullptr;
+};
+
+TEST(ReportPresenter, AFailedWriteSaysTheSystemsReasonAndIsNotWrittenAgain) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  Desktop desktop;
+  auto word = folderApplication(folder.path(), desktop);
+  {
+    FileSizeLimit limit(1000);
+    test::ClipboardSource first(test::sampleTexts(4, 1), test::chartPicture());
+    try {
+      buildWordReport(*word, first);
+      ADD_FAILURE() << "no error raised";
+    } catch (const AutomationError& error) {
+      EXPECT_EQ(error.result(), QString::fromLocal8Bit(std::strerror(EFBIG)));
+      EXPECT_FALSE(error.message().contains("Unknown error"));
+      EXPECT_EQ(error.operation(), writeOperation(folder.path()));
+    }
+  }
+  // Neither the temporary file nor a part of the report is left behind.
+  EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+
+  test::ClipboardSource second(test::sampleTexts(9, 3), test::chartPicture());
+  buildWordReport(*word, second);
+  // Only the second report is written and opened: the failed one was dropped.
+  ASSERT_EQ(reportFiles(folder.path()).size(), 1);
+  ASSERT_EQ(desktop.opened.size(), 1);
+  const auto parts = test::unzip(test::readFile(desktop.opened[0]));
+  EXPECT_EQ(QString::fromUtf8(parts.at("word/document.xml")).count("<w:tr>"), 9);
+}
+
+TEST(ReportPresenter, TheTempFolderIsTmpdirMadeAbsoluteOrTmp) {
+  const QByteArray saved = qgetenv("TMPDIR");
+  struct Case {
+    const char* tmpdir;
+    QString folder;
+  };
+  const Case cases[] = {{"", "/tmp"},
+                        {"/var/reports/", "/var/reports"},
+                        {"relative", QDir::current().absoluteFilePath("relative")}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.tmpdir);
+    qputenv("TMPDIR", c.tmpdir);
+    EXPECT_EQ(reportTempFolder(), c.folder);
+  }
+  qputenv("TMPDIR", saved);
+}
+
+// A launcher on PATH that does what a real one does in each case.
+class FakeLauncher : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(bin_.isValid());
+    savedPath_ = qgetenv("PATH");
+    // Only the launchers written here are found; the scripts name their tools in full.
+    qputenv("PATH", bin_.path().toLocal8Bit());
+  }
+  void TearDown() override { qputenv("PATH", savedPath_); }
+
+  void install(const QString& name, const QByteArray& body) {
+    QFile script(bin_.filePath(name));
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\n" + body + "\n");
+    script.close();
+    script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                          QFileDevice::ExeOwner);
+  }
+
+  QString argumentsFile() const { return bin_.filePath("arguments"); }
+
+  QTemporaryDir bin_;
+  QByteArray savedPath_;
+};
+
+TEST_F(FakeLauncher, OpenedOnlyWhenTheLauncherExitsZeroInTime) {
+  struct Case {
+    const char* name;
+    const char* launcher;  // empty: none installed
+    QByteArray body;
+    bool opened;
+    const char* reasonPart;
+  };
+  const Case cases[] = {
+      {"exits 0", "xdg-open", "echo \"$@\" > " + argumentsFile().toLocal8Bit() + "; exit 0",
+       true, ""},
+      {"exits 4", "xdg-open", "echo 'no method available' >&2; exit 4", false, "кодом 4"},
+      {"hangs", "xdg-open", "exec /bin/sleep 30", false, "не ответила"},
+      {"gio only", "gio", "echo \"$@\" > " + argumentsFile().toLocal8Bit(), true, ""},
+      {"no launcher", "", "", false, "xdg-open или gio"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    QFile::remove(bin_.filePath("xdg-open"));
+    QFile::remove(bin_.filePath("gio"));
+    QFile::remove(argumentsFile());
+    if (*c.launcher) install(c.launcher, c.body);
+    const QString path = bin_.filePath("Отчёт 1.docx");
+    const QString reason = openWithDesktopLauncher(path, std::chrono::milliseconds(700));
+    EXPECT_EQ(reason.isEmpty(), c.opened) << reason.toStdString();
+    EXPECT_TRUE(reason.contains(QString::fromUtf8(c.reasonPart))) << reason.toStdString();
+    if (c.opened) {
+      const QString expected = QString(c.launcher) == "gio" ? "open " + path : path;
+      EXPECT_EQ(QString::fromUtf8(test::readFile(argumentsFile())).trimmed(), expected);
+    }
+  }
+  // The launcher's error line reaches the reason.
+  install("xdg-open", "echo 'no method available' >&2; exit 4");
+  EXPECT_TRUE(openWithDesktopLauncher("x.docx", std::chrono::milliseconds(700))
+                  .contains("no method available"));
+}
+
+TEST_F(FakeLauncher, AReportNobodyOpensIsShownWithItsFullPath) {
+  install("xdg-open", "exit 3");
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  QStringList messages;
+  DocumentApplication word(
+      openInFolder(
+          folder.path(), [](const QString& path) { return openWithDesktopLauncher(path); },
+          [&messages](const QString& text) { messages << text; }),
+      systemClipboardPicture);
+  test::ClipboardSource source(test::sampleTexts(4, 1), test::chartPicture());
+  buildWordReport(word, source);
+  ASSERT_EQ(reportFiles(folder.path()).size(), 1);
+  ASSERT_EQ(messages.size(), 1);
+  const QString path = QDir(folder.path()).absoluteFilePath(reportFiles(folder.path())[0]);
+  EXPECT_TRUE(messages[0].contains(QDir::toNativeSeparators(path)));
 }
 
 }  // namespace

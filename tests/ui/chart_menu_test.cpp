@@ -83,7 +83,11 @@ class WordReport : public ChartMenu {
   report::DocumentApplication& useFolder(const QString& folder) {
     auto word = std::make_unique<report::DocumentApplication>(
         report::openInFolder(
-            folder, [this](const QUrl& url) { opened_.push_back(url.toLocalFile()); return true; },
+            folder,
+            [this](const QString& path) {
+              opened_.push_back(path);
+              return QString();
+            },
             [this](const QString& text) { ui::showMessageBox(text); }),
         report::systemClipboardPicture);
     report::DocumentApplication& application = *word;
@@ -107,6 +111,10 @@ TEST_F(WordReport, TypesGridAndLogOfTheWindowIntoAnOpenedDocument) {
   ASSERT_EQ(documents.size(), 1u);
   const report::DocumentModel& document = *documents[0];
   ASSERT_EQ(document.pictures().size(), 1u);
+  // The report's picture is rendered for print at twice the screen's density, and it is what
+  // the clipboard holds afterwards.
+  EXPECT_GE(document.pictures()[0].width, 2 * mainForm_->Chart->width());
+  EXPECT_EQ(QApplication::clipboard()->image().width(), document.pictures()[0].width);
   const report::Table* table = document.table(0);
   ASSERT_NE(table, nullptr);
   const auto grid = shownGrid(*mainForm_);

@@ -1,0 +1,37 @@
+// What every new document gets without a formatting call: page, type, language, table look.
+#pragma once
+
+#include <QByteArray>
+#include <QXmlStreamWriter>
+#include <cstdint>
+
+namespace report {
+
+// A4 portrait with 2 cm margins, in twentieths of a point (twips).
+inline constexpr int32_t kPageWidthTwips = 11906;
+inline constexpr int32_t kPageHeightTwips = 16838;
+inline constexpr int32_t kMarginTwips = 1134;
+inline constexpr int32_t kTextWidthTwips = kPageWidthTwips - 2 * kMarginTwips;
+
+// The Normal style: a sans-serif face (metric-compatible substitutes exist everywhere) at 10 pt.
+inline constexpr const char* kNormalFont = "Arial";
+inline constexpr int32_t kNormalFontHalfPoints = 20;
+inline constexpr const char* kLanguage = "ru-RU";
+
+// Tables: 1/2-point single borders and 1 mm cell margins at the sides.
+inline constexpr int32_t kCellMarginTwips = 57;
+
+namespace docx {
+
+QByteArray stylesPart();
+QByteArray settingsPart();
+
+// The table properties every table gets (w:tblPr), its width the sum of its columns.
+void writeTableProperties(QXmlStreamWriter& xml, int32_t widthTwips);
+// Row properties (w:trPr): no row splits across pages, the first row repeats as the header.
+void writeRowProperties(QXmlStreamWriter& xml, bool header);
+// The section: page size and margins.
+void writeSectionProperties(QXmlStreamWriter& xml);
+
+}  // namespace docx
+}  // namespace report
