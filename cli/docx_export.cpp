@@ -33,7 +33,7 @@ QImage drawChart(const engine::RecordedView& view) {
                         QColor(point.colour.red, point.colour.green, point.colour.blue));
   }
   chart.refresh();
-  return ui::renderChart(chart, ui::kPrintPixelRatio);
+  return chart.printPicture(ui::kPrintPixelRatio);
 }
 
 report::ReportTexts reportTexts(const engine::RecordedView& view) {

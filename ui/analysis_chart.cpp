@@ -18,6 +18,7 @@
 #include <cmath>
 
 #include "captions.h"
+#include "chart_rendering.h"
 
 namespace ui {
 
@@ -300,6 +301,13 @@ QImage AnalysisChart::picture() {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
   focusFrameShown_ = false;
   const QImage image = grab().toImage();
+  focusFrameShown_ = true;
+  return image;
+}
+
+QImage AnalysisChart::printPicture(double devicePixelRatio) {
+  focusFrameShown_ = false;
+  const QImage image = renderChart(*this, devicePixelRatio);
   focusFrameShown_ = true;
   return image;
 }

@@ -35,6 +35,8 @@ class AnalysisChart : public QChartView {
 
   // The chart as it is drawn on screen, also while the window is hidden.
   QImage picture();
+  // The chart as drawn, rendered at devicePixelRatio times its pixels for print.
+  QImage printPicture(double devicePixelRatio);
 
   // Points of a series as appended and kept: non-finite points are dropped.
   int pointCount(int series) const;

@@ -27,7 +27,7 @@ QString WindowReportSource::logLine(int32_t index) const { return form_.logLines
 
 // The report prints the chart, so it takes the chart rendered for print, not the screen copy.
 void WindowReportSource::copyChartToClipboard() {
-  QGuiApplication::clipboard()->setImage(renderChart(*form_.Chart, kPrintPixelRatio));
+  QGuiApplication::clipboard()->setImage(form_.Chart->printPicture(kPrintPixelRatio));
 }
 
 }  // namespace ui
