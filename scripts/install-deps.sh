@@ -6,7 +6,7 @@ packages=(
   build-essential cmake pkg-config clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
-  libzip-dev
+  libzip-dev libboost-math-dev
   fonts-dejavu-core xvfb xauth
   python3-docx libreoffice-writer-nogui poppler-utils
 )
