@@ -36,7 +36,7 @@ void appendCsvTable(std::string& out, const engine::RunResult& result) {
     appendRow(out, fields);
   }
   fields.fill(std::nullopt);
-  fields[3] = result.mean;        // the grid's summary row: x̄, S and Xb
+  fields[3] = result.mean;  // the grid's summary row: x̄, S and Xb
   fields[6] = result.deviation;
   fields[10] = result.statistic;
   appendRow(out, fields);

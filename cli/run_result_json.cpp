@@ -16,18 +16,24 @@ void appendFloat(std::string& out, float value) {
 }
 
 void appendValue(std::string& out, const std::optional<float>& value) {
-  if (value) appendFloat(out, *value);
-  else appendNull(out);
+  if (value)
+    appendFloat(out, *value);
+  else
+    appendNull(out);
 }
 
 void appendValue(std::string& out, const std::optional<double>& value) {
-  if (value) appendJsonNumber(out, *value);
-  else appendNull(out);
+  if (value)
+    appendJsonNumber(out, *value);
+  else
+    appendNull(out);
 }
 
 void appendValue(std::string& out, const std::optional<int32_t>& value) {
-  if (value) out += std::to_string(*value);
-  else appendNull(out);
+  if (value)
+    out += std::to_string(*value);
+  else
+    appendNull(out);
 }
 
 template <typename Number>
@@ -78,14 +84,22 @@ void appendStop(std::string& out, const std::optional<engine::ReadStop>& stop) {
 
 const char* outcomeName(engine::RunOutcome outcome) {
   switch (outcome) {
-    case engine::RunOutcome::FileNotOpened: return "open_failed";
-    case engine::RunOutcome::NoData: return "no_data";
-    case engine::RunOutcome::BadParameters: return "bad_parameters";
-    case engine::RunOutcome::TooManyIntervals: return "too_many_intervals";
-    case engine::RunOutcome::DegenerateSpread: return "no_spread";
-    case engine::RunOutcome::TooFewIntervals: return "too_few_groups";
-    case engine::RunOutcome::Rejected: return "rejected";
-    case engine::RunOutcome::Accepted: return "accepted";
+    case engine::RunOutcome::FileNotOpened:
+      return "open_failed";
+    case engine::RunOutcome::NoData:
+      return "no_data";
+    case engine::RunOutcome::BadParameters:
+      return "bad_parameters";
+    case engine::RunOutcome::TooManyIntervals:
+      return "too_many_intervals";
+    case engine::RunOutcome::DegenerateSpread:
+      return "no_spread";
+    case engine::RunOutcome::TooFewIntervals:
+      return "too_few_groups";
+    case engine::RunOutcome::Rejected:
+      return "rejected";
+    case engine::RunOutcome::Accepted:
+      return "accepted";
   }
   return "open_failed";
 }

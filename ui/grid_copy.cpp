@@ -29,9 +29,8 @@ QString gridCopyText(const ResultGrid& grid) {
   for (int row = top; row <= bottom; ++row) {
     for (int column = left; column <= right; ++column) {
       if (column > left) text += QLatin1Char('\t');
-      const bool shown =
-          selected.isEmpty() ||
-          grid.selectionModel()->isSelected(grid.model()->index(row - 1, column));
+      const bool shown = selected.isEmpty() ||
+                         grid.selectionModel()->isSelected(grid.model()->index(row - 1, column));
       if (shown) text += grid.cell(column, row);
     }
     text += QLatin1Char('\n');

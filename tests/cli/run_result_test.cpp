@@ -63,7 +63,8 @@ class RunResultTest : public ::testing::Test {
     std::istringstream lines(out.str());
     for (std::string line; std::getline(lines, line);) {
       QJsonParseError error;
-      const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(line), &error);
+      const QJsonDocument document =
+          QJsonDocument::fromJson(QByteArray::fromStdString(line), &error);
       EXPECT_EQ(error.error, QJsonParseError::NoError) << line;
       objects.push_back(document.object());
     }
@@ -120,12 +121,12 @@ std::vector<std::string> variedSamples() {
   for (const char* h : {"1.5", "3"}) sample(h, 200, [&] { return uniform(random); });
   std::exponential_distribution<double> exponential(0.5);
   sample("0.5", 200, [&] { return exponential(random); });
-  sample("1", 50, [] { return 7.0; });                          // no spread
-  sample("1", 1, [] { return 3.0; });                           // one value
-  sample("0.01", 40, [&] { return uniform(random); });          // too many intervals
-  sample("0", 40, [&] { return uniform(random); });             // bad interval length
-  sample("1", 0, [] { return 0.0; });                           // no data
-  samples.push_back("1\n1 2 3 4 5 6 7 8 9 x 10 11\n");           // reading stops early
+  sample("1", 50, [] { return 7.0; });                  // no spread
+  sample("1", 1, [] { return 3.0; });                   // one value
+  sample("0.01", 40, [&] { return uniform(random); });  // too many intervals
+  sample("0", 40, [&] { return uniform(random); });     // bad interval length
+  sample("1", 0, [] { return 0.0; });                   // no data
+  samples.push_back("1\n1 2 3 4 5 6 7 8 9 x 10 11\n");  // reading stops early
   samples.push_back("2\n" + std::string(100, '5') + " 1e30 -1e30 4 5\n");
   return samples;
 }
@@ -174,7 +175,8 @@ TEST_F(RunResultTest, ResultAgreesWithTheLogAndTheGridOfTheSameObject) {
     if (outcome == "bad_parameters") continue;
     char count[64];
     std::snprintf(count, sizeof count, "%.0f", number("intervals"));
-    EXPECT_EQ(logLine(log, engine::text::kIntervalCount), engine::text::kIntervalCount + std::string(count));
+    EXPECT_EQ(logLine(log, engine::text::kIntervalCount),
+              engine::text::kIntervalCount + std::string(count));
     if (outcome == "too_many_intervals") {
       EXPECT_TRUE(result["table"].isNull());
       continue;
@@ -194,7 +196,8 @@ TEST_F(RunResultTest, ResultAgreesWithTheLogAndTheGridOfTheSameObject) {
     const QJsonArray summary = grid[table.size() + 1].toArray();
     EXPECT_EQ(text(summary[3]), fourDigits(stored("mean")));
     EXPECT_EQ(text(summary[6]), result["sd"].isNull() ? "NAN" : fourDigits(stored("sd")));
-    EXPECT_EQ(text(summary[10]), result["statistic"].isNull() ? "" : fourDigits(stored("statistic")));
+    EXPECT_EQ(text(summary[10]),
+              result["statistic"].isNull() ? "" : fourDigits(stored("statistic")));
     if (outcome == "no_spread") {
       EXPECT_TRUE(result["statistic"].isNull());
       EXPECT_TRUE(table[0].toArray()[7].isNull());
@@ -210,8 +213,8 @@ TEST_F(RunResultTest, ResultAgreesWithTheLogAndTheGridOfTheSameObject) {
     if (outcome == "too_few_groups") {
       EXPECT_TRUE(result["critical"].isNull());
       EXPECT_TRUE(result["p_value"].isNull());
-      EXPECT_EQ(text(log.last()), engine::text::kTooFewPrefix + std::to_string(groups) +
-                                      engine::text::kTooFewSuffix);
+      EXPECT_EQ(text(log.last()),
+                engine::text::kTooFewPrefix + std::to_string(groups) + engine::text::kTooFewSuffix);
       continue;
     }
 

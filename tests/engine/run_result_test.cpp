@@ -1,10 +1,11 @@
 // The run's numbers come with the run, which shows exactly what it shows without them.
+#include "run_result.h"
+
 #include <gtest/gtest.h>
 
 #include "critical_points.h"
 #include "process_file.h"
 #include "recorded_view.h"
-#include "run_result.h"
 #include "test_files.h"
 
 namespace engine {

@@ -1,4 +1,6 @@
 // Copying the results grid: the selection, or the whole grid, as tab-separated text.
+#include "grid_copy.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -7,7 +9,6 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "grid_copy.h"
 #include "layout_scale.h"
 #include "result_grid.h"
 
@@ -54,9 +55,9 @@ TEST_F(GridCopyTest, CellsBetweenSeparateSelectionsAreEmpty) {
   pressCopy();
   const QString tabs9 = QString(9, QLatin1Char('\t'));
   EXPECT_EQ(QApplication::clipboard()->text(),
-            "c0r1" + tabs9 + "\t\n" +              // row 1: only column 0
-            QString(9, QLatin1Char('\t')) + "\t\n" + // row 2: nothing selected
-            tabs9 + "c9r3\t\n");                   // row 3: column 9, and the empty 10
+            "c0r1" + tabs9 + "\t\n" +                     // row 1: only column 0
+                QString(9, QLatin1Char('\t')) + "\t\n" +  // row 2: nothing selected
+                tabs9 + "c9r3\t\n");                      // row 3: column 9, and the empty 10
 }
 
 TEST_F(GridCopyTest, NothingSelectedCopiesTheWholeGridWithItsHeader) {
@@ -65,7 +66,8 @@ TEST_F(GridCopyTest, NothingSelectedCopiesTheWholeGridWithItsHeader) {
   for (int row = 0; row < 4; ++row) {
     QStringList cells;
     for (int column = 0; column < ui::ResultGrid::kColumns; ++column)
-      cells << (column == 10 && row == 3 ? QString() : QStringLiteral("c%1r%2").arg(column).arg(row));
+      cells << (column == 10 && row == 3 ? QString()
+                                         : QStringLiteral("c%1r%2").arg(column).arg(row));
     expected += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
   }
   EXPECT_EQ(QApplication::clipboard()->text(), expected);
