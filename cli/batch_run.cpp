@@ -4,25 +4,30 @@
 #include <vector>
 
 #include "critical_points.h"
+#include "csv_table.h"
 #include "file_report.h"
 
 namespace cli {
 
 engine::RunOutcome analyseFile(const std::string& file, const engine::CriticalPointTable& table,
                                const CliOptions& options, char decimalSeparator,
-                               engine::RecordedView& view) {
+                               engine::RecordedView& view, engine::RunResult* result) {
+  const auto run = [&](engine::AnalysisState& state) {
+    return result ? engine::ProcessFile(state, view, decimalSeparator, *result)
+                  : engine::ProcessFile(state, view, decimalSeparator);
+  };
   engine::AnalysisState state;
   state.CriticalPoints = table;
   state.FileName = file;
   state.FileChanged = true;
-  const engine::RunOutcome first = engine::ProcessFile(state, view, decimalSeparator);
+  const engine::RunOutcome first = run(state);
   // A file that could not be opened keeps its one line: a rerun on no sample would hide it.
   if (options.hasOverrides() && first != engine::RunOutcome::FileNotOpened) {
     if (options.intervalLength) state.IntervalLength = *options.intervalLength;
     if (options.xmin) state.Xmin = *options.xmin;
     if (options.xmax) state.Xmax = *options.xmax;
     state.FileChanged = false;  // already cleared by the load; the second run must not read
-    engine::ProcessFile(state, view, decimalSeparator);
+    run(state);
   }
   return first;
 }
@@ -40,12 +45,20 @@ int runBatch(const CliOptions& options, char decimalSeparator, std::ostream& out
   for (size_t i = 0; i < options.files.size(); ++i) {
     const std::string& file = options.files[i];
     engine::RecordedView view;
-    if (analyseFile(file, table, options, decimalSeparator, view) ==
-        engine::RunOutcome::FileNotOpened)
+    engine::RunResult result;
+    const bool wantsResult = options.json || options.csv;
+    if (analyseFile(file, table, options, decimalSeparator, view,
+                    wantsResult ? &result : nullptr) == engine::RunOutcome::FileNotOpened)
       status = 1;
     report.clear();
     if (options.json) {
-      appendJsonReport(report, file, tableView.messages(), view);
+      appendJsonReport(report, file, tableView.messages(), view, &result);
+    } else if (options.csv) {
+      if (i > 0) report += '\n';
+      appendCsvTable(report, result);
+      // A file without a table keeps its header line; the reason goes to the error stream.
+      if (result.tableColumns == 0 && !view.log().empty())
+        err << "tarnek-cli: " << file << ": " << view.log().back() << '\n';
     } else {
       if (i > 0) report += '\n';
       if (named) report += "== " + file + " ==\n";

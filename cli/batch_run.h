@@ -9,6 +9,7 @@
 #include "cli_options.h"
 #include "process_file.h"
 #include "recorded_view.h"
+#include "run_result.h"
 
 namespace cli {
 
@@ -16,10 +17,11 @@ namespace cli {
 // options hold --h/--xmin/--xmax, those replace the loaded values and the
 // analysis runs again on the sample in memory, into the same view, as the
 // options dialog's Apply does. Returns the first run's outcome, which tells
-// whether the file could be opened.
+// whether the file could be opened. A non-null `result` receives the numbers
+// of the run the view shows last.
 engine::RunOutcome analyseFile(const std::string& file, const engine::CriticalPointTable& table,
                                const CliOptions& options, char decimalSeparator,
-                               engine::RecordedView& view);
+                               engine::RecordedView& view, engine::RunResult* result = nullptr);
 
 // Writes the Word report of a finished analysis to a path; false, with the
 // reason on `err`, when it could not.

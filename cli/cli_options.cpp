@@ -9,8 +9,8 @@
 namespace cli {
 
 const char* const kUsage =
-    "Usage: tarnek-cli [--table PATH] [--h H] [--xmin A] [--xmax B] [--json] [--docx OUT.docx]\n"
-    "                  FILE...\n"
+    "Usage: tarnek-cli [--table PATH] [--h H] [--xmin A] [--xmax B] [--json | --csv]\n"
+    "                  [--docx OUT.docx] FILE...\n"
     "Analyses each sample FILE as the window's first run and prints its log and grid.\n"
     "\n"
     "  --table PATH    critical-point table (default exttable.txt)\n"
@@ -18,6 +18,7 @@ const char* const kUsage =
     "  --xmin A        lower bound of the range for that second run\n"
     "  --xmax B        upper bound of the range for that second run\n"
     "  --json          one JSON object per FILE, one per line\n"
+    "  --csv           the grouped table of each FILE as CSV, a blank line between files\n"
     "  --docx OUT.docx also write the Word report of the one FILE to OUT.docx\n"
     "  --help          this text\n"
     "\n"
@@ -69,6 +70,10 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
       options.json = true;
       continue;
     }
+    if (arg == "--csv") {
+      options.csv = true;
+      continue;
+    }
     const bool takesValue =
         arg == "--table" || arg == "--h" || arg == "--xmin" || arg == "--xmax" || arg == "--docx";
     if (!takesValue) return usageError("unknown option " + arg);
@@ -92,6 +97,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
       options.xmax = number;
   }
   if (options.files.empty()) return usageError("no FILE given");
+  if (options.json && options.csv) return usageError("--json and --csv cannot be combined");
   if (options.docxPath && options.files.size() > 1)
     return usageError("--docx takes exactly one FILE");
   return parsed;

@@ -14,6 +14,7 @@ struct CliOptions {
   std::optional<float> xmin;
   std::optional<float> xmax;
   bool json = false;
+  bool csv = false;  // the grouped table as CSV instead of the report; excludes json
   // Where --docx writes the report of the one FILE.
   std::optional<std::string> docxPath;
   std::vector<std::string> files;

@@ -2,6 +2,7 @@
 #include "file_report.h"
 
 #include "json_writer.h"
+#include "run_result_json.h"
 #include "text_table.h"
 
 namespace cli {
@@ -44,7 +45,8 @@ void appendPlainReport(std::string& out, const engine::RecordedView& view) {
 }
 
 void appendJsonReport(std::string& out, const std::string& file,
-                      const std::vector<std::string>& messages, const engine::RecordedView& view) {
+                      const std::vector<std::string>& messages, const engine::RecordedView& view,
+                      const engine::RunResult* result) {
   out += "{\"file\":";
   appendJsonString(out, file);
   out += ",\"messages\":";
@@ -68,6 +70,10 @@ void appendJsonReport(std::string& out, const std::string& file,
   appendPoints(out, view.histogram());
   out += ",\"curve\":";
   appendPoints(out, view.curve());
+  if (result) {
+    out += ",\"result\":";
+    appendResultJson(out, *result);
+  }
   out += "}\n";
 }
 

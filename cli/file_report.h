@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "recorded_view.h"
+#include "run_result.h"
 
 namespace cli {
 
@@ -13,8 +14,10 @@ void appendPlainReport(std::string& out, const engine::RecordedView& view);
 
 // One JSON object and a line break: file, messages, log, grid (every row
 // that exists, 11 strings each), histogram and curve as [x, y] pairs.
-// `messages` are the table's messages, followed by any the runs showed.
+// `messages` are the table's messages, followed by any the runs showed. With
+// `result`, a "result" object of the run's numbers follows (run_result_json.h).
 void appendJsonReport(std::string& out, const std::string& file,
-                      const std::vector<std::string>& messages, const engine::RecordedView& view);
+                      const std::vector<std::string>& messages, const engine::RecordedView& view,
+                      const engine::RunResult* result = nullptr);
 
 }  // namespace cli

@@ -9,6 +9,7 @@
 #include "analysis_view.h"
 #include "number_format.h"
 #include "process_file.h"
+#include "run_result.h"
 
 namespace engine {
 
@@ -59,6 +60,7 @@ struct AnalysisRun {
   std::array<bool, kTableRows> MergedWithNext{};  // by interval number; flag 0 unused
   float mean = 0.0f;
   float deviation = 0.0f;  // corrected sample standard deviation S
+  RunResult result;        // the numbers the stages reached, for the caller that asks
 
   // Numbers in the general format with 5 or 4 significant digits.
   std::string fiveDigits(double value) const {

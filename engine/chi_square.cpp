@@ -93,12 +93,16 @@ bool testNormality(AnalysisRun& run, RunOutcome& outcome) {
   fillGrid(run);
 
   const int32_t degreesOfFreedom = groups - 3;
+  run.result.groups = groups;
+  run.result.degreesOfFreedom = degreesOfFreedom;
+  run.result.statistic = statistic;
   if (degreesOfFreedom < 1) {
     view.appendLog(text::kTooFewPrefix + formatInteger(groups) + text::kTooFewSuffix);
     outcome = RunOutcome::TooFewIntervals;
     return false;
   }
   const float critical = run.state.CriticalPoints.at(degreesOfFreedom, kTestColumn);
+  run.result.critical = critical;
   const bool accepted = statistic < critical;
   view.appendLog(text::kVerdictPrefix + run.fiveDigits(statistic) +
                  (accepted ? text::kAcceptedMiddle : text::kRejectedMiddle) +

@@ -97,6 +97,8 @@ bool groupSample(AnalysisRun& run, RunOutcome& outcome) {
   run.deviation = n < 2 ? stored(NAN) : stored(std::sqrt(sumOfSquares / (n - 1)));
   run.view.setGridCell(kWeightedSquaredDeviation, k + 1, run.fourDigits(run.deviation));
 
+  run.result.mean = run.mean;
+  run.result.deviation = run.deviation;
   const float deviation = run.deviation;
   if (n < 2 || !(std::isfinite(deviation) && deviation > 0.0f)) {
     showPartialTable(run);

@@ -51,9 +51,12 @@ void fitNormalCurve(AnalysisRun& run) {
   const float halfWidth = stored(kStudent * s / std::sqrt(static_cast<double>(run.state.SampleCount)));
   const float low = stored(kDeviationLow * s);
   const float high = stored(kDeviationHigh * s);
+  const double meanLow = static_cast<double>(run.mean) - halfWidth;
+  const double meanHigh = static_cast<double>(run.mean) + halfWidth;
+  run.result.meanInterval = {meanLow, meanHigh};
+  run.result.deviationInterval = {low, high};
   view.appendLog(text::kIntervalsHeading);
-  view.appendLog(run.fourDigits(static_cast<double>(run.mean) - halfWidth) + text::kMeanInterval +
-                 run.fourDigits(static_cast<double>(run.mean) + halfWidth));
+  view.appendLog(run.fourDigits(meanLow) + text::kMeanInterval + run.fourDigits(meanHigh));
   view.appendLog(run.fourDigits(low) + text::kDeviationInterval + run.fourDigits(high));
 }
 

@@ -5,13 +5,54 @@
 
 namespace engine {
 
-RunOutcome ProcessFile(AnalysisState& state, AnalysisView& view, char decimalSeparator) {
-  AnalysisRun run(state, view, decimalSeparator);
+namespace {
+
+static_assert(RunResult::kColumns == kTableColumns);
+
+// The rows 1..k of the table, and how many columns the run filled.
+void keepTable(AnalysisRun& run, RunOutcome outcome) {
+  switch (outcome) {
+    case RunOutcome::FileNotOpened:
+    case RunOutcome::NoData:
+    case RunOutcome::BadParameters:
+    case RunOutcome::TooManyIntervals:
+      return;
+    case RunOutcome::DegenerateSpread:
+      run.result.tableColumns = kWeightedSquaredDeviation + 1;
+      break;
+    default:
+      run.result.tableColumns = kTableColumns;
+  }
+  for (int32_t row = 1; row <= run.k; ++row) {
+    RunResult::TableRow& cells = run.result.table.emplace_back();
+    for (int32_t column = 0; column < run.result.tableColumns; ++column)
+      cells[static_cast<size_t>(column)] = run.table(column, row);
+  }
+}
+
+RunOutcome runStages(AnalysisRun& run) {
   RunOutcome outcome = RunOutcome::Accepted;
   if (!startRun(run, outcome) || !groupSample(run, outcome) || !testNormality(run, outcome))
     return outcome;
   fitNormalCurve(run);
   return RunOutcome::Accepted;
+}
+
+}  // namespace
+
+RunOutcome ProcessFile(AnalysisState& state, AnalysisView& view, char decimalSeparator) {
+  AnalysisRun run(state, view, decimalSeparator);
+  return runStages(run);
+}
+
+RunOutcome ProcessFile(AnalysisState& state, AnalysisView& view, char decimalSeparator,
+                       RunResult& result) {
+  AnalysisRun run(state, view, decimalSeparator);
+  const RunOutcome outcome = runStages(run);
+  run.result.outcome = outcome;
+  keepTable(run, outcome);
+  result = std::move(run.result);
+  return outcome;
 }
 
 }  // namespace engine

@@ -6,6 +6,8 @@
 
 namespace engine {
 
+struct RunResult;
+
 // Where a run ended. The view has already received everything the run shows;
 // callers need this only to tell an unreadable file from the rest.
 enum class RunOutcome {
@@ -24,5 +26,9 @@ enum class RunOutcome {
 // fitted curve and logs the confidence intervals. Never throws; every
 // problem is a fixed log line. decimalSeparator is used in every number.
 RunOutcome ProcessFile(AnalysisState& state, AnalysisView& view, char decimalSeparator);
+
+// The same run, which also hands back its numbers in `result` (run_result.h).
+RunOutcome ProcessFile(AnalysisState& state, AnalysisView& view, char decimalSeparator,
+                       RunResult& result);
 
 }  // namespace engine

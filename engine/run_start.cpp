@@ -76,6 +76,7 @@ bool startRun(AnalysisRun& run, RunOutcome& outcome) {
     }
     findRange(state);
   }
+  run.result.n = state.SampleCount;
   if (state.SampleCount < 1) {
     view.appendLog(text::kNoData);
     outcome = RunOutcome::NoData;
@@ -86,6 +87,9 @@ bool startRun(AnalysisRun& run, RunOutcome& outcome) {
   view.appendLog(text::kIntervalLength + run.fiveDigits(state.IntervalLength));
   view.appendLog(text::kMinimum + run.fiveDigits(state.Xmin));
   view.appendLog(text::kMaximum + run.fiveDigits(state.Xmax));
+  run.result.h = state.IntervalLength;
+  run.result.xmin = state.Xmin;
+  run.result.xmax = state.Xmax;
 
   if (const char* problem = groupingProblem(state)) {
     view.appendLog(problem);
@@ -99,12 +103,14 @@ bool startRun(AnalysisRun& run, RunOutcome& outcome) {
   const double quotient =
       (static_cast<double>(state.Xmax) - state.Xmin) / state.IntervalLength + 1.0;
   if (quotient >= kMaxIntervals + 1) {
-    view.appendLog(text::kIntervalCount + wholeNumberText(std::trunc(quotient)));
+    run.result.intervals = std::trunc(quotient);
+    view.appendLog(text::kIntervalCount + wholeNumberText(*run.result.intervals));
     view.appendLog(text::kTooManyIntervals);
     outcome = RunOutcome::TooManyIntervals;
     return false;
   }
   run.k = static_cast<int32_t>(quotient);
+  run.result.intervals = run.k;
   view.appendLog(text::kIntervalCount + formatInteger(run.k));
   return true;
 }

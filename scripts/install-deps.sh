@@ -6,7 +6,7 @@ packages=(
   build-essential cmake pkg-config clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev qt6-translations-l10n
-  libzip-dev
+  libzip-dev libboost-math-dev
   fonts-dejavu-core fonts-liberation2 xvfb xauth
   openbox xdotool x11-xserver-utils x11-utils imagemagick
   python3-docx libreoffice-writer-nogui poppler-utils

@@ -1,8 +1,13 @@
 // The results grid on a QTableWidget whose horizontal header is row 0.
 #include "result_grid.h"
 
+#include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QMenu>
 #include <algorithm>
+
+#include "grid_copy.h"
 
 namespace ui {
 
@@ -16,7 +21,7 @@ constexpr int kMaxRows = 4096;
 
 QTableWidgetItem* readOnlyItem() {
   auto* item = new QTableWidgetItem;
-  item->setFlags(Qt::ItemIsEnabled);
+  item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
   return item;
 }
 
@@ -26,12 +31,19 @@ ResultGrid::ResultGrid(const LayoutScale& scale, QWidget* parent)
     : QTableWidget(kInitialRows - 1, kColumns, parent),
       cells_(static_cast<size_t>(kInitialRows)) {
   setEditTriggers(QAbstractItemView::NoEditTriggers);
-  setSelectionMode(QAbstractItemView::NoSelection);
+  setSelectionMode(QAbstractItemView::ExtendedSelection);
+  setSelectionBehavior(QAbstractItemView::SelectItems);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setWordWrap(false);
   setCornerButtonEnabled(false);
   verticalHeader()->hide();
+
+  // The key is shown after a tab, as Qt's own edit menus show it; keyPressEvent handles it.
+  copyAction_ = new QAction(QString::fromUtf8(kCopyCells) + QLatin1Char('\t') +
+                                QKeySequence(QKeySequence::Copy).toString(QKeySequence::NativeText),
+                            this);
+  connect(copyAction_, &QAction::triggered, this, [this] { copyGridToClipboard(*this); });
 
   QHeaderView* header = horizontalHeader();
   header->setSectionsClickable(false);
@@ -87,6 +99,22 @@ void ResultGrid::showCell(int column, int row) {
     setItem(row - 1, column, target);
   }
   target->setText(text);
+}
+
+void ResultGrid::keyPressEvent(QKeyEvent* event) {
+  if (event->matches(QKeySequence::Copy)) {
+    copyGridToClipboard(*this);
+    event->accept();
+    return;
+  }
+  QTableWidget::keyPressEvent(event);
+}
+
+void ResultGrid::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu menu(this);
+  menu.addAction(copyAction_);
+  menu.exec(event->globalPos());
+  event->accept();
 }
 
 }  // namespace ui

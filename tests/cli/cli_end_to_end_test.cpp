@@ -45,6 +45,11 @@ TEST_F(CliEndToEndTest, ExitStatusSaysWhetherEveryFileWasRead) {
       {{"--bogus", "Input.txt"}, 2, "", "tarnek-cli: unknown option --bogus\n"},
       {{"Input.txt", "--xmin"}, 2, "", "tarnek-cli: --xmin needs a value\n"},
       {{"--h", "1,5", "Input.txt"}, 2, "", "tarnek-cli: --h: not a number: 1,5\n"},
+      {{"--csv", "--json", "Input.txt"}, 2, "", "tarnek-cli: --json and --csv cannot be combined\n"},
+      {{"--csv", "missing.txt"},
+       1,
+       "1,2,3,4,5,6,7,8,9,10,11\n",
+       "tarnek-cli: missing.txt: Не смог открыть входной файл\n"},
       {{"--docx", "r.docx", "Input.txt", "Input.txt"},
        2,
        "",
@@ -76,7 +81,9 @@ TEST_F(CliEndToEndTest, JsonHoldsOneObjectPerFileInTheGivenShape) {
   EXPECT_NE(loaded.find(R"(],"grid":[["1","2","3","4","5","6","7","8","9","10","11"],[)"),
             std::string::npos);
   EXPECT_NE(loaded.find(R"(]],"histogram":[[)"), std::string::npos);
-  EXPECT_NE(loaded.find(R"(,"curve":[]})"), std::string::npos);  // every critical point is 0
+  // Every critical point is 0: no curve, and the verdict rejects.
+  EXPECT_NE(loaded.find(R"(,"curve":[],"result":{"outcome":"rejected","n":100,"h":1,)"),
+            std::string::npos);
 
   const std::string emptyRow = R"(["","","","","","","","","","",""])";
   EXPECT_EQ(objects[1], R"({"file":"no)"
@@ -84,7 +91,11 @@ TEST_F(CliEndToEndTest, JsonHoldsOneObjectPerFileInTheGivenShape) {
                         R"(\"such\u000a.txt",)" +
                             messages + R"(,"log":["Не смог открыть входной файл"],"grid":[)" +
                             emptyRow + "," + emptyRow + "," + emptyRow + "," + emptyRow +
-                            R"(],"histogram":[],"curve":[]})");
+                            R"(],"histogram":[],"curve":[],"result":{"outcome":"open_failed",)"
+                            R"("n":null,"h":null,"xmin":null,"xmax":null,"intervals":null,)"
+                            R"("groups":null,"df":null,"mean":null,"sd":null,"statistic":null,)"
+                            R"("critical":null,"p_value":null,"mean_interval":null,)"
+                            R"("sd_interval":null,"table":null,"stopped_at":null}})");
 }
 
 TEST_F(CliEndToEndTest, DecimalSeparatorFollowsTheLocaleEnvironment) {

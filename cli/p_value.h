@@ -1,0 +1,13 @@
+// The p-value of Pearson's test: the chi-square distribution's upper tail.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+namespace cli {
+
+// P(χ²_df ≥ statistic), computed in double. Empty for a NaN statistic or fewer
+// than one degree of freedom; 1 at or below 0 and 0 at +infinity. Never throws.
+std::optional<double> upperTailProbability(float statistic, int32_t degreesOfFreedom);
+
+}  // namespace cli

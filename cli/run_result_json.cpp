@@ -1,0 +1,149 @@
+// A run's numbers as the "result" object of tarnek-cli's JSON.
+#include "run_result_json.h"
+
+#include "json_writer.h"
+#include "p_value.h"
+#include "shortest_number.h"
+
+namespace cli {
+
+namespace {
+
+void appendNull(std::string& out) { out += "null"; }
+
+void appendFloat(std::string& out, float value) {
+  if (!appendShortest(out, value)) appendNull(out);
+}
+
+void appendValue(std::string& out, const std::optional<float>& value) {
+  if (value)
+    appendFloat(out, *value);
+  else
+    appendNull(out);
+}
+
+void appendValue(std::string& out, const std::optional<double>& value) {
+  if (value)
+    appendJsonNumber(out, *value);
+  else
+    appendNull(out);
+}
+
+void appendValue(std::string& out, const std::optional<int32_t>& value) {
+  if (value)
+    out += std::to_string(*value);
+  else
+    appendNull(out);
+}
+
+template <typename Number>
+void appendPair(std::string& out, const std::optional<std::array<Number, 2>>& pair) {
+  if (!pair) {
+    appendNull(out);
+    return;
+  }
+  out += '[';
+  appendValue(out, std::optional<Number>((*pair)[0]));
+  out += ',';
+  appendValue(out, std::optional<Number>((*pair)[1]));
+  out += ']';
+}
+
+void appendTable(std::string& out, const engine::RunResult& result) {
+  if (result.tableColumns == 0) {
+    appendNull(out);
+    return;
+  }
+  out += '[';
+  for (size_t row = 0; row < result.table.size(); ++row) {
+    if (row > 0) out += ',';
+    out += '[';
+    for (int32_t column = 0; column < engine::RunResult::kColumns; ++column) {
+      if (column > 0) out += ',';
+      if (column < result.tableColumns)
+        appendFloat(out, result.table[row][static_cast<size_t>(column)]);
+      else
+        appendNull(out);  // a column the run did not compute
+    }
+    out += ']';
+  }
+  out += ']';
+}
+
+void appendStop(std::string& out, const std::optional<engine::ReadStop>& stop) {
+  if (!stop) {
+    appendNull(out);
+    return;
+  }
+  out += "{\"line\":" + std::to_string(stop->line) + ",\"text\":";
+  appendJsonString(out, stop->text);
+  out += '}';
+}
+
+}  // namespace
+
+const char* outcomeName(engine::RunOutcome outcome) {
+  switch (outcome) {
+    case engine::RunOutcome::FileNotOpened:
+      return "open_failed";
+    case engine::RunOutcome::NoData:
+      return "no_data";
+    case engine::RunOutcome::BadParameters:
+      return "bad_parameters";
+    case engine::RunOutcome::TooManyIntervals:
+      return "too_many_intervals";
+    case engine::RunOutcome::DegenerateSpread:
+      return "no_spread";
+    case engine::RunOutcome::TooFewIntervals:
+      return "too_few_groups";
+    case engine::RunOutcome::Rejected:
+      return "rejected";
+    case engine::RunOutcome::Accepted:
+      return "accepted";
+  }
+  return "open_failed";
+}
+
+void appendResultJson(std::string& out, const engine::RunResult& result) {
+  std::optional<double> pValue;
+  if (result.critical && result.statistic && result.degreesOfFreedom)
+    pValue = upperTailProbability(*result.statistic, *result.degreesOfFreedom);
+
+  out += "{\"outcome\":\"";
+  out += outcomeName(result.outcome);
+  out += "\",\"n\":";
+  appendValue(out, result.n);
+  out += ",\"h\":";
+  appendValue(out, result.h);
+  out += ",\"xmin\":";
+  appendValue(out, result.xmin);
+  out += ",\"xmax\":";
+  appendValue(out, result.xmax);
+  out += ",\"intervals\":";
+  appendValue(out, result.intervals);
+  out += ",\"groups\":";
+  appendValue(out, result.groups);
+  out += ",\"df\":";
+  appendValue(out, result.degreesOfFreedom);
+  out += ",\"mean\":";
+  appendValue(out, result.mean);
+  out += ",\"sd\":";
+  appendValue(out, result.deviation);
+  out += ",\"statistic\":";
+  appendValue(out, result.statistic);
+  out += ",\"critical\":";
+  appendValue(out, result.critical);
+  out += ",\"p_value\":";
+  appendValue(out, pValue);
+  out += ",\"mean_interval\":";
+  appendPair(out, result.meanInterval);
+  out += ",\"sd_interval\":";
+  appendPair(out, result.deviationInterval);
+  out += ",\"table\":";
+  appendTable(out, result);
+  out += ",\"stopped_at\":";
+  appendStop(out, result.stoppedAt);
+  out += '}';
+}
+
+}  // namespace cli

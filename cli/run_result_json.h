@@ -1,0 +1,20 @@
+// A run's numbers as the "result" object of tarnek-cli's JSON.
+#pragma once
+
+#include <string>
+
+#include "run_result.h"
+
+namespace cli {
+
+// The JSON name of an outcome: "accepted", "rejected", "too_few_groups", ...
+const char* outcomeName(engine::RunOutcome outcome);
+
+// Appends {"outcome", "n", "h", "xmin", "xmax", "intervals", "groups", "df", "mean",
+// "sd", "statistic", "critical", "p_value", "mean_interval", "sd_interval", "table",
+// "stopped_at"}: numbers as JSON numbers, stored floats in their shortest form,
+// null for what the run did not reach (and for a non-finite value). The p-value
+// is the chi-square upper tail at the statistic, present with a verdict only.
+void appendResultJson(std::string& out, const engine::RunResult& result);
+
+}  // namespace cli

@@ -1,0 +1,294 @@
+// The "result" object and --csv agree with the log and the grid they come with.
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <boost/math/distributions/chi_squared.hpp>
+#include <cmath>
+#include <random>
+#include <set>
+#include <sstream>
+
+#include "batch_run.h"
+#include "number_format.h"
+#include "test_files.h"
+#include "texts.h"
+
+namespace cli {
+namespace {
+
+std::string fiveDigits(double value) { return engine::formatGeneral(value, 5, 2, '.'); }
+std::string fourDigits(double value) { return engine::formatGeneral(value, 4, 2, '.'); }
+std::string text(const QJsonValue& value) { return value.toString().toStdString(); }
+bool startsWith(const std::string& s, const std::string& start) {
+  return s.compare(0, start.size(), start) == 0;
+}
+bool endsWith(const std::string& s, const std::string& end) {
+  return s.size() >= end.size() && s.compare(s.size() - end.size(), end.size(), end) == 0;
+}
+
+// The outcome the last log line of a run states.
+std::string outcomeOfLastLine(const std::string& line) {
+  namespace t = engine::text;
+  if (line == t::kFileNotOpened) return "open_failed";
+  if (line == t::kNoData) return "no_data";
+  if (line == t::kBadIntervalLength || line == t::kBadRangeBounds || line == t::kBadRangeOrder)
+    return "bad_parameters";
+  if (line == t::kTooManyIntervals) return "too_many_intervals";
+  if (line == t::kDegenerateSpread) return "no_spread";
+  if (endsWith(line, t::kTooFewSuffix)) return "too_few_groups";
+  if (endsWith(line, t::kRejected)) return "rejected";
+  if (line.find(t::kDeviationInterval) != std::string::npos) return "accepted";
+  return "unknown: " + line;
+}
+
+// The log line that starts with `prefix`, or "" when there is none.
+std::string logLine(const QJsonArray& log, const std::string& prefix) {
+  for (const QJsonValue& line : log)
+    if (startsWith(text(line), prefix)) return text(line);
+  return {};
+}
+
+class RunResultTest : public ::testing::Test {
+ protected:
+  // One JSON object per file, parsed; `args` are the options before the files.
+  std::vector<QJsonObject> runJson(const std::vector<std::string>& files, CliOptions options = {}) {
+    options.tablePath = (dir_.path() / "exttable.txt").string();
+    options.json = true;
+    options.files = files;
+    std::ostringstream out, err;
+    runBatch(options, '.', out, err);
+    std::vector<QJsonObject> objects;
+    std::istringstream lines(out.str());
+    for (std::string line; std::getline(lines, line);) {
+      QJsonParseError error;
+      const QJsonDocument document =
+          QJsonDocument::fromJson(QByteArray::fromStdString(line), &error);
+      EXPECT_EQ(error.error, QJsonParseError::NoError) << line;
+      objects.push_back(document.object());
+    }
+    return objects;
+  }
+
+  testing::TempDir dir_;
+};
+
+TEST_F(RunResultTest, ShippedSampleGivesTheKnownNumbers) {
+  const std::vector<QJsonObject> objects = runJson({(dir_.path() / "Input.txt").string()});
+  ASSERT_EQ(objects.size(), 1u);
+  const QJsonObject result = objects[0]["result"].toObject();
+  EXPECT_EQ(text(result["outcome"]), "accepted");
+  EXPECT_EQ(result["n"].toInt(), 100);
+  EXPECT_EQ(result["intervals"].toInt(), 9);
+  EXPECT_EQ(result["groups"].toInt(), 7);
+  EXPECT_EQ(result["df"].toInt(), 4);
+  EXPECT_EQ(static_cast<float>(result["statistic"].toDouble()), 2.312088f);
+  EXPECT_EQ(static_cast<float>(result["critical"].toDouble()), 9.488f);
+  // R: pchisq(2.312088, 4, lower.tail = FALSE); for 4 degrees of freedom also e^(-x/2)(1 + x/2).
+  const double reference = 0.678569116;
+  EXPECT_NEAR(result["p_value"].toDouble(), reference, 1e-6 * reference);
+  EXPECT_TRUE(result["stopped_at"].isNull());
+  EXPECT_EQ(result["table"].toArray().size(), 9);
+}
+
+TEST_F(RunResultTest, StoredFloatsAreWrittenInTheirShortestForm) {
+  std::ostringstream out, err;
+  CliOptions options;
+  options.tablePath = (dir_.path() / "exttable.txt").string();
+  options.json = true;
+  options.files = {(dir_.path() / "Input.txt").string()};
+  runBatch(options, '.', out, err);
+  EXPECT_NE(out.str().find("\"statistic\":2.312088,\"critical\":9.488,"), std::string::npos)
+      << out.str();
+  EXPECT_EQ(out.str().find("2.3120880"), std::string::npos);
+}
+
+// Samples that end every way a run can end.
+std::vector<std::string> variedSamples() {
+  std::vector<std::string> samples;
+  std::mt19937 random(20240613);
+  auto sample = [&](const std::string& h, int count, auto draw) {
+    std::string text = h + "\n";
+    for (int i = 0; i < count; ++i) text += std::to_string(draw()) + (i % 10 == 9 ? "\n" : " ");
+    samples.push_back(text);
+  };
+  for (int count : {200, 100, 60, 30, 12, 6}) {
+    std::normal_distribution<double> normal(50.0, 4.0);
+    for (const char* h : {"1", "2.5", "4"}) sample(h, count, [&] { return normal(random); });
+  }
+  std::uniform_real_distribution<double> uniform(0.0, 30.0);
+  for (const char* h : {"1.5", "3"}) sample(h, 200, [&] { return uniform(random); });
+  std::exponential_distribution<double> exponential(0.5);
+  sample("0.5", 200, [&] { return exponential(random); });
+  sample("1", 50, [] { return 7.0; });                  // no spread
+  sample("1", 1, [] { return 3.0; });                   // one value
+  sample("0.01", 40, [&] { return uniform(random); });  // too many intervals
+  sample("0", 40, [&] { return uniform(random); });     // bad interval length
+  sample("1", 0, [] { return 0.0; });                   // no data
+  samples.push_back("1\n1 2 3 4 5 6 7 8 9 x 10 11\n");  // reading stops early
+  samples.push_back("2\n" + std::string(100, '5') + " 1e30 -1e30 4 5\n");
+  return samples;
+}
+
+TEST_F(RunResultTest, ResultAgreesWithTheLogAndTheGridOfTheSameObject) {
+  std::vector<std::string> files;
+  const std::vector<std::string> samples = variedSamples();
+  for (size_t i = 0; i < samples.size(); ++i)
+    files.push_back(dir_.write("sample" + std::to_string(i) + ".txt", samples[i]));
+  files.push_back((dir_.path() / "missing.txt").string());
+  std::vector<QJsonObject> objects = runJson(files);
+  CliOptions overrides;
+  overrides.intervalLength = 0.7f;
+  for (const QJsonObject& object : runJson(files, overrides)) objects.push_back(object);
+  ASSERT_EQ(objects.size(), 2 * files.size());
+
+  std::set<std::string> outcomes;
+  for (const QJsonObject& object : objects) {
+    SCOPED_TRACE(text(object["file"]));
+    const QJsonArray log = object["log"].toArray();
+    const QJsonArray grid = object["grid"].toArray();
+    const QJsonObject result = object["result"].toObject();
+    const std::string outcome = text(result["outcome"]);
+    outcomes.insert(outcome);
+    ASSERT_FALSE(log.isEmpty());
+    EXPECT_EQ(outcome, outcomeOfLastLine(text(log.last())));
+
+    const auto number = [&](const char* key) { return result[key].toDouble(); };
+    const auto stored = [&](const char* key) { return static_cast<float>(number(key)); };
+    if (outcome == "open_failed") {
+      for (const char* key : {"n", "h", "intervals", "mean", "statistic", "table"})
+        EXPECT_TRUE(result[key].isNull()) << key;
+      continue;
+    }
+    const std::string loaded = logLine(log, engine::text::kLoadedPrefix);
+    if (!loaded.empty()) {
+      EXPECT_EQ(loaded, engine::text::kLoadedPrefix + std::to_string(result["n"].toInt()) +
+                            engine::text::kLoadedSuffix);
+    }
+    if (outcome == "no_data") continue;
+
+    for (const auto& [key, prefix] : {std::pair{"h", engine::text::kIntervalLength},
+                                      {"xmin", engine::text::kMinimum},
+                                      {"xmax", engine::text::kMaximum}})
+      EXPECT_EQ(logLine(log, prefix), prefix + fiveDigits(stored(key))) << key;
+    if (outcome == "bad_parameters") continue;
+    char count[64];
+    std::snprintf(count, sizeof count, "%.0f", number("intervals"));
+    EXPECT_EQ(logLine(log, engine::text::kIntervalCount),
+              engine::text::kIntervalCount + std::string(count));
+    if (outcome == "too_many_intervals") {
+      EXPECT_TRUE(result["table"].isNull());
+      continue;
+    }
+
+    // The table behind the grid, and the summary row under it.
+    const QJsonArray table = result["table"].toArray();
+    ASSERT_EQ(table.size(), result["intervals"].toInt());
+    ASSERT_EQ(grid.size(), table.size() + 2);
+    for (int row = 0; row < table.size(); ++row)
+      for (int column = 0; column < 11; ++column) {
+        const QJsonValue value = table[row].toArray()[column];
+        const std::string shown = text(grid[row + 1].toArray()[column]);
+        EXPECT_EQ(shown, value.isNull() ? "" : fourDigits(static_cast<float>(value.toDouble())))
+            << row + 1 << ',' << column;
+      }
+    const QJsonArray summary = grid[table.size() + 1].toArray();
+    EXPECT_EQ(text(summary[3]), fourDigits(stored("mean")));
+    EXPECT_EQ(text(summary[6]), result["sd"].isNull() ? "NAN" : fourDigits(stored("sd")));
+    EXPECT_EQ(text(summary[10]),
+              result["statistic"].isNull() ? "" : fourDigits(stored("statistic")));
+    if (outcome == "no_spread") {
+      EXPECT_TRUE(result["statistic"].isNull());
+      EXPECT_TRUE(table[0].toArray()[7].isNull());
+      continue;
+    }
+
+    const int groups = result["groups"].toInt();
+    EXPECT_EQ(result["df"].toInt(), groups - 3);
+    if (groups != result["intervals"].toInt()) {
+      EXPECT_EQ(logLine(log, engine::text::kNewIntervalCount),
+                engine::text::kNewIntervalCount + std::to_string(groups));
+    }
+    if (outcome == "too_few_groups") {
+      EXPECT_TRUE(result["critical"].isNull());
+      EXPECT_TRUE(result["p_value"].isNull());
+      EXPECT_EQ(text(log.last()),
+                engine::text::kTooFewPrefix + std::to_string(groups) + engine::text::kTooFewSuffix);
+      continue;
+    }
+
+    const std::string verdict = logLine(log, engine::text::kVerdictPrefix);
+    const std::string middle =
+        outcome == "accepted" ? engine::text::kAcceptedMiddle : engine::text::kRejectedMiddle;
+    EXPECT_TRUE(startsWith(verdict, engine::text::kVerdictPrefix + fiveDigits(stored("statistic")) +
+                                        middle + std::to_string(groups) +
+                                        engine::text::kDegreesOfFreedom +
+                                        fiveDigits(stored("critical"))))
+        << verdict;
+    const boost::math::chi_squared_distribution<double> chiSquared(result["df"].toInt());
+    const double expected =
+        boost::math::cdf(boost::math::complement(chiSquared, double{stored("statistic")}));
+    EXPECT_NEAR(number("p_value"), expected, 1e-12 * expected);
+    EXPECT_EQ(outcome == "accepted", number("p_value") > 0.05);
+    if (outcome == "rejected") {
+      EXPECT_TRUE(result["mean_interval"].isNull());
+      continue;
+    }
+
+    EXPECT_EQ(logLine(log, engine::text::kEstimatesMean),
+              engine::text::kEstimatesMean + fiveDigits(stored("mean")) +
+                  engine::text::kEstimatesDeviation + fiveDigits(stored("sd")));
+    const QJsonArray mean = result["mean_interval"].toArray();
+    const QJsonArray sd = result["sd_interval"].toArray();
+    EXPECT_EQ(text(log[log.size() - 2]), fourDigits(mean[0].toDouble()) +
+                                             engine::text::kMeanInterval +
+                                             fourDigits(mean[1].toDouble()));
+    EXPECT_EQ(text(log.last()), fourDigits(static_cast<float>(sd[0].toDouble())) +
+                                    engine::text::kDeviationInterval +
+                                    fourDigits(static_cast<float>(sd[1].toDouble())));
+  }
+  for (const char* outcome : {"accepted", "rejected", "too_few_groups", "no_spread",
+                              "too_many_intervals", "bad_parameters", "no_data", "open_failed"})
+    EXPECT_EQ(outcomes.count(outcome), 1u) << outcome;
+}
+
+TEST_F(RunResultTest, CsvHoldsTheJsonTableAndItsSummaryRow) {
+  const std::string sample = (dir_.path() / "Input.txt").string();
+  const std::string empty = dir_.write("empty.txt", "1\n");
+  CliOptions options;
+  options.tablePath = (dir_.path() / "exttable.txt").string();
+  options.csv = true;
+  options.files = {sample, empty, sample};
+  std::ostringstream out, err;
+  EXPECT_EQ(runBatch(options, ',', out, err), 0);
+  EXPECT_EQ(err.str(), "tarnek-cli: " + empty + ": " + engine::text::kNoData + "\n");
+
+  const QJsonObject result = runJson({sample})[0]["result"].toObject();
+  const QJsonArray table = result["table"].toArray();
+  std::istringstream lines(out.str());
+  std::vector<std::string> csv;
+  for (std::string line; std::getline(lines, line);) csv.push_back(line);
+  const std::string header = "1,2,3,4,5,6,7,8,9,10,11";
+  const size_t block = 1 + table.size() + 1;
+  ASSERT_EQ(csv.size(), 2 * block + 1 + 2);
+  EXPECT_EQ(csv[0], header);
+  EXPECT_EQ(csv[block], "");
+  EXPECT_EQ(csv[block + 1], header);
+  EXPECT_EQ(csv[block + 2], "");
+  EXPECT_EQ(std::vector(csv.begin(), csv.begin() + block),
+            std::vector(csv.begin() + block + 3, csv.end()));
+  for (int row = 0; row < table.size(); ++row) {
+    std::istringstream fields(csv[static_cast<size_t>(row) + 1]);
+    std::string field;
+    for (int column = 0; column < 11; ++column) {
+      ASSERT_TRUE(std::getline(fields, field, ','));
+      // The same float, whatever the locale's separator: "." always.
+      EXPECT_EQ(std::stof(field), static_cast<float>(table[row].toArray()[column].toDouble()));
+    }
+  }
+  EXPECT_EQ(csv[block - 1], ",,,500.39996,,,1.9227506,,,,2.312088");
+}
+
+}  // namespace
+}  // namespace cli

@@ -1,0 +1,62 @@
+// The run's numbers come with the run, which shows exactly what it shows without them.
+#include "run_result.h"
+
+#include <gtest/gtest.h>
+
+#include "critical_points.h"
+#include "process_file.h"
+#include "recorded_view.h"
+#include "test_files.h"
+
+namespace engine {
+namespace {
+
+struct ResultCase {
+  const char* name;
+  std::vector<float> values;
+  float h, xmin, xmax;
+  RunOutcome outcome;
+  int32_t tableColumns;  // 0: no table
+};
+
+TEST(RunResult, SameViewAsTheRunWithoutItAndTheTableAsFarAsReached) {
+  CriticalPointTable table;
+  RecordedView tableView;
+  ASSERT_EQ(loadCriticalPoints(TARNEK_DATA_DIR "/exttable.txt", table, tableView),
+            TableLoad::Loaded);
+  std::vector<float> spread;
+  for (int i = 0; i < 100; ++i) spread.push_back(static_cast<float>(i % 10) + 0.1f * (i % 7));
+  const ResultCase cases[] = {
+      {"no data", {}, 1, 0, 0, RunOutcome::NoData, 0},
+      {"bad length", {1, 2}, 0, 1, 2, RunOutcome::BadParameters, 0},
+      {"too many", {1, 2}, 1e-6f, 1, 2, RunOutcome::TooManyIntervals, 0},
+      {"no spread", {5, 5, 5}, 1, 5, 5, RunOutcome::DegenerateSpread, 7},
+      {"few groups", {1, 2, 2, 3}, 1, 1, 3, RunOutcome::TooFewIntervals, 11},
+      {"uniform", spread, 1, 0, 9.6f, RunOutcome::Rejected, 11},
+  };
+  for (const ResultCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    AnalysisState plainState = testing::stateInMemory(c.values, c.h, c.xmin, c.xmax);
+    plainState.CriticalPoints = table;
+    AnalysisState resultState = plainState;
+    RecordedView plain, withResult;
+    RunResult result;
+    EXPECT_EQ(ProcessFile(plainState, plain, ','), c.outcome);
+    EXPECT_EQ(ProcessFile(resultState, withResult, ',', result), c.outcome);
+    EXPECT_EQ(result.outcome, c.outcome);
+    EXPECT_EQ(plain.log(), withResult.log());
+    EXPECT_EQ(plain.gridRows(), withResult.gridRows());
+    EXPECT_EQ(plain.histogram().size(), withResult.histogram().size());
+    EXPECT_EQ(result.tableColumns, c.tableColumns);
+    const size_t rows = c.tableColumns == 0 ? 0 : static_cast<size_t>(plain.gridRowCount() - 2);
+    ASSERT_EQ(result.table.size(), rows);
+    for (size_t row = 0; row < rows; ++row)
+      EXPECT_EQ(result.table[row][0], static_cast<float>(row + 1));  // the interval number
+    EXPECT_EQ(result.critical.has_value(),
+              c.outcome == RunOutcome::Accepted || c.outcome == RunOutcome::Rejected);
+    EXPECT_FALSE(result.stoppedAt.has_value());
+  }
+}
+
+}  // namespace
+}  // namespace engine
