@@ -3,12 +3,14 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "analysis_state.h"
 #include "analysis_view.h"
 #include "number_format.h"
 #include "process_file.h"
+#include "sample_reader.h"
 
 namespace engine {
 
@@ -53,6 +55,9 @@ struct AnalysisRun {
   AnalysisState& state;
   AnalysisView& view;
   char decimalSeparator;
+
+  // What reading the sample file did; empty when this run did not read it.
+  std::optional<SampleRead> sampleRead;
 
   int32_t k = 0;  // number of intervals, 1..kMaxIntervals once grouping starts
   GroupTable table;
