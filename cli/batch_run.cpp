@@ -5,6 +5,7 @@
 
 #include "critical_points.h"
 #include "file_report.h"
+#include "report_target.h"
 
 namespace cli {
 
@@ -40,9 +41,9 @@ int runBatch(const CliOptions& options, char decimalSeparator, std::ostream& out
   for (size_t i = 0; i < options.files.size(); ++i) {
     const std::string& file = options.files[i];
     engine::RecordedView view;
-    if (analyseFile(file, table, options, decimalSeparator, view) ==
-        engine::RunOutcome::FileNotOpened)
-      status = 1;
+    const bool opened = analyseFile(file, table, options, decimalSeparator, view) !=
+                        engine::RunOutcome::FileNotOpened;
+    if (!opened) status = 1;
     report.clear();
     if (options.json) {
       appendJsonReport(report, file, tableView.messages(), view);
@@ -52,8 +53,14 @@ int runBatch(const CliOptions& options, char decimalSeparator, std::ostream& out
       appendPlainReport(report, view);
     }
     out.write(report.data(), static_cast<std::streamsize>(report.size()));
-    if (options.docxPath && !(writeReport && writeReport(view, *options.docxPath, err)))
-      status = 1;
+    // A sample that could not be read has no report; nothing is written in its name.
+    if (options.docxPath && opened) {
+      const auto write = [&](const std::string& path) {
+        return writeReport && writeReport(view, path, err);
+      };
+      if (!replaceFile(*options.docxPath, write, err)) status = 1;
+    }
+    if (!out) return 1;  // the caller says why; the rest would be lost too
   }
   return status;
 }
