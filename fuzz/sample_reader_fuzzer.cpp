@@ -78,8 +78,8 @@ bool sameReading(const Reading& a, const Reading& b) {
       bitsOf(a.state.IntervalLength) != bitsOf(b.state.IntervalLength) ||
       a.state.SampleCount != b.state.SampleCount)
     return false;
-  if (a.result.stop && (a.result.stop->line != b.result.stop->line ||
-                        a.result.stop->text != b.result.stop->text))
+  if (a.result.stop &&
+      (a.result.stop->line != b.result.stop->line || a.result.stop->text != b.result.stop->text))
     return false;
   for (size_t i = 0; i < a.state.Sample.size(); ++i)
     if (bitsOf(a.state.Sample[i]) != bitsOf(b.state.Sample[i])) return false;
@@ -146,7 +146,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
 
   // Plain files, where every number that is read is a complete token: read them again here.
-  const std::vector<std::string> tokens = fuzz::splitTokens(marked ? text.substr(kByteOrderMark.size()) : text);
+  const std::vector<std::string> tokens =
+      fuzz::splitTokens(marked ? text.substr(kByteOrderMark.size()) : text);
   const size_t used = std::min<size_t>(tokens.size(), 1 + engine::kMaxSampleCount);
   std::vector<float> expected;
   for (size_t i = 0; i < used; ++i) {

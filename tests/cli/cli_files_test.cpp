@@ -71,13 +71,16 @@ TEST_F(CliFilesTest, DirectoryAsFileFailsToOpenLikeAMissingFile) {
 }
 
 TEST_F(CliFilesTest, LogSaysWhereReadingStoppedAndSkipsByteOrderMarks) {
-  dir_.write("comma.txt", "\xEF\xBB\xBF" "2\n10 11\n12,5 14\n");
+  dir_.write("comma.txt",
+             "\xEF\xBB\xBF"
+             "2\n10 11\n12,5 14\n");
   dir_.write("bom-table.txt", "\xEF\xBB\xBF" + table_);
   const CliRun run = runCli({"--json", "--table", "bom-table.txt", "comma.txt"}, dir_.path());
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.err, "");  // the table loaded despite its mark
-  EXPECT_TRUE(contains(run.out, R"({"file":"comma.txt","messages":[],"log":["Загружено 3 элементов",)"
-                                R"("Чтение файла остановлено в строке 3 на «,5»","Обрабатываю файл - comma.txt",)"))
+  EXPECT_TRUE(contains(
+      run.out, R"({"file":"comma.txt","messages":[],"log":["Загружено 3 элементов",)"
+               R"("Чтение файла остановлено в строке 3 на «,5»","Обрабатываю файл - comma.txt",)"))
       << run.out;
 }
 

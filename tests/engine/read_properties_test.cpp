@@ -35,8 +35,8 @@ const std::vector<BadToken>& badTokens() {
 
 struct RandomFile {
   std::string text;
-  int32_t numbers = 0;         // the interval length and the values before any bad token
-  int32_t badLine = 0;         // 0: no bad token
+  int32_t numbers = 0;  // the interval length and the values before any bad token
+  int32_t badLine = 0;  // 0: no bad token
   std::string badShown;
 };
 
@@ -66,7 +66,8 @@ RandomFile randomFile(unsigned seed) {
       file.badShown = token.shown;
       return file;
     }
-    file.text += std::to_string(pick(-999, 999)) + (pick(0, 1) ? "." + std::to_string(pick(0, 99)) : "");
+    file.text +=
+        std::to_string(pick(-999, 999)) + (pick(0, 1) ? "." + std::to_string(pick(0, 99)) : "");
     ++file.numbers;
   }
   if (pick(0, 1)) file.text += pick(0, 1) ? "\n" : " \r\n";

@@ -1,4 +1,6 @@
 // Tests of where the sample reader says it stopped, and of the byte order mark on both files.
+#include "read_stop.h"
+
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -6,7 +8,6 @@
 #include <string>
 
 #include "critical_points.h"
-#include "read_stop.h"
 #include "sample_reader.h"
 
 namespace engine {
@@ -64,8 +65,10 @@ INSTANTIATE_TEST_SUITE_P(
                  "abcdefghijklmnopqrst\xE2\x80\xA6"},
         StopCase{"CyrillicIsCutByCharacters", "1 2\nПриветМирПриветМирПривет 3", true, 1, 2,
                  "ПриветМирПриветМирПр\xE2\x80\xA6"},
-        StopCase{"InvalidBytesShowAsReplacement", "1 \xFF\xFE" "ab", true, 0, 1,
-                 kReplacement + kReplacement + "ab"},
+        StopCase{"InvalidBytesShowAsReplacement",
+                 "1 \xFF\xFE"
+                 "ab",
+                 true, 0, 1, kReplacement + kReplacement + "ab"},
         StopCase{"WindowsCyrillicShowsAsReplacement", "1 \xCF\xF0\xE8", true, 0, 1,
                  kReplacement + kReplacement + kReplacement},
         StopCase{"TruncatedSequenceIsOneReplacement", "1 ab\xD0\n", true, 0, 1,
@@ -81,8 +84,8 @@ INSTANTIATE_TEST_SUITE_P(
         StopCase{"IntervalLengthItselfFails", "h=1\n2 3", false, 0, 1, "h=1"},
         StopCase{"IntervalLengthAfterBlankLines", "\n\n  ,5 1 2", false, 0, 3, ",5"},
         StopCase{"OverflowingIntervalLength", "3.5e38 1", false, 0, 1, "3.5e38"},
-        StopCase{"WordAfterThe200thValueIsNeverRead", values(200, " word"), true, 200,
-                 std::nullopt, ""},
+        StopCase{"WordAfterThe200thValueIsNeverRead", values(200, " word"), true, 200, std::nullopt,
+                 ""},
         StopCase{"WordAfterThe199thValue", values(199, " word"), true, 199, 21, "word"},
         StopCase{"BlanksAfterTheLastValue", "1 2 3 \n\n\t", true, 2, std::nullopt, ""},
         StopCase{"EmptyFile", "", false, 0, std::nullopt, ""},
@@ -90,9 +93,12 @@ INSTANTIATE_TEST_SUITE_P(
         StopCase{"ByteOrderMarkIsSkipped", kBom + "2 10 12", true, 2, std::nullopt, ""},
         StopCase{"ByteOrderMarkThenAHeader", kBom + "x=1\n1", false, 0, 1, "x=1"},
         StopCase{"ByteOrderMarkOnlyAtTheStart", "1 " + kBom + "2", true, 0, 1,
-                 "\xEF\xBB\xBF" "2"},
-        StopCase{"IncompleteByteOrderMarkIsText", "\xEF\xBB" "1 2", false, 0, 1,
-                 kReplacement + "1"}),
+                 "\xEF\xBB\xBF"
+                 "2"},
+        StopCase{"IncompleteByteOrderMarkIsText",
+                 "\xEF\xBB"
+                 "1 2",
+                 false, 0, 1, kReplacement + "1"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ReadStop, LogLineQuotesTheTokenWithItsLine) {
