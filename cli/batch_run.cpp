@@ -6,6 +6,7 @@
 #include "critical_points.h"
 #include "csv_table.h"
 #include "file_report.h"
+#include "report_target.h"
 
 namespace cli {
 
@@ -47,9 +48,10 @@ int runBatch(const CliOptions& options, char decimalSeparator, std::ostream& out
     engine::RecordedView view;
     engine::RunResult result;
     const bool wantsResult = options.json || options.csv;
-    if (analyseFile(file, table, options, decimalSeparator, view,
-                    wantsResult ? &result : nullptr) == engine::RunOutcome::FileNotOpened)
-      status = 1;
+    const bool opened = analyseFile(file, table, options, decimalSeparator, view,
+                                    wantsResult ? &result : nullptr) !=
+                        engine::RunOutcome::FileNotOpened;
+    if (!opened) status = 1;
     report.clear();
     if (options.json) {
       appendJsonReport(report, file, tableView.messages(), view, &result);
@@ -65,8 +67,14 @@ int runBatch(const CliOptions& options, char decimalSeparator, std::ostream& out
       appendPlainReport(report, view);
     }
     out.write(report.data(), static_cast<std::streamsize>(report.size()));
-    if (options.docxPath && !(writeReport && writeReport(view, *options.docxPath, err)))
-      status = 1;
+    // A sample that could not be read has no report; nothing is written in its name.
+    if (options.docxPath && opened) {
+      const auto write = [&](const std::string& path) {
+        return writeReport && writeReport(view, path, err);
+      };
+      if (!replaceFile(*options.docxPath, write, err)) status = 1;
+    }
+    if (!out) return 1;  // the caller says why; the rest would be lost too
   }
   return status;
 }

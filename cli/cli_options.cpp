@@ -10,7 +10,7 @@ namespace cli {
 
 const char* const kUsage =
     "Usage: tarnek-cli [--table PATH] [--h H] [--xmin A] [--xmax B] [--json | --csv]\n"
-    "                  [--docx OUT.docx] FILE...\n"
+    "                  [--docx OUT.docx] [--] FILE...\n"
     "Analyses each sample FILE as the window's first run and prints its log and grid.\n"
     "\n"
     "  --table PATH    critical-point table (default exttable.txt)\n"
@@ -19,11 +19,16 @@ const char* const kUsage =
     "  --xmax B        upper bound of the range for that second run\n"
     "  --json          one JSON object per FILE, one per line\n"
     "  --csv           the grouped table of each FILE as CSV, a blank line between files\n"
-    "  --docx OUT.docx also write the Word report of the one FILE to OUT.docx\n"
+    "  --docx OUT.docx also write the Word report of the one FILE to OUT.docx, when FILE\n"
+    "                  could be opened; an existing OUT.docx is replaced whole, keeping its\n"
+    "                  permissions; OUT.docx may not be FILE or the table, nor anything\n"
+    "                  but a regular file\n"
     "  --help          this text\n"
+    "  --              end of options: every later argument is a FILE\n"
     "\n"
     "Numbers use \".\" as the decimal point. Exit status: 0 when every FILE was read,\n"
-    "1 when one could not be opened or the report not written, 2 for a usage error.\n";
+    "1 when one could not be opened, the report not written or the output failed,\n"
+    "2 for a usage error or a --docx target that is an input file.\n";
 
 std::optional<float> parseStoredNumber(const std::string& text) {
   // Parsed as double, then stored, as the window's text-to-real conversion does.

@@ -3,6 +3,7 @@
 
 #include "batch_run.h"
 #include "cli_options.h"
+#include "report_target.h"
 
 namespace cli {
 
@@ -19,7 +20,15 @@ int runCommandLine(const std::vector<std::string>& args, char decimalSeparator, 
     case ParsedCommandLine::Kind::Run:
       break;
   }
-  return runBatch(parsed.options, decimalSeparator, out, err, writeReport) == 0
+  const CliOptions& options = parsed.options;
+  std::vector<std::string> inputs = options.files;
+  inputs.push_back(options.tablePath);
+  if (options.docxPath && namesAnInput(*options.docxPath, inputs)) {
+    err << "tarnek-cli: --docx " << *options.docxPath
+        << " is an input file; the report would destroy it, so nothing was written\n";
+    return kExitUsage;
+  }
+  return runBatch(options, decimalSeparator, out, err, writeReport) == 0
              ? kExitOk
              : kExitFileNotOpened;
 }

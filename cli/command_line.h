@@ -2,10 +2,10 @@
 #pragma once
 
 #include <ostream>
-
-#include "batch_run.h"
 #include <string>
 #include <vector>
+
+#include "batch_run.h"
 
 namespace cli {
 
@@ -14,7 +14,8 @@ inline constexpr int kExitFileNotOpened = 1;
 inline constexpr int kExitUsage = 2;
 
 // Parses `args` (without the program name) and runs the batch; --help goes to
-// `out`, usage errors with the usage text to `err`.
+// `out`, usage errors with the usage text to `err`. A --docx target that is
+// one of the inputs (a FILE or the table) is refused as a usage error.
 int runCommandLine(const std::vector<std::string>& args, char decimalSeparator, std::ostream& out,
                    std::ostream& err, const ReportWriter& writeReport = nullptr);
 

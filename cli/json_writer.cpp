@@ -14,7 +14,7 @@ void appendJsonString(std::string& out, std::string_view text) {
   out += '"';
   size_t pos = 0;
   while (pos < text.size()) {
-    const Utf8Step step = nextUtf8(text, pos);
+    const engine::Utf8Step step = engine::nextUtf8(text, pos);
     const auto byte = static_cast<unsigned char>(text[pos]);
     if (!step.valid) {
       out += kReplacement;

@@ -1,18 +1,29 @@
 // Entry point of tarnek-cli.
+#include <unistd.h>
+
+#include <cstring>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "command_line.h"
-#include "report_module.h"
+#include "descriptor_output.h"
 #include "locale_separator.h"
+#include "report_module.h"
 
 int main(int argc, char** argv) {
-  // Reports are written whole per file; unsynchronised streams keep them buffered.
   std::ios::sync_with_stdio(false);
+  // Reports are written whole per file into a buffer that keeps the reason of a failed write.
+  cli::DescriptorOutput standardOutput(STDOUT_FILENO);
+  std::ostream out(&standardOutput);
   const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
-  const int status = cli::runCommandLine(args, cli::localeDecimalSeparator(), std::cout, std::cerr,
-                                           cli::writeReportThroughModule);
-  std::cout.flush();
+  int status = cli::runCommandLine(args, cli::localeDecimalSeparator(), out, std::cerr,
+                                   cli::writeReportThroughModule);
+  out.flush();
+  if (standardOutput.error() != 0) {
+    std::cerr << "tarnek-cli: cannot write to standard output: "
+              << std::strerror(standardOutput.error()) << '\n';
+    status = cli::kExitFileNotOpened;
+  }
   return status;
 }

@@ -11,7 +11,7 @@ void appendTextTable(std::string& out, const std::vector<std::vector<std::string
   for (const auto& row : rows) {
     if (row.size() > widths.size()) widths.resize(row.size(), 0);
     for (size_t column = 0; column < row.size(); ++column) {
-      const size_t width = codePointCount(row[column]);
+      const size_t width = engine::codePointCount(row[column]);
       if (width > widths[column]) widths[column] = width;
     }
   }
@@ -20,7 +20,7 @@ void appendTextTable(std::string& out, const std::vector<std::vector<std::string
     line.clear();
     for (size_t column = 0; column < row.size(); ++column) {
       if (column > 0) line.append(kGap, ' ');
-      line.append(widths[column] - codePointCount(row[column]), ' ');
+      line.append(widths[column] - engine::codePointCount(row[column]), ' ');
       line += row[column];
     }
     const size_t end = line.find_last_not_of(' ');

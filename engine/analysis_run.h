@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "analysis_state.h"
@@ -10,6 +11,7 @@
 #include "number_format.h"
 #include "process_file.h"
 #include "run_result.h"
+#include "sample_reader.h"
 
 namespace engine {
 
@@ -54,6 +56,9 @@ struct AnalysisRun {
   AnalysisState& state;
   AnalysisView& view;
   char decimalSeparator;
+
+  // What reading the sample file did; empty when this run did not read it.
+  std::optional<SampleRead> sampleRead;
 
   int32_t k = 0;  // number of intervals, 1..kMaxIntervals once grouping starts
   GroupTable table;

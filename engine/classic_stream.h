@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <istream>
 #include <locale>
+#include <string>
+#include <string_view>
 
 namespace engine {
 
@@ -25,5 +27,22 @@ inline bool readInteger(std::istream& in, int32_t& out) {
 }
 
 inline void useClassicLocale(std::istream& in) { in.imbue(std::locale::classic()); }
+
+// Steps over a UTF-8 byte order mark (EF BB BF) at the stream's current
+// position, which editors put at the start of a file; anything else is left
+// to be read. A stream that cannot go back keeps an incomplete mark consumed.
+inline void skipByteOrderMark(std::istream& in) {
+  static constexpr char kMark[] = "\xEF\xBB\xBF";
+  const std::streampos start = in.tellg();
+  for (const char byte : std::string_view(kMark, 3)) {
+    if (in.peek() == std::char_traits<char>::to_int_type(byte)) {
+      in.get();
+      continue;
+    }
+    in.clear();
+    if (start != std::streampos(-1)) in.seekg(start);
+    return;
+  }
+}
 
 }  // namespace engine

@@ -4,12 +4,14 @@
 #include <fstream>
 
 #include "classic_stream.h"
+#include "input_file.h"
 #include "texts.h"
 
 namespace engine {
 
 TableLoad readCriticalPoints(std::istream& in, CriticalPointTable& table) {
   useClassicLocale(in);
+  skipByteOrderMark(in);
   for (int32_t row = 1; row <= kCriticalPointRows; ++row) {
     int32_t number = 0;
     if (!readInteger(in, number) || number != row) return TableLoad::BadFormat;
@@ -22,8 +24,8 @@ TableLoad readCriticalPoints(std::istream& in, CriticalPointTable& table) {
 TableLoad loadCriticalPoints(const std::string& path, CriticalPointTable& table,
                              AnalysisView& view) {
   table = CriticalPointTable{};
-  std::ifstream in(path);
-  if (!in.is_open()) {
+  std::ifstream in;
+  if (!openInputFile(path, in)) {
     view.showMessage(text::kTableNotOpened);
     return TableLoad::NotOpened;
   }

@@ -12,12 +12,12 @@ namespace engine {
 enum class TableLoad { Loaded, NotOpened, BadFormat };
 
 // Reads 30 records "d c1 .. c6" (d = 1..30 in order) from a stream in the
-// classic locale. Stops at the first record whose number is missing or out of
+// classic locale, after a UTF-8 byte order mark at its start. Stops at the first record whose number is missing or out of
 // sequence and returns BadFormat; values read before that point stay in the
 // table, everything after it stays 0. Nothing after the 30th record is read.
 TableLoad readCriticalPoints(std::istream& in, CriticalPointTable& table);
 
-// Opens `path` and reads it as above into a zeroed table. A failure shows
+// Opens `path` (a readable regular file only) and reads it as above into a zeroed table. A failure shows
 // one of the two table messages through view.showMessage.
 TableLoad loadCriticalPoints(const std::string& path, CriticalPointTable& table,
                              AnalysisView& view);

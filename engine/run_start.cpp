@@ -4,6 +4,8 @@
 #include <fstream>
 
 #include "analysis_run.h"
+#include "input_file.h"
+#include "read_stop.h"
 #include "sample_reader.h"
 #include "texts.h"
 
@@ -20,18 +22,19 @@ void clearView(AnalysisView& view) {
   view.clearLog();
 }
 
-// False when the file could not be opened.
-bool loadSample(AnalysisState& state, AnalysisView& view) {
+// What the reading did, or nothing when the file could not be opened.
+std::optional<SampleRead> loadSample(AnalysisState& state, AnalysisView& view) {
   state.FileChanged = false;  // cleared before the open, so a failed open is not retried
-  std::ifstream in(state.FileName);
-  if (!in.is_open()) {
+  std::ifstream in;
+  if (!openInputFile(state.FileName, in)) {
     view.appendLog(text::kFileNotOpened);
-    return false;
+    return std::nullopt;
   }
-  readSample(in, state);
-  view.appendLog(std::string(text::kLoadedPrefix) + formatInteger(state.SampleCount) +
+  const SampleRead read = readSample(in, state);
+  view.appendLog(std::string(text::kLoadedPrefix) + formatInteger(read.count) +
                  text::kLoadedSuffix);
-  return true;
+  if (read.stop) view.appendLog(readStopLine(*read.stop));
+  return read;
 }
 
 // Xmin and Xmax keep their values when there is nothing to take them from.
@@ -70,10 +73,12 @@ bool startRun(AnalysisRun& run, RunOutcome& outcome) {
   clearView(view);
 
   if (state.FileChanged) {
-    if (!loadSample(state, view)) {
+    run.sampleRead = loadSample(state, view);
+    if (!run.sampleRead) {
       outcome = RunOutcome::FileNotOpened;
       return false;
     }
+    run.result.stoppedAt = run.sampleRead->stop;
     findRange(state);
   }
   run.result.n = state.SampleCount;

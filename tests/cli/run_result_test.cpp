@@ -144,6 +144,7 @@ TEST_F(RunResultTest, ResultAgreesWithTheLogAndTheGridOfTheSameObject) {
   ASSERT_EQ(objects.size(), 2 * files.size());
 
   std::set<std::string> outcomes;
+  int stops = 0;
   for (const QJsonObject& object : objects) {
     SCOPED_TRACE(text(object["file"]));
     const QJsonArray log = object["log"].toArray();
@@ -160,6 +161,17 @@ TEST_F(RunResultTest, ResultAgreesWithTheLogAndTheGridOfTheSameObject) {
       for (const char* key : {"n", "h", "intervals", "mean", "statistic", "table"})
         EXPECT_TRUE(result[key].isNull()) << key;
       continue;
+    }
+    // Where reading stopped, as the log's stop line says it, or null without one.
+    const std::string stopLine = logLine(log, engine::text::kReadStoppedPrefix);
+    if (stopLine.empty()) {
+      EXPECT_TRUE(result["stopped_at"].isNull());
+    } else {
+      const QJsonObject stop = result["stopped_at"].toObject();
+      ++stops;
+      EXPECT_EQ(stopLine, engine::text::kReadStoppedPrefix + std::to_string(stop["line"].toInt()) +
+                              engine::text::kReadStoppedMiddle + text(stop["text"]) +
+                              engine::text::kReadStoppedSuffix);
     }
     const std::string loaded = logLine(log, engine::text::kLoadedPrefix);
     if (!loaded.empty()) {
@@ -251,6 +263,7 @@ TEST_F(RunResultTest, ResultAgreesWithTheLogAndTheGridOfTheSameObject) {
   for (const char* outcome : {"accepted", "rejected", "too_few_groups", "no_spread",
                               "too_many_intervals", "bad_parameters", "no_data", "open_failed"})
     EXPECT_EQ(outcomes.count(outcome), 1u) << outcome;
+  EXPECT_GT(stops, 0);  // the samples with "x" and "1e30" stop early
 }
 
 TEST_F(RunResultTest, CsvHoldsTheJsonTableAndItsSummaryRow) {

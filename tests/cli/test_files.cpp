@@ -49,7 +49,8 @@ std::vector<char*> pointers(std::vector<std::string>& texts) {
 }  // namespace
 
 CliRun runCli(const std::vector<std::string>& args, const std::filesystem::path& workDir,
-              const std::vector<std::string>& environment) {
+              const std::vector<std::string>& environment,
+              const std::filesystem::path& stdoutTo) {
   const std::filesystem::path outFile = workDir / ".cli-stdout";
   const std::filesystem::path errFile = workDir / ".cli-stderr";
   std::vector<std::string> argTexts{TARNEK_CLI_PATH};
@@ -60,7 +61,8 @@ CliRun runCli(const std::vector<std::string>& args, const std::filesystem::path&
 
   const pid_t child = fork();
   if (child == 0) {
-    const int out = open(outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const int out = stdoutTo.empty() ? open(outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600)
+                                     : open(stdoutTo.c_str(), O_WRONLY);
     const int err = open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     if (out < 0 || err < 0 || chdir(workDir.c_str()) != 0) _exit(127);
     dup2(out, STDOUT_FILENO);
@@ -72,7 +74,7 @@ CliRun runCli(const std::vector<std::string>& args, const std::filesystem::path&
   int waitStatus = 0;
   if (child > 0 && waitpid(child, &waitStatus, 0) == child && WIFEXITED(waitStatus))
     run.status = WEXITSTATUS(waitStatus);
-  run.out = takeFile(outFile);
+  if (stdoutTo.empty()) run.out = takeFile(outFile);
   run.err = takeFile(errFile);
   return run;
 }

@@ -31,8 +31,10 @@ struct CliRun {
 };
 
 // Runs the built tarnek-cli in `workDir` with exactly `environment`
-// ("NAME=value" entries) and captures its output.
+// ("NAME=value" entries) and captures its output; with `stdoutTo`, standard
+// output goes to that file instead and `out` stays empty.
 CliRun runCli(const std::vector<std::string>& args, const std::filesystem::path& workDir,
-              const std::vector<std::string>& environment = {"LANG=C"});
+              const std::vector<std::string>& environment = {"LANG=C"},
+              const std::filesystem::path& stdoutTo = {});
 
 }  // namespace cli::testing

@@ -129,14 +129,16 @@ TEST(CriticalPoints, DecimalCommasFailAtTheSecondRecord) {
   for (int column = 2; column <= kCriticalPointColumns; ++column) EXPECT_EQ(table.at(1, column), 0.0f);
 }
 
-TEST(CriticalPoints, MissingFileShowsItsMessageAndLeavesZeros) {
+TEST(CriticalPoints, MissingFileOrDirectoryShowsItsMessageAndLeavesZeros) {
   testing::TempDir dir;
-  RecordedView view;
-  CriticalPointTable table;
-  table.cells[1][3] = 9.0f;
-  EXPECT_EQ(loadCriticalPoints(dir.file("absent.txt"), table, view), TableLoad::NotOpened);
-  EXPECT_EQ(view.messages(), std::vector<std::string>{text::kTableNotOpened});
-  EXPECT_EQ(table.at(1, 3), 0.0f);
+  for (const std::string& path : {dir.file("absent.txt"), dir.file("")}) {
+    RecordedView view;
+    CriticalPointTable table;
+    table.cells[1][3] = 9.0f;
+    EXPECT_EQ(loadCriticalPoints(path, table, view), TableLoad::NotOpened) << path;
+    EXPECT_EQ(view.messages(), std::vector<std::string>{text::kTableNotOpened});
+    EXPECT_EQ(table.at(1, 3), 0.0f);
+  }
 }
 
 TEST(CriticalPoints, AShortLastRowIsAcceptedWithoutAMessage) {

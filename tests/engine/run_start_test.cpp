@@ -1,5 +1,6 @@
 // Tests of the start of a run: loading, the range, the number of intervals and the early stops.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cmath>
 #include <limits>
@@ -38,7 +39,12 @@ TEST(RunStart, LogsSizeNameLengthRangeAndIntervalCountOfAFreshFile) {
 }
 
 TEST(RunStart, UnopenableFileLeavesOneLineAnEmptyViewAndTheStateAsItWas) {
-  for (const std::string& name : {std::string(""), std::string("no-such-file.txt")}) {
+  testing::TempDir dir;
+  const std::string fifo = dir.file("fifo");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  // A directory and a pipe open, but are not files to read: the pipe would even block.
+  for (const std::string& name : {std::string(""), std::string("no-such-file.txt"),
+                                  dir.file(""), fifo}) {
     AnalysisState state = testing::stateInMemory({1, 2, 3}, 1, 1, 3);
     state.FileChanged = true;
     state.FileName = name;
@@ -56,15 +62,33 @@ TEST(RunStart, UnopenableFileLeavesOneLineAnEmptyViewAndTheStateAsItWas) {
   }
 }
 
+TEST(RunStart, StopLineFollowsTheLoadedCountAndTheRunGoesOn) {
+  testing::TempDir dir;
+  AnalysisState state;
+  state.FileName = dir.write("comma.txt", "2\n10\n12,5\n14\n");
+  RecordedView view;
+  ProcessFile(state, view, '.');
+  EXPECT_EQ(firstLines(view, 4),
+            (Lines{"Загружено 2 элементов", "Чтение файла остановлено в строке 3 на «,5»",
+                   "Обрабатываю файл - " + state.FileName, "Длина интервала 2"}));
+  EXPECT_EQ(state.SampleCount, 2);
+}
+
 TEST(RunStart, EmptySampleStopsBeforeTheFileNameLineAndKeepsTheRange) {
   testing::TempDir dir;
-  for (const char* contents : {"", "0.5\n", "abc"}) {
+  const std::pair<const char*, Lines> cases[] = {
+      {"", {"Загружено 0 элементов", text::kNoData}},
+      {"0.5\n", {"Загружено 0 элементов", text::kNoData}},
+      {"abc",
+       {"Загружено 0 элементов", "Чтение файла остановлено в строке 1 на «abc»", text::kNoData}},
+  };
+  for (const auto& [contents, expectedLog] : cases) {
     AnalysisState state = testing::stateInMemory({}, 1, -4, 9);
     state.FileChanged = true;
     state.FileName = dir.write("empty.txt", contents);
     RecordedView view;
     EXPECT_EQ(ProcessFile(state, view, '.'), RunOutcome::NoData);
-    EXPECT_EQ(view.log(), (Lines{"Загружено 0 элементов", text::kNoData})) << contents;
+    EXPECT_EQ(view.log(), expectedLog) << contents;
     EXPECT_EQ(state.Xmin, -4.0f);
     EXPECT_EQ(state.Xmax, 9.0f);
   }

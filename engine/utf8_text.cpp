@@ -1,7 +1,7 @@
 // Walking UTF-8 text that may hold bytes that are not UTF-8.
 #include "utf8_text.h"
 
-namespace cli {
+namespace engine {
 
 Utf8Step nextUtf8(std::string_view text, size_t pos) {
   const auto lead = static_cast<unsigned char>(text[pos]);
@@ -42,4 +42,4 @@ size_t codePointCount(std::string_view text) {
   return count;
 }
 
-}  // namespace cli
+}  // namespace engine

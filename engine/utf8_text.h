@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string_view>
 
-namespace cli {
+namespace engine {
 
 struct Utf8Step {
   size_t length = 1;  // bytes taken, at least 1
@@ -18,4 +18,4 @@ Utf8Step nextUtf8(std::string_view text, size_t pos);
 // Width of text in code points, a broken sequence counting as one.
 size_t codePointCount(std::string_view text);
 
-}  // namespace cli
+}  // namespace engine
