@@ -28,8 +28,8 @@ using ReportWriter = std::function<bool(const engine::RecordedView& view, const 
 
 // Loads the table once (its messages to `err`), analyses every file and
 // prints each report to `out`; with --docx, `writeReport` writes the Word
-// report too. Returns 1 when a file could not be opened or the report not
-// written, else 0.
+// report too. Returns 1 when the table could not be loaded or had a format
+// fault, a file could not be opened or the report not written, else 0.
 int runBatch(const CliOptions& options, char decimalSeparator, std::ostream& out,
              std::ostream& err, const ReportWriter& writeReport = nullptr);
 

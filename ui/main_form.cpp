@@ -4,6 +4,9 @@
 #include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -12,12 +15,14 @@
 #include "analysis_chart.h"
 #include "captions.h"
 #include "critical_points.h"
+#include "data_files.h"
 #include "decimal_separator.h"
 #include "message_sink.h"
 #include "opt_form.h"
 #include "process_file.h"
 #include "report_presenter.h"
 #include "result_grid.h"
+#include "sample_opening.h"
 #include "window_report_source.h"
 #include "word_report.h"
 
@@ -26,8 +31,6 @@ namespace ui {
 TMainForm* MainForm = nullptr;
 
 namespace {
-
-const char* const kCriticalPointsFile = "exttable.txt";
 
 // The designed outer size is 850 x 595; the frame and caption take the rest.
 constexpr int kClientWidth = 834;
@@ -39,10 +42,13 @@ QString fromUtf8(const std::string& text) {
 
 }  // namespace
 
-TMainForm::TMainForm(QWidget* owner) : QWidget(owner), scale_(screenLayoutScale()) {
+TMainForm::TMainForm(QWidget* owner, const std::optional<std::string>& sampleArgument)
+    : QWidget(owner), scale_(screenLayoutScale()) {
   MainForm = this;
   buildControls();
-  engine::loadCriticalPoints(kCriticalPointsFile, state_.CriticalPoints, *this);
+  setupOpening(*this);
+  state_.FileName = firstSampleName(sampleArgument);
+  engine::loadCriticalPoints(criticalPointsPath(), state_.CriticalPoints, *this);
   ProcessFile();
 }
 
@@ -110,6 +116,26 @@ void TMainForm::OptionClick() {
 }
 
 void TMainForm::ExitButClick() { close(); }
+
+void TMainForm::openSampleDialog() {
+  const QString path = chooseSampleFile(*this);
+  if (!path.isEmpty()) openSample(path);
+}
+
+void TMainForm::openSample(const QString& path) {
+  if (OptForm != nullptr) OptForm->applyFile(path);
+}
+
+void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
+  if (!droppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void TMainForm::dropEvent(QDropEvent* event) {
+  const QString path = droppedFile(event->mimeData());
+  if (path.isEmpty()) return;
+  event->acceptProposedAction();
+  runHandler([&] { openSample(path); });
+}
 
 void TMainForm::ChartContextPopup(int x, int y) { PopupMenu->popup(popupPoint(x, y)); }
 
