@@ -30,8 +30,9 @@ struct CliRun {
   std::string err;
 };
 
-// Runs the built tarnek-cli in `workDir` with exactly `environment`
-// ("NAME=value" entries) and captures its output.
+// Runs the built tarnek-cli in `workDir` with `environment` ("NAME=value"
+// entries) and captures its output. Without XDG_DATA_DIRS there, the data
+// folders point at a missing folder, so no installed table is found.
 CliRun runCli(const std::vector<std::string>& args, const std::filesystem::path& workDir,
               const std::vector<std::string>& environment = {"LANG=C"});
 
