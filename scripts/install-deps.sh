@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running, testing and fuzzing Tarnek need.
+# Installs the Debian 12 packages that building, running, testing, fuzzing and packaging Tarnek need.
 set -euo pipefail
 
 packages=(
@@ -9,6 +9,7 @@ packages=(
   libzip-dev
   fonts-dejavu-core xvfb xauth
   python3-docx libreoffice-writer-nogui poppler-utils
+  dpkg-dev desktop-file-utils appstream lintian
 )
 
 missing=()
