@@ -5,6 +5,7 @@
 
 #include "critical_points.h"
 #include "csv_table.h"
+#include "data_files.h"
 #include "file_report.h"
 #include "report_target.h"
 
@@ -37,11 +38,14 @@ int runBatch(const CliOptions& options, char decimalSeparator, std::ostream& out
              std::ostream& err, const ReportWriter& writeReport) {
   engine::CriticalPointTable table;
   engine::RecordedView tableView;
-  engine::loadCriticalPoints(options.tablePath, table, tableView);
+  const std::string tablePath = options.tablePath ? *options.tablePath : ui::criticalPointsPath();
+  // Every file is still analysed against what was read, but the status says the table failed.
+  const bool tableLoaded =
+      engine::loadCriticalPoints(tablePath, table, tableView) == engine::TableLoad::Loaded;
   for (const std::string& message : tableView.messages()) err << message << '\n';
 
   const bool named = options.files.size() > 1 && !options.json;
-  int status = 0;
+  int status = tableLoaded ? 0 : 1;
   std::string report;
   for (size_t i = 0; i < options.files.size(); ++i) {
     const std::string& file = options.files[i];

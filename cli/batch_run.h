@@ -31,8 +31,9 @@ using ReportWriter = std::function<bool(const engine::RecordedView& view, const 
 // Loads the table once (its messages to `err`), analyses every file and
 // prints each report to `out`; with --docx, `writeReport` writes the Word
 // report too, through a temporary file that replaces the target, and only
-// when the file could be opened. Returns 1 when a file could not be opened,
-// the report not written or `out` failed (which ends the batch), else 0.
+// when the file could be opened. Returns 1 when the table could not be
+// loaded or had a format fault, a file could not be opened, the report not
+// written or `out` failed (which ends the batch), else 0.
 int runBatch(const CliOptions& options, char decimalSeparator, std::ostream& out,
              std::ostream& err, const ReportWriter& writeReport = nullptr);
 

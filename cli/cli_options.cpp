@@ -13,7 +13,7 @@ const char* const kUsage =
     "                  [--docx OUT.docx] [--] FILE...\n"
     "Analyses each sample FILE as the window's first run and prints its log and grid.\n"
     "\n"
-    "  --table PATH    critical-point table (default exttable.txt)\n"
+    "  --table PATH    critical-point table (default ./exttable.txt, else the installed one)\n"
     "  --h H           interval length for a second run on the loaded sample\n"
     "  --xmin A        lower bound of the range for that second run\n"
     "  --xmax B        upper bound of the range for that second run\n"
@@ -26,9 +26,10 @@ const char* const kUsage =
     "  --help          this text\n"
     "  --              end of options: every later argument is a FILE\n"
     "\n"
-    "Numbers use \".\" as the decimal point. Exit status: 0 when every FILE was read,\n"
-    "1 when one could not be opened, the report not written or the output failed,\n"
-    "2 for a usage error or a --docx target that is an input file.\n";
+    "Numbers use \".\" as the decimal point. Exit status: 0 when the table and every FILE\n"
+    "were read, 1 when the table could not be loaded or is malformed, a FILE could not be\n"
+    "opened, the report not written or the output failed, 2 for a usage error or a --docx\n"
+    "target that is an input file.\n";
 
 std::optional<float> parseStoredNumber(const std::string& text) {
   // Parsed as double, then stored, as the window's text-to-real conversion does.

@@ -8,7 +8,8 @@
 namespace cli {
 
 struct CliOptions {
-  std::string tablePath = "exttable.txt";
+  // --table; without it the table is found as the window finds it.
+  std::optional<std::string> tablePath;
   // Replacements for the loaded values, applied before a second run.
   std::optional<float> intervalLength;
   std::optional<float> xmin;

@@ -3,6 +3,7 @@
 
 #include "batch_run.h"
 #include "cli_options.h"
+#include "data_files.h"
 #include "report_target.h"
 
 namespace cli {
@@ -20,9 +21,11 @@ int runCommandLine(const std::vector<std::string>& args, char decimalSeparator, 
     case ParsedCommandLine::Kind::Run:
       break;
   }
-  const CliOptions& options = parsed.options;
+  CliOptions options = parsed.options;
+  // The table actually read, so that a report cannot be written over it by another name.
+  if (!options.tablePath) options.tablePath = ui::criticalPointsPath();
   std::vector<std::string> inputs = options.files;
-  inputs.push_back(options.tablePath);
+  inputs.push_back(*options.tablePath);
   if (options.docxPath && namesAnInput(*options.docxPath, inputs)) {
     err << "tarnek-cli: --docx " << *options.docxPath
         << " is an input file; the report would destroy it, so nothing was written\n";

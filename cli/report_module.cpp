@@ -15,10 +15,16 @@ constexpr const char* kEntryName = "tarnekWriteDocxReport";
 
 using WriteReport = bool (*)(const engine::RecordedView&, const std::string&, std::ostream&);
 
+// Beside the executable in the build tree; in ../lib/tarnek/ once installed
+// (the package puts tarnek-cli in /usr/bin and the module in /usr/lib/tarnek).
 std::filesystem::path modulePath() {
   std::error_code error;
   const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
-  return error ? std::filesystem::path(kModuleName) : executable.parent_path() / kModuleName;
+  if (error) return kModuleName;
+  const std::filesystem::path folder = executable.parent_path();
+  const std::filesystem::path beside = folder / kModuleName;
+  if (std::filesystem::exists(beside, error)) return beside;
+  return folder.parent_path() / "lib" / "tarnek" / kModuleName;
 }
 
 }  // namespace

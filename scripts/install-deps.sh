@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running, testing and fuzzing Tarnek need.
+# Installs the Debian 12 packages that building, running, testing, fuzzing and packaging Tarnek need.
 set -euo pipefail
 
 packages=(
@@ -10,6 +10,7 @@ packages=(
   fonts-dejavu-core fonts-liberation2 xvfb xauth
   openbox xdotool x11-xserver-utils x11-utils imagemagick
   python3-docx libreoffice-writer-nogui poppler-utils
+  dpkg-dev desktop-file-utils appstream lintian
 )
 
 missing=()

@@ -1,6 +1,8 @@
 // The entry point of tarnek: start-up, the event loop, and exit code 0.
 #include <QApplication>
 #include <exception>
+#include <optional>
+#include <string>
 
 #include "message_sink.h"
 #include "qt_translations.h"
@@ -10,7 +12,10 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   ui::installQtTranslations(application);
   try {
-    std::unique_ptr<ui::TMainForm> mainForm = ui::startUp();
+    // `tarnek FILE` analyses FILE first; Qt has already taken its own options out of argv.
+    const std::optional<std::string> sample =
+        argc > 1 ? std::optional<std::string>(argv[1]) : std::nullopt;
+    std::unique_ptr<ui::TMainForm> mainForm = ui::startUp(sample);
     mainForm->show();
     QApplication::exec();
   } catch (const std::exception& error) {

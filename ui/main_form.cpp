@@ -4,6 +4,9 @@
 #include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -15,6 +18,7 @@
 #include "analysis_chart.h"
 #include "captions.h"
 #include "critical_points.h"
+#include "data_files.h"
 #include "decimal_separator.h"
 #include "main_layout.h"
 #include "message_sink.h"
@@ -22,6 +26,7 @@
 #include "process_file.h"
 #include "report_presenter.h"
 #include "result_grid.h"
+#include "sample_opening.h"
 #include "window_report_source.h"
 #include "word_report.h"
 
@@ -31,7 +36,6 @@ TMainForm* MainForm = nullptr;
 
 namespace {
 
-const char* const kCriticalPointsFile = "exttable.txt";
 constexpr int kFrameSettleMs = 250;
 
 QString fromUtf8(const std::string& text) {
@@ -40,10 +44,13 @@ QString fromUtf8(const std::string& text) {
 
 }  // namespace
 
-TMainForm::TMainForm(QWidget* owner) : QWidget(owner), scale_(screenLayoutScale()) {
+TMainForm::TMainForm(QWidget* owner, const std::optional<std::string>& sampleArgument)
+    : QWidget(owner), scale_(screenLayoutScale()) {
   MainForm = this;
   buildControls();
-  engine::loadCriticalPoints(kCriticalPointsFile, state_.CriticalPoints, *this);
+  setupOpening(*this);
+  state_.FileName = firstSampleName(sampleArgument);
+  engine::loadCriticalPoints(criticalPointsPath(), state_.CriticalPoints, *this);
   ProcessFile();
 }
 
@@ -118,6 +125,26 @@ void TMainForm::OptionClick() {
 }
 
 void TMainForm::ExitButClick() { close(); }
+
+void TMainForm::openSampleDialog() {
+  const QString path = chooseSampleFile(*this);
+  if (!path.isEmpty()) openSample(path);
+}
+
+void TMainForm::openSample(const QString& path) {
+  if (OptForm != nullptr) OptForm->applyFile(path);
+}
+
+void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
+  if (!droppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void TMainForm::dropEvent(QDropEvent* event) {
+  const QString path = droppedFile(event->mimeData());
+  if (path.isEmpty()) return;
+  event->acceptProposedAction();
+  runHandler([&] { openSample(path); });
+}
 
 void TMainForm::ChartContextPopup(int x, int y) { PopupMenu->popup(popupPoint(x, y)); }
 

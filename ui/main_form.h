@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QWidget>
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "analysis_state.h"
@@ -30,10 +32,12 @@ class TMainForm : public QWidget, public engine::AnalysisView {
   Q_OBJECT
 
  public:
-  // Builds the window, loads "exttable.txt" from the working directory (its
-  // problems are message boxes) and runs the analysis once, all before the
-  // window is first shown.
-  explicit TMainForm(QWidget* owner = nullptr);
+  // Builds the window, loads "exttable.txt" (from the working directory, else
+  // the installed one; its problems are message boxes) and runs the analysis
+  // once, all before the window is first shown. The first run reads
+  // `sampleArgument` when given, else "Input.txt" or the installed example.
+  explicit TMainForm(QWidget* owner = nullptr,
+                     const std::optional<std::string>& sampleArgument = std::nullopt);
   ~TMainForm() override;
 
   engine::AnalysisState& state() { return state_; }
@@ -44,6 +48,10 @@ class TMainForm : public QWidget, public engine::AnalysisView {
 
   void OptionClick();
   void ExitButClick();
+  // Ctrl+O: a file dialog; the chosen file is opened as openSample does.
+  void openSampleDialog();
+  // A file chosen or dropped: applied as the options dialog's file-mode Apply.
+  void openSample(const QString& path);
   // (x, y) is the pointer relative to the chart.
   void ChartContextPopup(int x, int y);
   void N1Click();
@@ -84,6 +92,8 @@ class TMainForm : public QWidget, public engine::AnalysisView {
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void buildControls();

@@ -151,6 +151,13 @@ void TOptForm::OkButClick() {
   owner_.ProcessFile();
 }
 
+void TOptForm::applyFile(const QString& path) {
+  NameF->setText(path);
+  // Setting the same text again raises no change; the file is reloaded all the same.
+  owner_.state().FileChanged = true;
+  OkButClick();
+}
+
 void TOptForm::CanButClick() {
   owner_.state().FileChanged = false;
   close();

@@ -33,6 +33,9 @@ class TOptForm : public QWidget {
   void OkButClick();
   void CanButClick();
   void NameFChange();
+  // A file chosen outside the dialog: its name goes into NameF and Apply runs
+  // in file mode, so the four fields then show the new state.
+  void applyFile(const QString& path);
 
   QLineEdit* LIopt = nullptr;
   QLabel* StaticText1 = nullptr;

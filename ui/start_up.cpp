@@ -5,8 +5,8 @@
 
 namespace ui {
 
-std::unique_ptr<TMainForm> startUp() {
-  auto mainForm = std::make_unique<TMainForm>();
+std::unique_ptr<TMainForm> startUp(const std::optional<std::string>& sampleArgument) {
+  auto mainForm = std::make_unique<TMainForm>(nullptr, sampleArgument);
   new TOptForm(*mainForm);
   return mainForm;
 }

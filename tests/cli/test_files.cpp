@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -56,6 +57,14 @@ CliRun runCli(const std::vector<std::string>& args, const std::filesystem::path&
   std::vector<std::string> argTexts{TARNEK_CLI_PATH};
   argTexts.insert(argTexts.end(), args.begin(), args.end());
   std::vector<std::string> envTexts = environment;
+  // Unless a test says otherwise, no installed table or example is found.
+  const bool dataDirsGiven = std::any_of(environment.begin(), environment.end(), [](const auto& e) {
+    return e.rfind("XDG_DATA_DIRS=", 0) == 0;
+  });
+  if (!dataDirsGiven) {
+    envTexts.push_back("XDG_DATA_DIRS=" + (workDir / "no-installed-data").string());
+    envTexts.push_back("XDG_DATA_HOME=" + (workDir / "no-installed-data").string());
+  }
   const std::vector<char*> argv = pointers(argTexts);
   const std::vector<char*> envp = pointers(envTexts);
 

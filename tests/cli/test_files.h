@@ -30,9 +30,10 @@ struct CliRun {
   std::string err;
 };
 
-// Runs the built tarnek-cli in `workDir` with exactly `environment`
-// ("NAME=value" entries) and captures its output; with `stdoutTo`, standard
-// output goes to that file instead and `out` stays empty.
+// Runs the built tarnek-cli in `workDir` with `environment` ("NAME=value"
+// entries) and captures its output; with `stdoutTo`, standard output goes to
+// that file instead and `out` stays empty. Without XDG_DATA_DIRS there, the
+// data folders point at a missing folder, so no installed table is found.
 CliRun runCli(const std::vector<std::string>& args, const std::filesystem::path& workDir,
               const std::vector<std::string>& environment = {"LANG=C"},
               const std::filesystem::path& stdoutTo = {});

@@ -2,9 +2,15 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
 
 int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // No installed table or example is found unless a test installs its own.
+  QTemporaryDir noInstalledData;
+  qputenv("XDG_DATA_DIRS", QFile::encodeName(noInstalledData.path()));
+  qputenv("XDG_DATA_HOME", QFile::encodeName(noInstalledData.path()));
   QApplication application(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();

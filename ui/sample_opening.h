@@ -1,0 +1,23 @@
+// Opening a sample from the main window: Ctrl+O's file dialog and a dropped file.
+#pragma once
+
+#include <QString>
+
+class QMimeData;
+
+namespace ui {
+
+class TMainForm;
+
+// Binds Ctrl+O to the window's openSampleDialog and lets the window take file drops.
+void setupOpening(TMainForm& window);
+
+// Qt's own file dialog (so it speaks the program's language), starting beside
+// the sample in use, or in the home folder while that is the installed example.
+// Returns the chosen path, or an empty string when the user cancels.
+QString chooseSampleFile(TMainForm& window);
+
+// The first local file among dropped URLs; empty when there is none.
+QString droppedFile(const QMimeData* data);
+
+}  // namespace ui
