@@ -9,7 +9,9 @@ seconds=${1:-30}
 build=${2:-build-fuzz}
 targets=(sample_reader critical_points number_format process_file)
 
-CC=clang CXX=clang++ cmake -S . -B "$build" -DTARNEK_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# TARNEK_WERROR=ON makes warnings errors, as in CI.
+CC=clang CXX=clang++ cmake -S . -B "$build" -DTARNEK_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DTARNEK_WERROR="${TARNEK_WERROR:-OFF}"
 cmake --build "$build" -j"$(nproc)"
 
 findings="$build/fuzz-findings"
