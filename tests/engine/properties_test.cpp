@@ -29,7 +29,7 @@ struct RandomRun {
   const std::string& cell(int32_t column, int32_t row) const { return view.cell(column, row); }
   double number(int32_t column, int32_t row) const { return std::stod(cell(column, row)); }
   int32_t n() const { return state.SampleCount; }
-  float deviation() const { return static_cast<float>(number(6, k + 1)); }
+  float deviation() const { return static_cast<float>(number(6, intervals + 1)); }
   bool reachedTest() const {
     return outcome == RunOutcome::TooFewIntervals || outcome == RunOutcome::Rejected ||
            outcome == RunOutcome::Accepted;
