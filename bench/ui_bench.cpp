@@ -23,10 +23,10 @@ class Workspace {
       QFile::copy(data + '/' + name, dir_.filePath(QString::fromLatin1(name)));
     previous_ = QDir::currentPath();
     QDir::setCurrent(dir_.path());
-    ui::setMessageSink([](ui::MessageKind, const QString&) {});
+    ui::setMessageBoxSink([](ui::MessageKind, const QString&) {});
   }
   ~Workspace() {
-    ui::setMessageSink({});
+    ui::setMessageBoxSink({});
     QDir::setCurrent(previous_);
   }
 

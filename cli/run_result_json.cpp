@@ -80,8 +80,7 @@ void appendStop(std::string& out, const std::optional<engine::ReadStop>& stop) {
   out += '}';
 }
 
-}  // namespace
-
+// The JSON name of an outcome: "accepted", "rejected", "too_few_groups", ...
 const char* outcomeName(engine::RunOutcome outcome) {
   switch (outcome) {
     case engine::RunOutcome::FileNotOpened:
@@ -103,6 +102,8 @@ const char* outcomeName(engine::RunOutcome outcome) {
   }
   return "open_failed";
 }
+
+}  // namespace
 
 void appendResultJson(std::string& out, const engine::RunResult& result) {
   std::optional<double> pValue;

@@ -7,9 +7,6 @@
 
 namespace cli {
 
-// The JSON name of an outcome: "accepted", "rejected", "too_few_groups", ...
-const char* outcomeName(engine::RunOutcome outcome);
-
 // Appends {"outcome", "n", "h", "xmin", "xmax", "intervals", "groups", "df", "mean",
 // "sd", "statistic", "critical", "p_value", "mean_interval", "sd_interval", "table",
 // "stopped_at"}: numbers as JSON numbers, stored floats in their shortest form,

@@ -60,7 +60,7 @@ struct AnalysisRun {
   // What reading the sample file did; empty when this run did not read it.
   std::optional<SampleRead> sampleRead;
 
-  int32_t k = 0;  // number of intervals, 1..kMaxIntervals once grouping starts
+  int32_t intervals = 0;  // 1..kMaxIntervals once grouping starts
   GroupTable table;
   std::array<bool, kTableRows> MergedWithNext{};  // by interval number; flag 0 unused
   float mean = 0.0f;

@@ -25,7 +25,7 @@ void storeContribution(GroupTable& table, int32_t row, const Group& group) {
 }
 
 void markSmallExpectations(AnalysisRun& run) {
-  for (int32_t i = 1; i <= run.k; ++i) {
+  for (int32_t i = 1; i <= run.intervals; ++i) {
     if (run.table(kExpectedFrequency, i) < 5.0f) {
       run.view.appendLog(text::kMergedPrefix + formatInteger(i) + text::kMergedSuffix);
       run.MergedWithNext[static_cast<size_t>(i)] = true;
@@ -36,7 +36,7 @@ void markSmallExpectations(AnalysisRun& run) {
 // Forms the groups, fills the contribution column and returns the number of groups.
 int32_t groupIntervals(AnalysisRun& run) {
   GroupTable& table = run.table;
-  const int32_t k = run.k;
+  const int32_t k = run.intervals;
   int32_t groups = 0;
   int32_t lastPairStart = 0;  // first interval of the most recent pair, 0 when none
   int32_t i = 1;
@@ -71,8 +71,8 @@ int32_t groupIntervals(AnalysisRun& run) {
 }
 
 void fillGrid(AnalysisRun& run) {
-  run.view.setGridRowCount(run.k + 2);
-  for (int32_t row = 0; row <= run.k; ++row)
+  run.view.setGridRowCount(run.intervals + 2);
+  for (int32_t row = 0; row <= run.intervals; ++row)
     for (int32_t column = 0; column < kTableColumns; ++column)
       run.view.setGridCell(column, row, run.fourDigits(run.table(column, row)));
 }
@@ -83,13 +83,13 @@ bool testNormality(AnalysisRun& run, RunOutcome& outcome) {
   AnalysisView& view = run.view;
   markSmallExpectations(run);
   const int32_t groups = groupIntervals(run);
-  if (groups != run.k) view.appendLog(text::kNewIntervalCount + formatInteger(groups));
+  if (groups != run.intervals) view.appendLog(text::kNewIntervalCount + formatInteger(groups));
 
   float contributions = 0.0f;
-  for (int32_t i = 1; i <= run.k; ++i)
+  for (int32_t i = 1; i <= run.intervals; ++i)
     contributions = stored(static_cast<double>(contributions) + run.table(kContribution, i));
   const float statistic = stored(static_cast<double>(contributions) - run.state.SampleCount);
-  view.setGridCell(kContribution, run.k + 1, run.fourDigits(statistic));
+  view.setGridCell(kContribution, run.intervals + 1, run.fourDigits(statistic));
   fillGrid(run);
 
   const int32_t degreesOfFreedom = groups - 3;

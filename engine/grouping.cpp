@@ -20,11 +20,11 @@ int32_t countFrequencies(AnalysisRun& run) {
             state.IntervalLength +
         1.0;
     int32_t interval = 0;
-    if (position >= 1.0 && position < run.k + 1.0) {
+    if (position >= 1.0 && position < run.intervals + 1.0) {
       interval = static_cast<int32_t>(position);
     } else {
       // Below the range (or not a number) goes to the first, above it to the last.
-      interval = position >= run.k + 1.0 ? run.k : 1;
+      interval = position >= run.intervals + 1.0 ? run.intervals : 1;
       ++clamped;
     }
     run.table(kFrequency, interval) = stored(run.table(kFrequency, interval) + 1.0);
@@ -34,9 +34,9 @@ int32_t countFrequencies(AnalysisRun& run) {
 
 void drawHistogram(AnalysisRun& run) {
   const AnalysisState& state = run.state;
-  for (int32_t i = 1; i <= run.k + 1; ++i) {
+  for (int32_t i = 1; i <= run.intervals + 1; ++i) {
     const double x = state.Xmin + (i - 1) * static_cast<double>(state.IntervalLength);
-    const double count = i <= run.k ? run.table(kFrequency, i) : 0.0;
+    const double count = i <= run.intervals ? run.table(kFrequency, i) : 0.0;
     const double y = count / state.SampleCount;
     run.view.appendPoint(kHistogramSeries, x, y, run.fiveDigits(x), kRed);
   }
@@ -45,16 +45,16 @@ void drawHistogram(AnalysisRun& run) {
 // The running sum of a column over the intervals, rounded at every step.
 float columnSum(const AnalysisRun& run, int32_t column) {
   float sum = 0.0f;
-  for (int32_t i = 1; i <= run.k; ++i) sum = stored(static_cast<double>(sum) + run.table(column, i));
+  for (int32_t i = 1; i <= run.intervals; ++i) sum = stored(static_cast<double>(sum) + run.table(column, i));
   return sum;
 }
 
 // The table with the header row and the columns filled so far, when the test cannot go on.
 void showPartialTable(AnalysisRun& run) {
-  run.view.setGridRowCount(run.k + 2);
+  run.view.setGridRowCount(run.intervals + 2);
   for (int32_t column = 0; column < kTableColumns; ++column)
     run.view.setGridCell(column, 0, run.fourDigits(run.table(column, 0)));
-  for (int32_t i = 1; i <= run.k; ++i)
+  for (int32_t i = 1; i <= run.intervals; ++i)
     for (int32_t column = kIntervalNumber; column <= kWeightedSquaredDeviation; ++column)
       run.view.setGridCell(column, i, run.fourDigits(run.table(column, i)));
 }
@@ -64,7 +64,7 @@ void showPartialTable(AnalysisRun& run) {
 bool groupSample(AnalysisRun& run, RunOutcome& outcome) {
   AnalysisState& state = run.state;
   GroupTable& table = run.table;
-  const int32_t k = run.k;
+  const int32_t k = run.intervals;
   const int32_t n = state.SampleCount;
   const double h = state.IntervalLength;
 

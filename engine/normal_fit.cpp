@@ -23,8 +23,8 @@ void drawCurve(AnalysisRun& run) {
   const float h = state.IntervalLength;
   const float scale = stored(1.0 / (std::sqrt(kTwoPi) * s));
   const float step =
-      stored((static_cast<double>(state.Xmax) - state.Xmin) / (kPointsPerInterval * run.k));
-  const float end = stored(run.k * static_cast<double>(h) + state.Xmin);
+      stored((static_cast<double>(state.Xmax) - state.Xmin) / (kPointsPerInterval * run.intervals));
+  const float end = stored(run.intervals * static_cast<double>(h) + state.Xmin);
   if (!(std::isfinite(step) && step > 0.0f)) return;
 
   const double twiceVariance = 2.0f * (static_cast<double>(s) * s);

@@ -14,7 +14,9 @@ namespace {
 __extension__ typedef unsigned __int128 u128;  // GCC and Clang on 64-bit targets
 
 constexpr int kMaxPrecision = 15;
+// The general format's least exponent digits and the fixed format's decimals are taken as 0..4.
 constexpr int kMaxExponentDigits = 4;
+constexpr int kMaxDecimals = 4;
 // Rounding decisions need the exact value's leading digits, truncated; one
 // digit beyond the largest precision is enough to see where a value lies
 // against the halfway point, because a tie rounds away from zero anyway.
@@ -240,7 +242,7 @@ std::string formatGeneral(double value, int precision, int exponentDigits, char 
 std::string formatFixed(double value, int precision, int decimals, char decimalSeparator) {
   if (!std::isfinite(value)) return nonFinite(value);
   precision = std::clamp(precision, 1, kMaxPrecision);
-  decimals = std::clamp(decimals, 0, kMaxExponentDigits);
+  decimals = std::clamp(decimals, 0, kMaxDecimals);
 
   Rounded r{0, 1, 0};
   Text text;

@@ -23,7 +23,7 @@ void keepTable(AnalysisRun& run, RunOutcome outcome) {
     default:
       run.result.tableColumns = kTableColumns;
   }
-  for (int32_t row = 1; row <= run.k; ++row) {
+  for (int32_t row = 1; row <= run.intervals; ++row) {
     RunResult::TableRow& cells = run.result.table.emplace_back();
     for (int32_t column = 0; column < run.result.tableColumns; ++column)
       cells[static_cast<size_t>(column)] = run.table(column, row);

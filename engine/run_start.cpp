@@ -114,9 +114,9 @@ bool startRun(AnalysisRun& run, RunOutcome& outcome) {
     outcome = RunOutcome::TooManyIntervals;
     return false;
   }
-  run.k = static_cast<int32_t>(quotient);
-  run.result.intervals = run.k;
-  view.appendLog(text::kIntervalCount + formatInteger(run.k));
+  run.intervals = static_cast<int32_t>(quotient);
+  run.result.intervals = run.intervals;
+  view.appendLog(text::kIntervalCount + formatInteger(run.intervals));
   return true;
 }
 

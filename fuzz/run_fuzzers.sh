@@ -9,24 +9,47 @@ seconds=${1:-30}
 build=${2:-build-fuzz}
 targets=(sample_reader critical_points number_format process_file)
 
-CC=clang CXX=clang++ cmake -S . -B "$build" -DTARNEK_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# TARNEK_WERROR=ON makes warnings errors, as in CI.
+CC=clang CXX=clang++ cmake -S . -B "$build" -DTARNEK_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DTARNEK_WERROR="${TARNEK_WERROR:-OFF}"
 cmake --build "$build" -j"$(nproc)"
 
 findings="$build/fuzz-findings"
 mkdir -p "$findings"
-for target in "${targets[@]}"; do
-  # New inputs go to a scratch directory, so the committed seeds stay as they are.
-  scratch=$(mktemp -d)
-  trap 'rm -rf "$scratch"' EXIT
-  echo "== $target: ${seconds}s"
-  if ! "$build/fuzz/${target}_fuzzer" "$scratch" "fuzz/corpus/$target" \
-      -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
-      -artifact_prefix="$findings/${target}-" 2>"$findings/$target.log"; then
-    tail -n 60 "$findings/$target.log"
-    echo "$target: finding kept in $findings/" >&2
-    exit 1
-  fi
-  grep -E '^(Done|stat::number_of_executed_units)' "$findings/$target.log" || true
-  rm -rf "$scratch"
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+# One target for the given time; new inputs go to a scratch directory, so the committed seeds
+# stay as they are.
+fuzz() {
+  mkdir -p "$scratch/$1"
+  "$build/fuzz/${1}_fuzzer" "$scratch/$1" "fuzz/corpus/$1" \
+    -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+    -artifact_prefix="$findings/${1}-" 2>"$findings/$1.log"
+}
+
+# As many targets at a time as there are processors; each keeps its full time.
+parallel=$(nproc)
+failed=()
+for ((first = 0; first < ${#targets[@]}; first += parallel)); do
+  batch=("${targets[@]:first:parallel}")
+  pids=()
+  for target in "${batch[@]}"; do
+    echo "== $target: ${seconds}s"
+    fuzz "$target" &
+    pids+=($!)
+  done
+  for i in "${!batch[@]}"; do
+    if wait "${pids[$i]}"; then
+      grep -E '^(Done|stat::number_of_executed_units)' "$findings/${batch[$i]}.log" || true
+    else
+      tail -n 60 "$findings/${batch[$i]}.log"
+      failed+=("${batch[$i]}")
+    fi
+  done
 done
+if [ ${#failed[@]} -gt 0 ]; then
+  echo "${failed[*]}: finding kept in $findings/" >&2
+  exit 1
+fi
 echo "All fuzz targets ran ${seconds}s each without a finding."

@@ -11,14 +11,14 @@
 namespace report {
 
 struct DocumentApplication::State {
-  DocumentPresenter presenter;
+  DocumentDelivery deliver;
   ClipboardPicture clipboard;
   PropertiesSource properties;
   bool connected = false;
   bool visible = false;
   int32_t holds = 0;
   std::vector<std::shared_ptr<DocumentModel>> documents;
-  std::vector<bool> presented;
+  std::vector<bool> delivered;
   int32_t active = -1;
 
   void requireConnection(const QString& operation) const {
@@ -26,13 +26,13 @@ struct DocumentApplication::State {
       throw AutomationError(operation, QStringLiteral("нет соединения с приложением"));
   }
 
-  void presentPending() {
+  void deliverPending() {
     if (!visible || holds > 0) return;
     for (size_t i = 0; i < documents.size(); ++i) {
-      if (presented[i]) continue;
-      // Marked first: a document whose presentation failed is not tried again.
-      presented[i] = true;
-      presenter(*documents[i]);
+      if (delivered[i]) continue;
+      // Marked first: a document whose delivery failed is not tried again.
+      delivered[i] = true;
+      deliver(*documents[i]);
     }
   }
 };
@@ -50,7 +50,7 @@ class Hold {
   Hold& operator=(const Hold&) = delete;
 
   void release() {
-    if (drop()) state_->presentPending();
+    if (drop()) state_->deliverPending();
   }
 
  private:
@@ -216,7 +216,7 @@ class ModelDocuments : public WordDocuments {
     state_->requireConnection(QStringLiteral("Documents.Add"));
     state_->documents.push_back(std::make_shared<DocumentModel>());
     if (state_->properties) state_->documents.back()->setProperties(state_->properties());
-    state_->presented.push_back(false);
+    state_->delivered.push_back(false);
     state_->active = static_cast<int32_t>(state_->documents.size()) - 1;
     return std::make_shared<ModelDocument>(state_, state_->documents.back());
   }
@@ -233,10 +233,10 @@ std::shared_ptr<DocumentModel> activeDocument(State& state, const QString& opera
 
 }  // namespace
 
-DocumentApplication::DocumentApplication(DocumentPresenter presenter, ClipboardPicture clipboard,
+DocumentApplication::DocumentApplication(DocumentDelivery deliver, ClipboardPicture clipboard,
                                          PropertiesSource properties)
     : state_(std::make_shared<State>()) {
-  state_->presenter = std::move(presenter);
+  state_->deliver = std::move(deliver);
   state_->clipboard = std::move(clipboard);
   state_->properties = std::move(properties);
 }
@@ -263,7 +263,7 @@ std::shared_ptr<WordDocument> DocumentApplication::ActiveDocument() {
 bool DocumentApplication::SetVisible(bool visible) {
   if (!state_->connected) return false;
   state_->visible = visible;
-  state_->presentPending();
+  state_->deliverPending();
   return true;
 }
 

@@ -12,7 +12,7 @@ namespace report {
 
 // Does what "the application is visible" means for one finished document: show it, or save it.
 // Throws AutomationError when it cannot.
-using DocumentPresenter = std::function<void(const DocumentModel&)>;
+using DocumentDelivery = std::function<void(const DocumentModel&)>;
 
 // What Selection.Paste takes: the picture on a clipboard, null when there is none.
 using ClipboardPicture = std::function<QImage()>;
@@ -21,13 +21,13 @@ using ClipboardPicture = std::function<QImage()>;
 using PropertiesSource = std::function<DocumentProperties()>;
 
 // Documents live in memory. Once the application is visible and the client has let go of every
-// selection and tables collection it held, each document not yet presented is handed to the
-// presenter, in the order the documents were added; so a document is presented complete.
-// A document is handed over once: if the presenter fails, the document is dropped and its
-// error goes to the caller; no later report presents it again.
+// selection and tables collection it held, each document not yet delivered is handed to
+// `deliver`, in the order the documents were added; so a document is delivered complete.
+// A document is handed over once: if delivering fails, the document is dropped and its
+// error goes to the caller; no later report delivers it again.
 class DocumentApplication : public WordApplication {
  public:
-  DocumentApplication(DocumentPresenter presenter, ClipboardPicture clipboard,
+  DocumentApplication(DocumentDelivery deliver, ClipboardPicture clipboard,
                       PropertiesSource properties = {});
   ~DocumentApplication() override;
 

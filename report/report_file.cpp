@@ -2,7 +2,7 @@
 #include "report_file.h"
 
 #include "document_application.h"
-#include "report_presenter.h"
+#include "report_delivery.h"
 #include "word_report.h"
 
 namespace report {

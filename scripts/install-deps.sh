@@ -1,17 +1,37 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running, testing, fuzzing and packaging Tarnek need.
+# Installs the Debian 12 packages Tarnek needs that are missing here.
+#   scripts/install-deps.sh           # building, running, testing, fuzzing and packaging
+#   scripts/install-deps.sh desktop   # also the X tools of scripts/screenshots.sh and
+#                                     # bench/measure_startup.sh
+# (scripts/check-package.sh installs its own: it runs as root in a chroot.)
 set -euo pipefail
 
 packages=(
-  build-essential cmake pkg-config clang libclang-rt-14-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  # Building (run.sh, test.sh): the compiler, CMake, Qt 6 with Charts (whose CMake files want
+  # the OpenGL ones), Qt's own translations shown in the window, libzip for the .docx and Boost
+  # for the companion's p-value.
+  build-essential cmake pkg-config
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev qt6-translations-l10n
   libzip-dev libboost-math-dev
-  fonts-dejavu-core fonts-liberation2 xvfb xauth
-  openbox xdotool x11-xserver-utils x11-utils imagemagick
-  python3-docx libreoffice-writer-nogui poppler-utils
+  # The fonts the window and the report choose first.
+  fonts-dejavu-core fonts-liberation2
+  # Tests and benchmarks; the report read back by python-docx and printed through LibreOffice
+  # (pdfinfo, pdftotext); the .clang-format check.
+  libgtest-dev libbenchmark-dev
+  python3-docx libreoffice-writer-nogui poppler-utils clang-format
+  # The libFuzzer targets (fuzz/run_fuzzers.sh).
+  clang libclang-rt-14-dev
+  # The Debian package and its validators (package.sh, test.sh).
   dpkg-dev desktop-file-utils appstream lintian
 )
+for group in "$@"; do
+  case "$group" in
+    # Xvfb (xvfb-run wants xauth), the window manager, xrdb, xwininfo and xdpyinfo, xdotool,
+    # and ImageMagick's import for the pictures.
+    desktop) packages+=(xvfb xauth openbox x11-xserver-utils x11-utils xdotool imagemagick) ;;
+    *) echo "install-deps: unknown group $group" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for package in "${packages[@]}"; do

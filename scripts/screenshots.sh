@@ -7,6 +7,7 @@
 # four Tabs, and the empty chart of a missing sample.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
+"$here/scripts/install-deps.sh" desktop
 program=$(realpath "${1:-$here/build/ui/tarnek}")
 out=$(mkdir -p "${2:-screenshots}" && realpath "${2:-screenshots}")
 display=":${SCREENSHOT_DISPLAY:-99}"

@@ -24,7 +24,7 @@
 #include "message_sink.h"
 #include "opt_form.h"
 #include "process_file.h"
-#include "report_presenter.h"
+#include "report_delivery.h"
 #include "result_grid.h"
 #include "sample_opening.h"
 #include "window_report_source.h"

@@ -44,16 +44,16 @@ QString breakableText(const QString& text) {
 
 namespace {
 
-MessageSink& currentSink() {
-  static MessageSink sink = showModalBox;
+MessageBoxSink& currentSink() {
+  static MessageBoxSink sink = showModalBox;
   return sink;
 }
 
 }  // namespace
 
-MessageSink setMessageSink(MessageSink sink) {
-  MessageSink previous = std::move(currentSink());
-  currentSink() = sink ? std::move(sink) : MessageSink(showModalBox);
+MessageBoxSink setMessageBoxSink(MessageBoxSink sink) {
+  MessageBoxSink previous = std::move(currentSink());
+  currentSink() = sink ? std::move(sink) : MessageBoxSink(showModalBox);
   return previous;
 }
 

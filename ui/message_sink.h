@@ -11,10 +11,10 @@ enum class MessageKind { Information, Error };
 
 // Receives every message box the program shows. The default one is a modal
 // QMessageBox; tests install their own so that nothing blocks.
-using MessageSink = std::function<void(MessageKind kind, const QString& text)>;
+using MessageBoxSink = std::function<void(MessageKind kind, const QString& text)>;
 
 // Installs `sink` (an empty one restores the default) and returns the one it replaces.
-MessageSink setMessageSink(MessageSink sink);
+MessageBoxSink setMessageBoxSink(MessageBoxSink sink);
 
 // `text` with a break opportunity in every long run of characters without
 // white space, so that a message box can wrap it within the screen.

@@ -17,8 +17,8 @@ struct PreparedRun {
       : run(state, view, '.') {
     state.CriticalPoints = testing::referenceTable();
     state.SampleCount = n;
-    run.k = static_cast<int32_t>(frequencies.size());
-    for (int32_t i = 1; i <= run.k; ++i) {
+    run.intervals = static_cast<int32_t>(frequencies.size());
+    for (int32_t i = 1; i <= run.intervals; ++i) {
       run.table(kFrequency, i) = frequencies[static_cast<size_t>(i - 1)];
       run.table(kExpectedFrequency, i) = expected[static_cast<size_t>(i - 1)];
     }
@@ -30,7 +30,7 @@ struct PreparedRun {
   }
   std::vector<float> contributions() const {
     std::vector<float> column;
-    for (int32_t i = 1; i <= run.k; ++i) column.push_back(run.table(kContribution, i));
+    for (int32_t i = 1; i <= run.intervals; ++i) column.push_back(run.table(kContribution, i));
     return column;
   }
 

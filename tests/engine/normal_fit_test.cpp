@@ -20,7 +20,7 @@ struct AcceptedRun {
     state.Xmin = xmin;
     state.Xmax = xmax;
     state.IntervalLength = h;
-    run.k = static_cast<int32_t>((static_cast<double>(xmax) - xmin) / h + 1);
+    run.intervals = static_cast<int32_t>((static_cast<double>(xmax) - xmin) / h + 1);
     run.mean = mean;
     run.deviation = deviation;
     fitNormalCurve(run);

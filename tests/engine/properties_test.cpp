@@ -24,12 +24,12 @@ struct RandomRun {
   AnalysisState state;
   RecordedView view;
   RunOutcome outcome = RunOutcome::NoData;
-  int32_t k = 0;  // from the interval count line; 0 when the run ends before grouping
+  int32_t intervals = 0;  // from the interval count line; 0 when the run ends before grouping
 
   const std::string& cell(int32_t column, int32_t row) const { return view.cell(column, row); }
   double number(int32_t column, int32_t row) const { return std::stod(cell(column, row)); }
   int32_t n() const { return state.SampleCount; }
-  float deviation() const { return static_cast<float>(number(6, k + 1)); }
+  float deviation() const { return static_cast<float>(number(6, intervals + 1)); }
   bool reachedTest() const {
     return outcome == RunOutcome::TooFewIntervals || outcome == RunOutcome::Rejected ||
            outcome == RunOutcome::Accepted;
@@ -71,9 +71,9 @@ RandomRun randomRun(unsigned seed) {
   run.outcome = ProcessFile(state, run.view, '.');
   for (const std::string& line : run.view.log()) {
     const std::string count = tailAfter(line, text::kIntervalCount);
-    if (!count.empty() && count.size() <= 2) run.k = std::stoi(count);
+    if (!count.empty() && count.size() <= 2) run.intervals = std::stoi(count);
   }
-  if (run.outcome == RunOutcome::TooManyIntervals) run.k = 0;
+  if (run.outcome == RunOutcome::TooManyIntervals) run.intervals = 0;
   return run;
 }
 
@@ -103,18 +103,18 @@ TEST(Properties, RandomRunsReachEveryEnd) {
 
 TEST(Properties, FrequenciesAddUpToTheSampleSize) {
   for (const RandomRun& run : randomRuns()) {
-    if (run.k == 0) continue;
+    if (run.intervals == 0) continue;
     double total = 0;
-    for (int32_t row = 1; row <= run.k; ++row) total += run.number(2, row);
+    for (int32_t row = 1; row <= run.intervals; ++row) total += run.number(2, row);
     EXPECT_EQ(total, run.n()) << "seed " << run.seed;
   }
 }
 
 TEST(Properties, HistogramHasOnePointMoreThanTheIntervals) {
   for (const RandomRun& run : randomRuns()) {
-    if (run.k == 0) continue;
+    if (run.intervals == 0) continue;
     const auto& points = run.view.histogram();
-    ASSERT_EQ(points.size(), size_t(run.k) + 1) << "seed " << run.seed;
+    ASSERT_EQ(points.size(), size_t(run.intervals) + 1) << "seed " << run.seed;
     EXPECT_EQ(points.front().x, run.state.Xmin) << "seed " << run.seed;
     EXPECT_EQ(points.back().y, 0.0) << "seed " << run.seed;
     double total = 0;
@@ -150,7 +150,7 @@ TEST(Properties, ExpectedFrequenciesAddUpToAtMostAboutN) {
   for (const RandomRun& run : randomRuns()) {
     if (!run.reachedTest()) continue;
     double total = 0;
-    for (int32_t row = 1; row <= run.k; ++row) total += run.number(9, row);
+    for (int32_t row = 1; row <= run.intervals; ++row) total += run.number(9, row);
     const double h = run.state.IntervalLength;
     const double bound = expectedTotalBound(h, run.deviation());
     wide += bound > 1.01;
@@ -168,7 +168,7 @@ struct Group {
 // last interval joins the group before it. A shown value that rounds to 5 cannot tell which
 // side it lies on, so for those few the marking line decides.
 std::vector<Group> replayGroups(const RandomRun& run) {
-  const int32_t k = run.k;
+  const int32_t k = run.intervals;
   std::vector<bool> marked(size_t(k) + 1);
   const auto& log = run.view.log();
   for (int32_t i = 1; i <= k; ++i) {
@@ -225,12 +225,12 @@ TEST(Properties, GroupCountIsTheNumberOfGroupsFormed) {
     EXPECT_EQ(groupCountInLog(run), count) << "seed " << run.seed;
     const std::string newCount = text::kNewIntervalCount + std::to_string(count);
     const auto& log = run.view.log();
-    EXPECT_EQ(std::find(log.begin(), log.end(), newCount) != log.end(), count != run.k)
+    EXPECT_EQ(std::find(log.begin(), log.end(), newCount) != log.end(), count != run.intervals)
         << "seed " << run.seed;
-    merged += count != run.k;
+    merged += count != run.intervals;
 
     // Column 10 holds n_g²/n'_g in each group's row and 0 everywhere else.
-    std::vector<double> contribution(size_t(run.k) + 1, 0.0);
+    std::vector<double> contribution(size_t(run.intervals) + 1, 0.0);
     for (const Group& group : groups) {
       double frequency = 0, expected = 0;
       for (int32_t i = group.first; i <= group.last; ++i) {
@@ -239,7 +239,7 @@ TEST(Properties, GroupCountIsTheNumberOfGroupsFormed) {
       }
       if (expected != 0) contribution[size_t(group.row)] = frequency * frequency / expected;
     }
-    for (int32_t row = 1; row <= run.k; ++row) {
+    for (int32_t row = 1; row <= run.intervals; ++row) {
       const double shown = run.number(10, row);
       EXPECT_NEAR(shown, contribution[size_t(row)], 2e-3 * shown)
           << "seed " << run.seed << " row " << row;

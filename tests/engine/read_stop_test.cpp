@@ -33,7 +33,9 @@ TEST_P(ReadStopTest, NamesTheLineAndTokenOfAFailedRead) {
   EXPECT_EQ(read.intervalLengthRead, c.intervalLengthRead);
   EXPECT_EQ(read.count, c.count);
   EXPECT_EQ(state.SampleCount, c.count);
-  if (!c.intervalLengthRead) EXPECT_EQ(state.IntervalLength, 7.0f);
+  if (!c.intervalLengthRead) {
+    EXPECT_EQ(state.IntervalLength, 7.0f);
+  }
   ASSERT_EQ(read.stop.has_value(), c.line.has_value());
   if (!c.line) return;
   EXPECT_EQ(read.stop->line, *c.line);

@@ -11,10 +11,10 @@
 namespace report {
 namespace {
 
-// Keeps a copy of every document the application presents.
-struct Presented {
+// Keeps a copy of every document the application delivers.
+struct Delivered {
   std::vector<DocumentModel> documents;
-  DocumentPresenter presenter() {
+  DocumentDelivery deliver() {
     return [this](const DocumentModel& document) { documents.push_back(document); };
   }
 };
@@ -49,12 +49,12 @@ TEST(DocumentBackend, ReportLaysOutPictureTableAndLogAsTheWordProcessorWould) {
     if (c.rows == 4) texts.gridRows.assign(4, QStringList());  // 4 rows of empty cells
     QImage clipboard;
     TextReportSource source(texts, test::chartPicture(), &clipboard);
-    Presented presented;
-    DocumentApplication word(presented.presenter(), [&clipboard] { return clipboard; });
+    Delivered delivered;
+    DocumentApplication word(delivered.deliver(), [&clipboard] { return clipboard; });
     buildWordReport(word, source);
 
-    ASSERT_EQ(presented.documents.size(), 1u);
-    const std::vector<Block>& blocks = presented.documents[0].blocks();
+    ASSERT_EQ(delivered.documents.size(), 1u);
+    const std::vector<Block>& blocks = delivered.documents[0].blocks();
     // picture, two empty paragraphs, table, the paragraph below it, log lines, last paragraph.
     ASSERT_EQ(blocks.size(), static_cast<size_t>(4 + 1 + c.logLines + 1));
 
@@ -62,8 +62,8 @@ TEST(DocumentBackend, ReportLaysOutPictureTableAndLogAsTheWordProcessorWould) {
     ASSERT_EQ(pictureParagraph.runs.size(), 1u);
     const int32_t picture = pictureParagraph.runs[0].picture;
     ASSERT_EQ(picture, 0);
-    EXPECT_EQ(presented.documents[0].pictures()[0].width, 785);
-    EXPECT_EQ(presented.documents[0].pictures()[0].height, 265);
+    EXPECT_EQ(delivered.documents[0].pictures()[0].width, 785);
+    EXPECT_EQ(delivered.documents[0].pictures()[0].height, 265);
     EXPECT_TRUE(isEmptyParagraph(blocks[1]));
     EXPECT_TRUE(isEmptyParagraph(blocks[2]));
 
@@ -85,37 +85,37 @@ TEST(DocumentBackend, PresentsEachReportOnceWhenItIsComplete) {
   ReportTexts texts = test::sampleTexts(3, 2);
   QImage clipboard;
   TextReportSource source(texts, test::chartPicture(), &clipboard);
-  Presented presented;
-  DocumentApplication word(presented.presenter(), [&clipboard] { return clipboard; });
+  Delivered delivered;
+  DocumentApplication word(delivered.deliver(), [&clipboard] { return clipboard; });
 
   buildWordReport(word, source);
   texts.logLines << "после первого отчёта";
   buildWordReport(word, source);
 
-  ASSERT_EQ(presented.documents.size(), 2u);
+  ASSERT_EQ(delivered.documents.size(), 2u);
   ASSERT_EQ(word.documents().size(), 2u);
-  EXPECT_EQ(paragraphText(presented.documents[0].blocks()[6]), texts.logLines[1]);
-  EXPECT_EQ(presented.documents[0].blocks().size(), 8u);
-  EXPECT_EQ(presented.documents[1].blocks().size(), 9u);
+  EXPECT_EQ(paragraphText(delivered.documents[0].blocks()[6]), texts.logLines[1]);
+  EXPECT_EQ(delivered.documents[0].blocks().size(), 8u);
+  EXPECT_EQ(delivered.documents[1].blocks().size(), 9u);
 }
 
 TEST(DocumentBackend, NothingIsPresentedWhileHiddenOrHeld) {
-  Presented presented;
-  DocumentApplication word(presented.presenter(), [] { return QImage(); });
+  Delivered delivered;
+  DocumentApplication word(delivered.deliver(), [] { return QImage(); });
   word.Connect();
   word.Documents()->Add();
   auto selection = word.Selection();
   EXPECT_FALSE(selection->Paste());  // empty clipboard
   selection->TypeText("текст");
   selection->Release();
-  EXPECT_TRUE(presented.documents.empty());  // hidden
+  EXPECT_TRUE(delivered.documents.empty());  // hidden
 
   auto tables = word.ActiveDocument()->Tables();
   word.SetVisible(true);
-  EXPECT_TRUE(presented.documents.empty());  // held
+  EXPECT_TRUE(delivered.documents.empty());  // held
   tables->Release();
-  ASSERT_EQ(presented.documents.size(), 1u);
-  EXPECT_EQ(paragraphText(presented.documents[0].blocks()[0]), "текст");
+  ASSERT_EQ(delivered.documents.size(), 1u);
+  EXPECT_EQ(paragraphText(delivered.documents[0].blocks()[0]), "текст");
 }
 
 TEST(DocumentModel, MoveDownGoesThroughTableRowsAndStopsAtTheEnd) {

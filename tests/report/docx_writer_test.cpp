@@ -274,9 +274,15 @@ TEST(DocxWriter, NewDocumentsGetThePageTypeAndLanguageDefaults) {
       EXPECT_EQ(attribute(&e, "w:ascii"), "Arial");
       EXPECT_EQ(attribute(&e, "w:hAnsi"), "Arial");
     }
-    if (e.name == "w:sz") EXPECT_EQ(attribute(&e, "w:val"), "20");
-    if (e.name == "w:lang") EXPECT_EQ(attribute(&e, "w:val"), "ru-RU");
-    if (e.name == "w:spacing") EXPECT_EQ(attribute(&e, "w:after"), "0");
+    if (e.name == "w:sz") {
+      EXPECT_EQ(attribute(&e, "w:val"), "20");
+    }
+    if (e.name == "w:lang") {
+      EXPECT_EQ(attribute(&e, "w:val"), "ru-RU");
+    }
+    if (e.name == "w:spacing") {
+      EXPECT_EQ(attribute(&e, "w:after"), "0");
+    }
   }
   EXPECT_EQ(fonts, 2);  // docDefaults and Normal
   EXPECT_EQ(attribute(find(styles, "w:left", "w:tblCellMar"), "w:w"), "57");

@@ -11,7 +11,7 @@
 
 #include "analysis_chart.h"
 #include "document_application.h"
-#include "report_presenter.h"
+#include "report_delivery.h"
 #include "window_fixture.h"
 
 namespace ui_test {
@@ -21,9 +21,7 @@ class ChartMenu : public WindowTest {
  protected:
   void SetUp() override {
     WindowTest::SetUp();
-    writeTable();
-    writeSample("Input.txt", 1.0, acceptedSample());
-    start();
+    startOnAcceptedSample();
   }
 };
 

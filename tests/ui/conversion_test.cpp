@@ -28,7 +28,9 @@ TEST_P(LocaleNumber, AcceptsExactlyANumberWithTheLocalesDecimalSeparator) {
   const double value =
       ui::localeNumber(QString::fromUtf8(c.text), QLocale(c.language, c.territory), &ok);
   EXPECT_EQ(ok, c.accepted);
-  if (c.accepted) EXPECT_DOUBLE_EQ(value, c.value);
+  if (c.accepted) {
+    EXPECT_DOUBLE_EQ(value, c.value);
+  }
 }
 
 constexpr auto kEn = QLocale::English;

@@ -15,9 +15,7 @@ class Keyboard : public WindowTest {
  protected:
   void SetUp() override {
     WindowTest::SetUp();
-    writeTable();
-    writeSample("Input.txt", 1.0, acceptedSample());
-    start();
+    startOnAcceptedSample();
     mainForm_->show();
     mainForm_->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(mainForm_.get()));

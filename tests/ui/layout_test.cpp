@@ -162,17 +162,13 @@ void expectCaptionsFit(const QWidget& window) {
 }
 
 TEST_F(Layout, NoCaptionOrFieldTextIsCutOff) {
-  writeTable();
-  writeSample("Input.txt", 1.0, acceptedSample());
-  ui::TMainForm& form = start();
+  ui::TMainForm& form = startOnAcceptedSample();
   expectCaptionsFit(form);
   expectCaptionsFit(*ui::OptForm);
 }
 
 TEST_F(Layout, EveryGridCellOfARunFitsItsColumn) {
-  writeTable();
-  writeSample("Input.txt", 1.0, acceptedSample());
-  ui::TMainForm& form = start();
+  ui::TMainForm& form = startOnAcceptedSample();
   const QFontMetrics metrics(form.StringGrid->font());
   const auto grid = shownGrid(form);
   for (const auto& row : grid)
@@ -183,9 +179,7 @@ TEST_F(Layout, EveryGridCellOfARunFitsItsColumn) {
 }
 
 TEST_F(Layout, EnlargedWindowShowsALargerChartAndMoreGridRowsAndKeepsItsMinimum) {
-  writeTable();
-  writeSample("Input.txt", 1.0, acceptedSample());
-  ui::TMainForm& form = start();
+  ui::TMainForm& form = startOnAcceptedSample();
   form.show();  // a hidden window defers its resizes
   EXPECT_EQ(form.minimumSize(), form.size());
   const QSize chart = form.Chart->size();

@@ -16,9 +16,7 @@ class OptionsDialog : public WindowTest {
  protected:
   void SetUp() override {
     WindowTest::SetUp();
-    writeTable();
-    writeSample("Input.txt", 1.0, acceptedSample());
-    start();
+    startOnAcceptedSample();
     dialog_ = ui::OptForm;
     ASSERT_NE(dialog_, nullptr);
   }

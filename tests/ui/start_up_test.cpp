@@ -78,9 +78,7 @@ TEST_F(StartUp, WithoutSampleShowsOneLogLineAnEmptyGridOfFourRowsAndAnEmptyChart
 }
 
 TEST_F(StartUp, GridShowsHeaderIntervalsAndTheSummaryRowSetBeforeTheRowCountGrew) {
-  writeTable();
-  writeSample("Input.txt", 1.0, acceptedSample());
-  ui::TMainForm& form = start();
+  ui::TMainForm& form = startOnAcceptedSample();
 
   constexpr int k = 10;  // the sample spans ten intervals of length 1
   const auto grid = shownGrid(form);
@@ -99,9 +97,7 @@ TEST_F(StartUp, GridShowsHeaderIntervalsAndTheSummaryRowSetBeforeTheRowCountGrew
 }
 
 TEST_F(StartUp, ChartHoldsTheHistogramAsStairsAndTheCurveOnAcceptance) {
-  writeTable();
-  writeSample("Input.txt", 1.0, acceptedSample());
-  ui::TMainForm& form = start();
+  ui::TMainForm& form = startOnAcceptedSample();
   const int points = form.Chart->pointCount(ui::AnalysisChart::kHistogram);
   ASSERT_EQ(points, 11);  // k + 1
   EXPECT_FALSE(form.Chart->Series1->pointsVisible());
@@ -125,9 +121,7 @@ TEST_F(StartUp, RejectedSampleShowsTheHistogramWithoutCurve) {
 }
 
 TEST_F(StartUp, DialogIsFilledFromTheFirstRun) {
-  writeTable();
-  writeSample("Input.txt", 1.0, acceptedSample());
-  start();
+  startOnAcceptedSample();
   EXPECT_EQ(ui::OptForm->NameF->text(), QStringLiteral("Input.txt"));
   EXPECT_EQ(ui::OptForm->LIopt->text(), QStringLiteral("1.00"));
   EXPECT_EQ(ui::OptForm->XminOpt->text(), QStringLiteral("12.30"));

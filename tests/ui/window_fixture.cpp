@@ -45,7 +45,7 @@ void WindowTest::SetUp() {
   ASSERT_TRUE(dir_.isValid());
   previousDir_ = QDir::currentPath();
   ASSERT_TRUE(QDir::setCurrent(dir_.path()));
-  previousSink_ = ui::setMessageSink([this](ui::MessageKind kind, const QString& text) {
+  previousSink_ = ui::setMessageBoxSink([this](ui::MessageKind kind, const QString& text) {
     const bool visible = ui::MainForm != nullptr && ui::MainForm->isVisible();
     messages_.push_back(ShownMessage{kind, text, visible});
   });
@@ -53,7 +53,7 @@ void WindowTest::SetUp() {
 
 void WindowTest::TearDown() {
   mainForm_.reset();
-  ui::setMessageSink(previousSink_);
+  ui::setMessageBoxSink(previousSink_);
   QDir::setCurrent(previousDir_);
 }
 
@@ -86,6 +86,12 @@ void WindowTest::writeSample(const QString& name, double h,
 ui::TMainForm& WindowTest::start() {
   mainForm_ = ui::startUp();
   return *mainForm_;
+}
+
+ui::TMainForm& WindowTest::startOnAcceptedSample() {
+  writeTable();
+  writeSample("Input.txt", 1.0, acceptedSample());
+  return start();
 }
 
 engine::RecordedView WindowTest::referenceRun() const {

@@ -42,6 +42,8 @@ class WindowTest : public ::testing::Test {
 
   // Start-up as the program does it; the windows stay hidden.
   ui::TMainForm& start();
+  // The table and an accepted Input.txt written, then start().
+  ui::TMainForm& startOnAcceptedSample();
   // The same analysis by the engine alone, for comparison with the window.
   engine::RecordedView referenceRun() const;
 
@@ -51,7 +53,7 @@ class WindowTest : public ::testing::Test {
  private:
   QTemporaryDir dir_;
   QString previousDir_;
-  ui::MessageSink previousSink_;
+  ui::MessageBoxSink previousSink_;
 };
 
 // The grid as the widget shows it: header texts, then each row's item texts.

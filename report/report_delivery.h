@@ -12,25 +12,22 @@ namespace report {
 // took it, else why not.
 using FileOpener = std::function<QString(const QString& path)>;
 // Shows the user a message (the window: a message box).
-using MessageSink = std::function<void(const QString&)>;
+using NotifyUser = std::function<void(const QString&)>;
 
 // Writes a document to `folder` under a new name, then opens it. If nothing opens it, the
 // message gives the reason and the file's full path, so the report is not lost. A file that
 // cannot be written raises AutomationError naming the folder and the system's reason.
-DocumentPresenter openInFolder(const QString& folder, FileOpener opener, MessageSink message);
+DocumentDelivery openInFolder(const QString& folder, FileOpener opener, NotifyUser message);
 
 // Writes a document to `path`, replacing what is there. A failure raises AutomationError.
-DocumentPresenter saveToFile(const QString& path);
-
-// The message shown when no application opened the report at `path`, and why.
-QString reportNotOpenedMessage(const QString& path, const QString& reason);
+DocumentDelivery saveToFile(const QString& path);
 
 // Gives the name of the sample file a report is about (for the document's title).
 using SampleFileName = std::function<QString()>;
 
 // The window's backend: documents go to the temporary folder ($TMPDIR) and open with the
 // desktop's launcher; the chart comes from the system clipboard.
-std::unique_ptr<WordApplication> makeDesktopWordApplication(MessageSink message,
+std::unique_ptr<WordApplication> makeDesktopWordApplication(NotifyUser message,
                                                             SampleFileName sampleFile = {});
 
 }  // namespace report

@@ -1,5 +1,5 @@
 // Report files: new names in a folder, opening, the message when nothing opens them, failures.
-#include "report_presenter.h"
+#include "report_delivery.h"
 
 #include <gtest/gtest.h>
 
@@ -45,7 +45,7 @@ QStringList reportFiles(const QString& folder) {
   return QDir(folder).entryList({"*.docx"}, QDir::Files, QDir::Name);
 }
 
-TEST(ReportPresenter, OpensTheWrittenReportOrTellsWhereItIs) {
+TEST(ReportDelivery, OpensTheWrittenReportOrTellsWhereItIs) {
   for (bool opens : {true, false}) {
     SCOPED_TRACE(opens ? "opened" : "nothing opens it");
     QTemporaryDir folder;
@@ -76,7 +76,7 @@ TEST(ReportPresenter, OpensTheWrittenReportOrTellsWhereItIs) {
   }
 }
 
-TEST(ReportPresenter, TwoReportsGiveTwoFilesAndLeaveTheFirstAlone) {
+TEST(ReportDelivery, TwoReportsGiveTwoFilesAndLeaveTheFirstAlone) {
   QTemporaryDir folder;
   ASSERT_TRUE(folder.isValid());
   Desktop desktop;
@@ -96,7 +96,7 @@ TEST(ReportPresenter, TwoReportsGiveTwoFilesAndLeaveTheFirstAlone) {
   EXPECT_EQ(test::readFile(firstPath), firstBytes);
 }
 
-TEST(ReportPresenter, UnwritableFolderRaisesTheErrorNamingIt) {
+TEST(ReportDelivery, UnwritableFolderRaisesTheErrorNamingIt) {
   QTemporaryDir scratch;
   ASSERT_TRUE(scratch.isValid());
   // A folder below a regular file cannot exist, whoever runs the test.
@@ -133,7 +133,7 @@ TEST(ReportPresenter, UnwritableFolderRaisesTheErrorNamingIt) {
   EXPECT_TRUE(reportFiles(QDir::currentPath()).isEmpty());
 }
 
-TEST(ReportPresenter, SavingToAFileReplacesItOrFailsWithItsName) {
+TEST(ReportDelivery, SavingToAFileReplacesItOrFailsWithItsName) {
   QTemporaryDir folder;
   ASSERT_TRUE(folder.isValid());
   const QString path = folder.filePath("отчёт.docx");
@@ -175,7 +175,7 @@ class FileSizeLimit {
   void (*previousHandler_)(int) = nullptr;
 };
 
-TEST(ReportPresenter, AFailedWriteSaysTheSystemsReasonAndIsNotWrittenAgain) {
+TEST(ReportDelivery, AFailedWriteSaysTheSystemsReasonAndIsNotWrittenAgain) {
   QTemporaryDir folder;
   ASSERT_TRUE(folder.isValid());
   Desktop desktop;
@@ -204,7 +204,7 @@ TEST(ReportPresenter, AFailedWriteSaysTheSystemsReasonAndIsNotWrittenAgain) {
   EXPECT_EQ(QString::fromUtf8(parts.at("word/document.xml")).count("<w:tr>"), 9);
 }
 
-TEST(ReportPresenter, TheTempFolderIsTmpdirMadeAbsoluteOrTmp) {
+TEST(ReportDelivery, TheTempFolderIsTmpdirMadeAbsoluteOrTmp) {
   const QByteArray saved = qgetenv("TMPDIR");
   struct Case {
     const char* tmpdir;

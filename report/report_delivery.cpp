@@ -1,5 +1,5 @@
 // Where finished report documents go: a new file in the temp folder, opened; or a chosen file.
-#include "report_presenter.h"
+#include "report_delivery.h"
 
 #include <QDir>
 #include <QSaveFile>
@@ -25,8 +25,7 @@ QByteArray documentBytes(const DocumentModel& document) {
   }
 }
 
-}  // namespace
-
+// The message shown when no application opened the report at `path`, and why.
 QString reportNotOpenedMessage(const QString& path, const QString& reason) {
   const QString opening = reason.isEmpty() ? QStringLiteral("Не удалось открыть отчёт.")
                                            : QStringLiteral("Не удалось открыть отчёт: %1.").arg(reason);
@@ -34,7 +33,9 @@ QString reportNotOpenedMessage(const QString& path, const QString& reason) {
       .arg(opening, QDir::toNativeSeparators(path));
 }
 
-DocumentPresenter openInFolder(const QString& folder, FileOpener opener, MessageSink message) {
+}  // namespace
+
+DocumentDelivery openInFolder(const QString& folder, FileOpener opener, NotifyUser message) {
   return [folder, opener = std::move(opener),
           message = std::move(message)](const DocumentModel& document) {
     const QString path = writeNewReportFile(documentBytes(document), folder);
@@ -44,7 +45,7 @@ DocumentPresenter openInFolder(const QString& folder, FileOpener opener, Message
   };
 }
 
-DocumentPresenter saveToFile(const QString& path) {
+DocumentDelivery saveToFile(const QString& path) {
   return [path](const DocumentModel& document) {
     const QByteArray bytes = documentBytes(document);
     QSaveFile file(path);
@@ -56,10 +57,10 @@ DocumentPresenter saveToFile(const QString& path) {
   };
 }
 
-std::unique_ptr<WordApplication> makeDesktopWordApplication(MessageSink message,
+std::unique_ptr<WordApplication> makeDesktopWordApplication(NotifyUser message,
                                                             SampleFileName sampleFile) {
   // The folder is read once per report, so a TMPDIR fixed meanwhile counts.
-  DocumentPresenter present = [message = std::move(message)](const DocumentModel& document) {
+  DocumentDelivery deliver = [message = std::move(message)](const DocumentModel& document) {
     openInFolder(
         reportTempFolder(), [](const QString& path) { return openWithDesktopLauncher(path); },
         message)(document);
@@ -67,7 +68,7 @@ std::unique_ptr<WordApplication> makeDesktopWordApplication(MessageSink message,
   PropertiesSource properties = [sampleFile = std::move(sampleFile)] {
     return reportProperties(sampleFile ? sampleFile() : QString());
   };
-  return std::make_unique<DocumentApplication>(std::move(present), systemClipboardPicture,
+  return std::make_unique<DocumentApplication>(std::move(deliver), systemClipboardPicture,
                                                std::move(properties));
 }
 
