@@ -97,18 +97,16 @@ engine::RecordedView WindowTest::referenceRun() const {
 }
 
 std::vector<std::vector<QString>> shownGrid(const ui::TMainForm& form) {
-  const ui::ResultGrid& grid = *form.StringGrid;
+  const QAbstractItemModel& grid = *form.StringGrid->model();
   std::vector<std::vector<QString>> rows;
   std::vector<QString> header;
   for (int column = 0; column < grid.columnCount(); ++column)
-    header.push_back(grid.horizontalHeaderItem(column)->text());
+    header.push_back(grid.headerData(column, Qt::Horizontal).toString());
   rows.push_back(header);
   for (int row = 0; row < grid.rowCount(); ++row) {
     std::vector<QString> cells;
-    for (int column = 0; column < grid.columnCount(); ++column) {
-      const QTableWidgetItem* item = grid.item(row, column);
-      cells.push_back(item != nullptr ? item->text() : QString());
-    }
+    for (int column = 0; column < grid.columnCount(); ++column)
+      cells.push_back(grid.data(grid.index(row, column)).toString());
     rows.push_back(cells);
   }
   return rows;
