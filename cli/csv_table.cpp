@@ -9,7 +9,7 @@ namespace cli {
 
 namespace {
 
-constexpr int32_t kColumns = engine::RunResult::kColumns;
+constexpr int32_t kColumns = engine::kTableColumns;
 
 void appendRow(std::string& out, const std::array<std::optional<float>, kColumns>& fields) {
   for (int32_t column = 0; column < kColumns; ++column) {

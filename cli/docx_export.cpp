@@ -38,7 +38,7 @@ QImage drawChart(const engine::RecordedView& view) {
 
 report::ReportTexts reportTexts(const engine::RecordedView& view) {
   report::ReportTexts texts;
-  texts.columnCount = engine::RecordedView::kColumns;
+  texts.columnCount = engine::kTableColumns;
   for (const engine::RecordedView::Row& row : view.gridRows()) {
     QStringList cells;
     for (const std::string& cell : row) cells << QString::fromStdString(cell);

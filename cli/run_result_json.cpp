@@ -58,7 +58,7 @@ void appendTable(std::string& out, const engine::RunResult& result) {
   for (size_t row = 0; row < result.table.size(); ++row) {
     if (row > 0) out += ',';
     out += '[';
-    for (int32_t column = 0; column < engine::RunResult::kColumns; ++column) {
+    for (int32_t column = 0; column < engine::kTableColumns; ++column) {
       if (column > 0) out += ',';
       if (column < result.tableColumns)
         appendFloat(out, result.table[row][static_cast<size_t>(column)]);

@@ -12,12 +12,12 @@
 #include "process_file.h"
 #include "run_result.h"
 #include "sample_reader.h"
+#include "table_shape.h"
 
 namespace engine {
 
 // Up to 20 intervals are analysed; the table has the header row and one row each.
 inline constexpr int32_t kMaxIntervals = 20;
-inline constexpr int32_t kTableColumns = 11;
 inline constexpr int32_t kTableRows = kMaxIntervals + 1;
 // 2π as a double, for the normal density's factor.
 inline constexpr double kTwoPi = 6.283185307179586;

@@ -7,8 +7,6 @@ namespace engine {
 
 namespace {
 
-static_assert(RunResult::kColumns == kTableColumns);
-
 // The rows 1..k of the table, and how many columns the run filled.
 void keepTable(AnalysisRun& run, RunOutcome outcome) {
   switch (outcome) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "analysis_view.h"
+#include "grid_store.h"
 
 namespace engine {
 
@@ -18,11 +19,10 @@ struct RecordedPoint {
 
 class RecordedView : public AnalysisView {
  public:
-  static constexpr int32_t kColumns = 11;
-  using Row = std::array<std::string, kColumns>;
+  using Row = GridStore::Row;
 
   // Starts like the window's grid: 4 rows of 11 empty cells.
-  RecordedView();
+  RecordedView() = default;
 
   void clearLog() override;
   void appendLog(const std::string& line) override;
@@ -37,17 +37,16 @@ class RecordedView : public AnalysisView {
   const std::vector<std::string>& log() const { return log_; }
   const std::vector<std::string>& messages() const { return messages_; }
   // The rows that exist now (gridRowCount of them), cells set beyond kept aside.
-  std::vector<Row> gridRows() const;
+  std::vector<Row> gridRows() const { return grid_.rows(); }
   // Text of a cell; "" for a cell never set or outside the grid.
-  const std::string& cell(int32_t column, int32_t row) const;
+  const std::string& cell(int32_t column, int32_t row) const { return grid_.cell(column, row); }
   const std::vector<RecordedPoint>& histogram() const { return series_[kHistogramSeries]; }
   const std::vector<RecordedPoint>& curve() const { return series_[kCurveSeries]; }
 
  private:
   std::vector<std::string> log_;
   std::vector<std::string> messages_;
-  int32_t rowCount_ = 4;
-  std::vector<Row> cells_;  // grows to the highest row set, independent of rowCount_
+  GridStore grid_{4};
   std::array<std::vector<RecordedPoint>, 2> series_;
 };
 

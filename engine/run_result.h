@@ -8,14 +8,14 @@
 
 #include "process_file.h"
 #include "read_stop.h"
+#include "table_shape.h"
 
 namespace engine {
 
 // Each field is empty when the run stopped before reaching it. Values are the
 // ones the log and the grid format, so formatting one as they do gives their text.
 struct RunResult {
-  static constexpr int32_t kColumns = 11;
-  using TableRow = std::array<float, kColumns>;
+  using TableRow = std::array<float, kTableColumns>;
 
   RunOutcome outcome = RunOutcome::FileNotOpened;
   std::optional<int32_t> n;  // SampleCount the run worked on

@@ -21,7 +21,6 @@ using engine::RecordedView;
 using engine::RunOutcome;
 
 constexpr int32_t kMaxGridRows = 22;
-constexpr int32_t kColumns = 11;
 constexpr size_t kMaxCurvePoints = 10000;
 
 // A RecordedView that checks each call as the run makes it.
@@ -32,7 +31,7 @@ class CheckedView : public RecordedView {
     RecordedView::setGridRowCount(rows);
   }
   void setGridCell(int32_t column, int32_t row, const std::string& text) override {
-    FUZZ_CHECK(column >= 0 && column < kColumns && row >= 0 && row < kMaxGridRows,
+    FUZZ_CHECK(column >= 0 && column < engine::kTableColumns && row >= 0 && row < kMaxGridRows,
                "cell " + std::to_string(column) + "," + std::to_string(row));
     RecordedView::setGridCell(column, row, text);
   }
@@ -305,7 +304,7 @@ void checkRun(const AnalysisState& state, const RecordedView& view, RunOutcome o
 
   int64_t frequencies = 0;
   for (int32_t row = 0; row < kMaxGridRows; ++row) {
-    for (int32_t column = 0; column < kColumns; ++column) {
+    for (int32_t column = 0; column < engine::kTableColumns; ++column) {
       const std::string& cell = view.cell(column, row);
       FUZZ_CHECK(cell.empty() || fuzz::scanGeneral(cell, 0, separator, 4, 2) == cell.size(),
                  "cell " + cell);
@@ -341,7 +340,7 @@ void checkSameView(const RecordedView& fresh, const RecordedView& reused, RunOut
     FUZZ_CHECK(fresh.gridRowCount() == reused.gridRowCount(), "row count differs");
   const int32_t rows = std::max(fresh.gridRowCount(), reused.gridRowCount());
   for (int32_t row = 0; row < rows; ++row)
-    for (int32_t column = 0; column < kColumns; ++column)
+    for (int32_t column = 0; column < engine::kTableColumns; ++column)
       FUZZ_CHECK(fresh.cell(column, row) == reused.cell(column, row),
                  "cell " + std::to_string(column) + "," + std::to_string(row) + " differs");
 }

@@ -22,6 +22,9 @@
 
 namespace ui {
 
+using engine::kCurveSeries;
+using engine::kHistogramSeries;
+
 namespace {
 
 const QColor kCurveColour(64, 0, 64);
@@ -97,19 +100,20 @@ AnalysisChart::AnalysisChart(const LayoutScale& scale, QWidget* parent) : QChart
 }
 
 void AnalysisChart::clearSeries(int series) {
-  if (series == kHistogram || series == kCurve) points_[static_cast<size_t>(series)].clear();
+  if (series == kHistogramSeries || series == kCurveSeries)
+    points_[static_cast<size_t>(series)].clear();
 }
 
 void AnalysisChart::appendPoint(int series, double x, double y, const QString& label,
                                 const QColor& colour) {
-  if (series != kHistogram && series != kCurve) return;
+  if (series != kHistogramSeries && series != kCurveSeries) return;
   // A point that cannot be placed would only break the axes.
   if (!isFinitePoint(x, y)) return;
   points_[static_cast<size_t>(series)].push_back(Point{x, y, label, colour});
 }
 
 int AnalysisChart::pointCount(int series) const {
-  if (series != kHistogram && series != kCurve) return 0;
+  if (series != kHistogramSeries && series != kCurveSeries) return 0;
   return static_cast<int>(points_[static_cast<size_t>(series)].size());
 }
 
@@ -117,9 +121,9 @@ void AnalysisChart::refresh() {
   for (auto& points : points_)
     std::stable_sort(points.begin(), points.end(),
                      [](const Point& a, const Point& b) { return a.x < b.x; });
-  fillHistogram(points_[kHistogram]);
-  fillCurve(points_[kCurve]);
-  fitAxes(points_[kHistogram], points_[kCurve]);
+  fillHistogram(points_[kHistogramSeries]);
+  fillCurve(points_[kCurveSeries]);
+  fitAxes(points_[kHistogramSeries], points_[kCurveSeries]);
 }
 
 void AnalysisChart::fillHistogram(const std::vector<Point>& points) {
@@ -293,7 +297,8 @@ void AnalysisChart::resizeEvent(QResizeEvent* event) {
   QChartView::resizeEvent(event);
   // More or less room for the edge labels: thin them anew.
   for (const QString& label : axisX_->categoriesLabels()) axisX_->remove(label);
-  if (axisX_->isVisible()) labelEdges(points_[kHistogram], axisX_->min(), axisX_->max());
+  if (axisX_->isVisible())
+    labelEdges(points_[kHistogramSeries], axisX_->min(), axisX_->max());
 }
 
 QImage AnalysisChart::picture() {

@@ -8,6 +8,7 @@
 #include <array>
 #include <vector>
 
+#include "analysis_view.h"
 #include "layout_scale.h"
 
 class QAreaSeries;
@@ -23,11 +24,9 @@ class AnalysisChart : public QChartView {
   Q_OBJECT
 
  public:
-  static constexpr int kHistogram = 0;
-  static constexpr int kCurve = 1;
-
   AnalysisChart(const LayoutScale& scale, QWidget* parent);
 
+  // series is engine::kHistogramSeries or engine::kCurveSeries.
   void clearSeries(int series);
   void appendPoint(int series, double x, double y, const QString& label, const QColor& colour);
   // Hands the points to the series, ordered by x, and fits the axes to them.

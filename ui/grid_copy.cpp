@@ -13,7 +13,7 @@ namespace ui {
 
 QString gridCopyText(const ResultGrid& grid) {
   // Widget rows are grid rows from 1: row 0 is the horizontal header.
-  int top = 0, bottom = grid.gridRowCount() - 1, left = 0, right = ResultGrid::kColumns - 1;
+  int top = 0, bottom = grid.gridRowCount() - 1, left = 0, right = grid.model()->columnCount() - 1;
   const QModelIndexList selected = grid.selectionModel()->selectedIndexes();
   if (!selected.isEmpty()) {
     top = left = INT_MAX;

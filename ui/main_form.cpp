@@ -68,7 +68,7 @@ void TMainForm::buildControls() {
   StringGrid = new ResultGrid(scale_, this);
   // Arrows move between cells; Tab goes on to the buttons.
   StringGrid->setTabKeyNavigation(false);
-  for (int column = 0; column < StringGrid->columnCount(); ++column)
+  for (int column = 0; column < StringGrid->model()->columnCount(); ++column)
     designedColumns_.push_back(StringGrid->columnWidth(column));
 
   Log = new QPlainTextEdit(this);
@@ -234,7 +234,7 @@ int32_t TMainForm::gridRowCount() const { return StringGrid->gridRowCount(); }
 void TMainForm::setGridRowCount(int32_t rows) { StringGrid->setGridRowCount(rows); }
 
 void TMainForm::setGridCell(int32_t column, int32_t row, const std::string& text) {
-  StringGrid->setCell(column, row, fromUtf8(text));
+  StringGrid->setCell(column, row, text);
 }
 
 void TMainForm::clearSeries(int32_t series) { Chart->clearSeries(series); }

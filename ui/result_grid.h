@@ -1,12 +1,12 @@
-// The results grid: 11 columns, a fixed header row, cells kept beyond the row count.
+// The results grid: a table view over the grid model, whose row 0 is the header.
 #pragma once
 
 #include <QAction>
 #include <QString>
-#include <QTableWidget>
-#include <array>
-#include <vector>
+#include <QTableView>
+#include <string>
 
+#include "grid_model.h"
 #include "layout_scale.h"
 
 namespace ui {
@@ -14,22 +14,22 @@ namespace ui {
 // Rows are counted from 0 with row 0 as the header row, which the table's
 // horizontal header shows so that it stays in view while the rows scroll.
 // Cells can be selected, not edited; Ctrl+C and the context menu copy them.
-class ResultGrid : public QTableWidget {
+class ResultGrid : public QTableView {
   Q_OBJECT
 
  public:
-  static constexpr int kColumns = 11;
   static constexpr int kInitialRows = 4;
 
   ResultGrid(const LayoutScale& scale, QWidget* parent);
 
-  int gridRowCount() const { return rowCount_; }
+  int gridRowCount() const { return model_->gridRowCount(); }
   // At least the header row remains.
-  void setGridRowCount(int rows);
+  void setGridRowCount(int rows) { model_->setGridRowCount(rows); }
   // A cell in a row beyond the row count is kept and shows once the count includes it.
-  void setCell(int column, int row, const QString& text);
-  // "" for a cell never set or outside the columns.
-  QString cell(int column, int row) const;
+  void setCell(int column, int row, const std::string& text) { model_->setCell(column, row, text); }
+  // "" for a cell never set or outside the grid.
+  QString cell(int column, int row) const { return model_->cell(column, row); }
+  const GridModel& gridModel() const { return *model_; }
   // The context menu's copy command.
   QAction* copyAction() const { return copyAction_; }
 
@@ -38,13 +38,8 @@ class ResultGrid : public QTableWidget {
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
-  using Row = std::array<QString, kColumns>;
-
-  void showCell(int column, int row);
-
+  GridModel* model_ = nullptr;
   QAction* copyAction_ = nullptr;
-  int rowCount_ = kInitialRows;
-  std::vector<Row> cells_;
 };
 
 }  // namespace ui

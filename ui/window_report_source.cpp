@@ -11,12 +11,17 @@
 
 namespace ui {
 
-int32_t WindowReportSource::gridRowCount() const { return form_.StringGrid->gridRowCount(); }
+// The grid is read through the model the window shows it with.
+int32_t WindowReportSource::gridRowCount() const {
+  return form_.StringGrid->gridModel().gridRowCount();
+}
 
-int32_t WindowReportSource::gridColumnCount() const { return form_.StringGrid->columnCount(); }
+int32_t WindowReportSource::gridColumnCount() const {
+  return form_.StringGrid->gridModel().columnCount();
+}
 
 QString WindowReportSource::gridCell(int32_t column, int32_t row) const {
-  return form_.StringGrid->cell(column, row);
+  return form_.StringGrid->gridModel().cell(column, row);
 }
 
 int32_t WindowReportSource::logLineCount() const {

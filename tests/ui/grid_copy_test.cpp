@@ -22,9 +22,9 @@ class GridCopyTest : public ::testing::Test {
   void SetUp() override {
     grid_.setGridRowCount(4);
     for (int row = 0; row < 4; ++row)
-      for (int column = 0; column < ui::ResultGrid::kColumns; ++column)
+      for (int column = 0; column < engine::kTableColumns; ++column)
         if (!(column == 10 && row == 3))
-          grid_.setCell(column, row, QStringLiteral("c%1r%2").arg(column).arg(row));
+          grid_.setCell(column, row, QStringLiteral("c%1r%2").arg(column).arg(row).toStdString());
     QApplication::clipboard()->clear();
     grid_.show();
     grid_.activateWindow();
@@ -65,7 +65,7 @@ TEST_F(GridCopyTest, NothingSelectedCopiesTheWholeGridWithItsHeader) {
   QString expected;
   for (int row = 0; row < 4; ++row) {
     QStringList cells;
-    for (int column = 0; column < ui::ResultGrid::kColumns; ++column)
+    for (int column = 0; column < engine::kTableColumns; ++column)
       cells << (column == 10 && row == 3 ? QString()
                                          : QStringLiteral("c%1r%2").arg(column).arg(row));
     expected += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
@@ -82,10 +82,10 @@ TEST_F(GridCopyTest, ContextMenuCommandCopiesTheSameText) {
 
 TEST_F(GridCopyTest, CellsCanBeSelectedButNotEdited) {
   select(1, 1, 1, 1);
-  EXPECT_TRUE(grid_.item(0, 1)->isSelected());
-  // A cell with text, and an empty one that has no item behind it.
+  EXPECT_TRUE(grid_.selectionModel()->isSelected(grid_.model()->index(0, 1)));
+  // A cell with text, and an empty one.
   for (const auto& [row, column] : {std::pair{0, 1}, {2, 10}}) {
-    grid_.setCurrentCell(row, column);
+    grid_.setCurrentIndex(grid_.model()->index(row, column));
     QTest::keyClick(&grid_, Qt::Key_F2);
     QTest::keyClicks(&grid_, "9");
     QTest::mouseDClick(grid_.viewport(), Qt::LeftButton, {},

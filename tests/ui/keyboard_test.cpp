@@ -50,10 +50,10 @@ TEST_F(Keyboard, TabAndShiftTabCycleThroughEveryControlAndLeaveTheGrid) {
 
 TEST_F(Keyboard, ArrowsStayInsideTheGrid) {
   mainForm_->StringGrid->setFocus();
-  mainForm_->StringGrid->setCurrentCell(0, 0);
+  mainForm_->StringGrid->setCurrentIndex(mainForm_->StringGrid->model()->index(0, 0));
   QTest::keyClick(mainForm_->StringGrid, Qt::Key_Down);
   EXPECT_EQ(QApplication::focusWidget(), mainForm_->StringGrid);
-  EXPECT_EQ(mainForm_->StringGrid->currentRow(), 1);
+  EXPECT_EQ(mainForm_->StringGrid->currentIndex().row(), 1);
 }
 
 TEST_F(Keyboard, SpaceOnAFocusedButtonPressesIt) {

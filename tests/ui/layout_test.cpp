@@ -186,13 +186,13 @@ TEST_F(Layout, EnlargedWindowShowsALargerChartAndMoreGridRowsAndKeepsItsMinimum)
   auto rowsShown = [&form] {
     const QRect view = form.StringGrid->viewport()->rect();
     int shown = 0;
-    for (int row = 0; row < form.StringGrid->rowCount(); ++row)
+    for (int row = 0; row < form.StringGrid->model()->rowCount(); ++row)
       if (view.contains(form.StringGrid->visualRect(form.StringGrid->model()->index(row, 0))))
         ++shown;
     return shown;
   };
   const int before = rowsShown();
-  ASSERT_LT(before, form.StringGrid->rowCount());
+  ASSERT_LT(before, form.StringGrid->model()->rowCount());
   form.resize(form.size() + QSize(400, 300));
   EXPECT_GT(form.Chart->width(), chart.width());
   EXPECT_GT(form.Chart->height(), chart.height());

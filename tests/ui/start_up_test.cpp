@@ -45,7 +45,7 @@ TEST_P(StartUp, ShowsTheFirstRunAndTableMessagesBeforeTheWindow) {
   EXPECT_EQ(shown, param.messages);
   EXPECT_EQ(form.logLines(), recordedLog(reference));
   EXPECT_EQ(shownGrid(form), recordedGrid(reference));
-  EXPECT_EQ(form.Chart->pointCount(ui::AnalysisChart::kHistogram),
+  EXPECT_EQ(form.Chart->pointCount(engine::kHistogramSeries),
             static_cast<int>(reference.histogram().size()));
   EXPECT_EQ(form.Chart->Series2->count(), static_cast<int>(reference.curve().size()));
   ASSERT_NE(ui::OptForm, nullptr);
@@ -84,10 +84,10 @@ TEST_F(StartUp, GridShowsHeaderIntervalsAndTheSummaryRowSetBeforeTheRowCountGrew
   const auto grid = shownGrid(form);
   ASSERT_EQ(form.StringGrid->gridRowCount(), k + 2);
   ASSERT_EQ(grid.size(), static_cast<size_t>(k + 2));
-  for (int column = 0; column < ui::ResultGrid::kColumns; ++column)
+  for (int column = 0; column < engine::kTableColumns; ++column)
     EXPECT_EQ(grid[0][static_cast<size_t>(column)], QString::number(column + 1));
   const auto& summary = grid[k + 1];
-  for (int column = 0; column < ui::ResultGrid::kColumns; ++column) {
+  for (int column = 0; column < engine::kTableColumns; ++column) {
     const bool filled = column == 3 || column == 6 || column == 10;
     EXPECT_EQ(summary[static_cast<size_t>(column)].isEmpty(), !filled) << "column " << column;
   }
@@ -98,7 +98,7 @@ TEST_F(StartUp, GridShowsHeaderIntervalsAndTheSummaryRowSetBeforeTheRowCountGrew
 
 TEST_F(StartUp, ChartHoldsTheHistogramAsStairsAndTheCurveOnAcceptance) {
   ui::TMainForm& form = startOnAcceptedSample();
-  const int points = form.Chart->pointCount(ui::AnalysisChart::kHistogram);
+  const int points = form.Chart->pointCount(engine::kHistogramSeries);
   ASSERT_EQ(points, 11);  // k + 1
   EXPECT_FALSE(form.Chart->Series1->pointsVisible());
   EXPECT_EQ(form.Chart->stairs()->count(), 2 * points - 1);

@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
-#include <array>
 #include <sstream>
 
 #include "critical_points.h"
@@ -14,16 +13,6 @@
 #include "start_up.h"
 
 namespace ui_test {
-
-namespace {
-
-// Upper 0.05 points of chi-square for 1..30 degrees of freedom.
-constexpr std::array<double, 30> kChiSquare05 = {
-    3.841,  5.991,  7.815,  9.488,  11.070, 12.592, 14.067, 15.507, 16.919, 18.307,
-    19.675, 21.026, 22.362, 23.685, 24.996, 26.296, 27.587, 28.869, 30.144, 31.410,
-    32.671, 33.924, 35.172, 36.415, 37.652, 38.885, 40.113, 41.337, 42.557, 43.773};
-
-}  // namespace
 
 std::vector<double> binnedSample(double minimum, double h, const std::vector<int>& counts) {
   std::vector<double> values;
@@ -64,13 +53,9 @@ void WindowTest::writeFile(const QString& name, const std::string& content) cons
 }
 
 void WindowTest::writeTable() const {
-  std::ostringstream out;
-  for (size_t row = 0; row < kChiSquare05.size(); ++row) {
-    const double point = kChiSquare05[row];
-    out << row + 1 << ' ' << point * 0.5 << ' ' << point * 0.8 << ' ' << point << ' '
-        << point * 1.2 << ' ' << point * 1.4 << ' ' << point * 1.6 << '\n';
-  }
-  writeFile(QStringLiteral("exttable.txt"), out.str());
+  QFile shipped(QStringLiteral(TARNEK_DATA_DIR "/exttable.txt"));
+  ASSERT_TRUE(shipped.open(QIODevice::ReadOnly)) << "the shipped table";
+  writeFile(QStringLiteral("exttable.txt"), shipped.readAll().toStdString());
 }
 
 void WindowTest::writeSample(const QString& name, double h,
@@ -103,18 +88,16 @@ engine::RecordedView WindowTest::referenceRun() const {
 }
 
 std::vector<std::vector<QString>> shownGrid(const ui::TMainForm& form) {
-  const ui::ResultGrid& grid = *form.StringGrid;
+  const QAbstractItemModel& grid = *form.StringGrid->model();
   std::vector<std::vector<QString>> rows;
   std::vector<QString> header;
   for (int column = 0; column < grid.columnCount(); ++column)
-    header.push_back(grid.horizontalHeaderItem(column)->text());
+    header.push_back(grid.headerData(column, Qt::Horizontal).toString());
   rows.push_back(header);
   for (int row = 0; row < grid.rowCount(); ++row) {
     std::vector<QString> cells;
-    for (int column = 0; column < grid.columnCount(); ++column) {
-      const QTableWidgetItem* item = grid.item(row, column);
-      cells.push_back(item != nullptr ? item->text() : QString());
-    }
+    for (int column = 0; column < grid.columnCount(); ++column)
+      cells.push_back(grid.data(grid.index(row, column)).toString());
     rows.push_back(cells);
   }
   return rows;
