@@ -41,9 +41,10 @@ TEST_P(GridStoreCells, ReadsWhatWasSetOnceTheRowExists) {
   const auto rows = grid.rows();
   ASSERT_EQ(rows.size(), static_cast<size_t>(grid.rowCount()));
   if (GetParam().row >= 0 && GetParam().row < grid.rowCount() && GetParam().column >= 0 &&
-      GetParam().column < kTableColumns)
+      GetParam().column < kTableColumns) {
     EXPECT_EQ(rows[static_cast<size_t>(GetParam().row)][static_cast<size_t>(GetParam().column)],
               GetParam().shown);
+  }
 }
 
 using S = GridStep;
