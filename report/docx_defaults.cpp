@@ -43,7 +43,10 @@ QByteArray fixedPart(const char* name) {
   QFile file(QStringLiteral(":/docx/") + QLatin1String(name));
   if (!file.open(QIODevice::ReadOnly))
     throw std::logic_error(std::string("the report's part is missing: ") + name);
-  return file.readAll();
+  // Stored one element a line for reading; written without the indentation, as one line.
+  QByteArray part;
+  for (const QByteArray& line : file.readAll().split('\n')) part += line.trimmed();
+  return part + '\n';
 }
 
 void writeTableProperties(QXmlStreamWriter& xml, int32_t widthTwips) {

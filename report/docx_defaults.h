@@ -22,8 +22,9 @@ inline constexpr int32_t kCellMarginTwips = 57;
 
 namespace docx {
 
-// A part that is the same in every document, as stored under report/docx/: "styles.xml",
-// "settings.xml", "content_types.xml" or "package.rels".
+// A part that is the same in every document, as stored under report/docx/ ("styles.xml",
+// "settings.xml", "content_types.xml" or "package.rels") with the lines' indentation and
+// breaks taken out: one line of XML and a line break.
 QByteArray fixedPart(const char* name);
 
 // The table properties every table gets (w:tblPr), its width the sum of its columns.
