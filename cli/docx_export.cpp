@@ -11,9 +11,6 @@
 #include "chart_rendering.h"
 #include "layout_scale.h"
 #include "report_file.h"
-#include "texts.h"
-
-namespace cli {
 
 namespace {
 
@@ -21,36 +18,31 @@ namespace {
 constexpr int kChartWidth = 785;
 constexpr int kChartHeight = 265;
 
-QImage drawChart(const engine::RecordedView& view) {
+QImage drawChart(const cli::DocxReportData& data) {
   const ui::LayoutScale scale(1.0);
   ui::AnalysisChart chart(scale, nullptr);
   chart.resize(scale.size(kChartWidth, kChartHeight));
-  const std::vector<engine::RecordedPoint>* series[] = {&view.histogram(), &view.curve()};
+  const std::vector<cli::DocxChartPoint>* series[] = {&data.histogram, &data.curve};
   for (int index = 0; index < 2; ++index) {
     chart.clearSeries(index);
-    for (const engine::RecordedPoint& point : *series[index])
+    for (const cli::DocxChartPoint& point : *series[index])
       chart.appendPoint(index, point.x, point.y, QString::fromStdString(point.label),
-                        QColor(point.colour.red, point.colour.green, point.colour.blue));
+                        QColor(point.red, point.green, point.blue));
   }
   chart.refresh();
   return chart.printPicture(ui::kPrintPixelRatio);
 }
 
-report::ReportTexts reportTexts(const engine::RecordedView& view) {
+report::ReportTexts reportTexts(const cli::DocxReportData& data) {
   report::ReportTexts texts;
-  texts.columnCount = engine::kTableColumns;
-  for (const engine::RecordedView::Row& row : view.gridRows()) {
+  texts.columnCount = data.columnCount;
+  for (const std::vector<std::string>& row : data.gridRows) {
     QStringList cells;
     for (const std::string& cell : row) cells << QString::fromStdString(cell);
     texts.gridRows.push_back(cells);
   }
-  const std::string processing = engine::text::kProcessingFile;
-  for (const std::string& line : view.log()) {
-    texts.logLines << QString::fromStdString(line);
-    // The run names its sample in the log; the title takes it from there.
-    if (texts.sampleFileName.isEmpty() && line.rfind(processing, 0) == 0)
-      texts.sampleFileName = QString::fromStdString(line.substr(processing.size()));
-  }
+  for (const std::string& line : data.logLines) texts.logLines << QString::fromStdString(line);
+  texts.sampleFileName = QString::fromStdString(data.sampleFileName);
   return texts;
 }
 
@@ -62,7 +54,8 @@ void keepSeriousMessages(QtMsgType type, const QMessageLogContext&, const QStrin
 
 }  // namespace
 
-bool writeDocxReport(const engine::RecordedView& view, const std::string& path, std::ostream& err) {
+extern "C" bool tarnekWriteDocxReport(const cli::DocxReportData& data, const std::string& path,
+                                      std::string& error) {
   std::unique_ptr<QApplication> application;
   if (QCoreApplication::instance() == nullptr) {
     // Nothing is shown: the chart is only drawn into a picture.
@@ -74,17 +67,10 @@ bool writeDocxReport(const engine::RecordedView& view, const std::string& path, 
     application = std::make_unique<QApplication>(argc, argv);
   }
   try {
-    report::saveReportDocument(reportTexts(view), drawChart(view), QString::fromStdString(path));
+    report::saveReportDocument(reportTexts(data), drawChart(data), QString::fromStdString(path));
     return true;
-  } catch (const std::exception& error) {
-    err << "tarnek-cli: " << error.what() << '\n';
+  } catch (const std::exception& failure) {
+    error = failure.what();
     return false;
   }
-}
-
-}  // namespace cli
-
-extern "C" bool tarnekWriteDocxReport(const engine::RecordedView& view, const std::string& path,
-                                      std::ostream& err) {
-  return cli::writeDocxReport(view, path, err);
 }

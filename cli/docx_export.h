@@ -1,21 +1,35 @@
-// The Word report of one analysis, drawn and written without a display.
+// What tarnek-cli hands the Word report module: plain texts and points, nothing of the engine.
 #pragma once
 
-#include <ostream>
+#include <cstdint>
 #include <string>
-
-#include "recorded_view.h"
+#include <vector>
 
 namespace cli {
 
-// Draws the chart of `view` offscreen at the window's size and writes chart,
-// grid and log to `path` through the report's automation steps. Starts the
-// offscreen platform when no application exists. False, with the reason on
-// `err`, when the report could not be written.
-bool writeDocxReport(const engine::RecordedView& view, const std::string& path, std::ostream& err);
+struct DocxChartPoint {
+  double x = 0.0;
+  double y = 0.0;
+  std::string label;
+  std::uint8_t red = 0;
+  std::uint8_t green = 0;
+  std::uint8_t blue = 0;
+};
+
+struct DocxReportData {
+  std::vector<std::string> logLines;
+  std::vector<std::vector<std::string>> gridRows;  // row 0 the header, every row as wide
+  std::int32_t columnCount = 0;
+  std::vector<DocxChartPoint> histogram;
+  std::vector<DocxChartPoint> curve;
+  std::string sampleFileName;  // for the document's title
+};
 
 }  // namespace cli
 
-// The same, as the report module exports it for tarnek-cli to load.
-extern "C" bool tarnekWriteDocxReport(const engine::RecordedView& view, const std::string& path,
-                                      std::ostream& err);
+// The module's one entry point. Draws the chart offscreen at the window's size and writes
+// chart, grid and log to `path` through the report's automation steps, starting the offscreen
+// platform when no application exists. False, with the reason in `error`, when the report
+// could not be written.
+extern "C" bool tarnekWriteDocxReport(const cli::DocxReportData& data, const std::string& path,
+                                      std::string& error);

@@ -1,4 +1,5 @@
 // The two JSON values tarnek-cli writes by hand: strings and numbers.
+// Not QJsonDocument: its QJsonObject sorts keys, and the output keeps its documented key order.
 #pragma once
 
 #include <string>

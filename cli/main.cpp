@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "command_line.h"
+#include "decimal_separator.h"
 #include "descriptor_output.h"
-#include "locale_separator.h"
 #include "report_module.h"
 
 int main(int argc, char** argv) {
@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
   cli::DescriptorOutput standardOutput(STDOUT_FILENO);
   std::ostream out(&standardOutput);
   const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
-  int status = cli::runCommandLine(args, cli::localeDecimalSeparator(), out, std::cerr,
+  int status = cli::runCommandLine(args, ui::localeDecimalSeparator(), out, std::cerr,
                                    cli::writeReportThroughModule);
   out.flush();
   if (standardOutput.error() != 0) {

@@ -1,10 +1,13 @@
 // Loading the Word report only when --docx asks for it.
 #include "report_module.h"
 
-#include <dlfcn.h>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibrary>
 
-#include <filesystem>
-#include <system_error>
+#include "docx_export.h"
+#include "docx_report_data.h"
 
 namespace cli {
 
@@ -13,37 +16,48 @@ namespace {
 constexpr const char* kModuleName = "libtarnek_docx_export.so";
 constexpr const char* kEntryName = "tarnekWriteDocxReport";
 
-using WriteReport = bool (*)(const engine::RecordedView&, const std::string&, std::ostream&);
-
-// Beside the executable in the build tree; in ../lib/tarnek/ once installed
-// (the package puts tarnek-cli in /usr/bin and the module in /usr/lib/tarnek).
-std::filesystem::path modulePath() {
-  std::error_code error;
-  const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
-  if (error) return kModuleName;
-  const std::filesystem::path folder = executable.parent_path();
-  const std::filesystem::path beside = folder / kModuleName;
-  if (std::filesystem::exists(beside, error)) return beside;
-  return folder.parent_path() / "lib" / "tarnek" / kModuleName;
+// Beside the executable in the build tree; in ../lib/tarnek/ once installed (the package puts
+// tarnek-cli in /usr/bin and the module in /usr/lib/tarnek).
+QString modulePath() {
+  QString folder;
+  {
+    // Qt tells the executable's folder only while an application object exists; this one goes
+    // before the module starts its own.
+    int argc = 1;
+    char name[] = "tarnek-cli";
+    char* argv[] = {name, nullptr};
+    const QCoreApplication application(argc, argv);
+    folder = QCoreApplication::applicationDirPath();
+  }
+  const QDir executableFolder(folder);
+  const QString beside = executableFolder.filePath(QLatin1String(kModuleName));
+  if (QFileInfo::exists(beside)) return beside;
+  return QDir::cleanPath(executableFolder.filePath(QStringLiteral("../lib/tarnek/")) +
+                         QLatin1String(kModuleName));
 }
 
 }  // namespace
 
 bool writeReportThroughModule(const engine::RecordedView& view, const std::string& path,
                               std::ostream& err) {
-  const std::string module = modulePath().string();
-  // Kept loaded to the end of the process: Qt registers exit handlers inside it.
-  void* handle = dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
-  if (handle == nullptr) {
-    err << "tarnek-cli: the Word report module could not be loaded: " << dlerror() << '\n';
+  // Never unloaded (QLibrary leaves that to unload()): Qt registers exit handlers inside it.
+  QLibrary module(modulePath());
+  module.setLoadHints(QLibrary::ResolveAllSymbolsHint);
+  if (!module.load()) {
+    err << "tarnek-cli: the Word report module could not be loaded: "
+        << module.errorString().toStdString() << '\n';
     return false;
   }
-  const auto write = reinterpret_cast<WriteReport>(dlsym(handle, kEntryName));
+  const auto write = reinterpret_cast<decltype(&tarnekWriteDocxReport)>(module.resolve(kEntryName));
   if (write == nullptr) {
-    err << "tarnek-cli: the Word report module is damaged: " << dlerror() << '\n';
+    err << "tarnek-cli: the Word report module is damaged: " << module.errorString().toStdString()
+        << '\n';
     return false;
   }
-  return write(view, path, err);
+  std::string error;
+  if (write(docxReportData(view), path, error)) return true;
+  err << "tarnek-cli: " << error << '\n';
+  return false;
 }
 
 }  // namespace cli

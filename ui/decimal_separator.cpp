@@ -8,8 +8,9 @@ namespace ui {
 
 char localeDecimalSeparator() {
   const QString point = QLocale::system().decimalPoint();
-  if (point.size() == 1 && point.at(0).unicode() < 0x80) return point.at(0).toLatin1();
-  return '.';
+  if (point.size() != 1 || point.at(0).unicode() >= 0x80 || point.at(0).unicode() < 0x20)
+    return '.';
+  return static_cast<char>(point.at(0).unicode());
 }
 
 }  // namespace ui

@@ -3,8 +3,9 @@
 
 namespace ui {
 
-// QLocale::system()'s separator; "." where the locale's is not a single
-// Latin-1 character, since the number formats write one byte.
+// QLocale::system()'s decimal point (LC_ALL, then LC_NUMERIC, then LANG), which needs no
+// generated C library locale. A separator that is not one printable ASCII character cannot
+// go into the number formats' single byte and falls back to '.'.
 char localeDecimalSeparator();
 
 }  // namespace ui

@@ -1,0 +1,13 @@
+// The texts and points of a finished analysis, as the Word report module takes them.
+#pragma once
+
+#include "docx_export.h"
+#include "recorded_view.h"
+
+namespace cli {
+
+// The view's log, grid and chart points; the sample's name comes from the log's
+// "Обрабатываю файл - " line, as the window's title takes it.
+DocxReportData docxReportData(const engine::RecordedView& view);
+
+}  // namespace cli
