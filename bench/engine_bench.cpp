@@ -5,11 +5,11 @@
 #include <random>
 #include <sstream>
 
-#include "critical_points.h"
-#include "number_format.h"
-#include "process_file.h"
-#include "recorded_view.h"
-#include "sample_reader.h"
+#include "engine/critical_points.h"
+#include "engine/number_format.h"
+#include "engine/process_file.h"
+#include "engine/recorded_view.h"
+#include "engine/sample_reader.h"
 
 namespace {
 
@@ -71,7 +71,8 @@ void BM_ReadSample(benchmark::State& bench) {
   text << "0.05\n";
   std::mt19937 generator(7);
   std::normal_distribution<double> normal(25.0, 0.1);
-  for (int i = 0; i < 200; ++i) text << static_cast<float>(normal(generator)) << (i % 10 == 9 ? '\n' : ' ');
+  for (int i = 0; i < 200; ++i)
+    text << static_cast<float>(normal(generator)) << (i % 10 == 9 ? '\n' : ' ');
   const std::string contents = text.str();
   engine::AnalysisState state;
   for (auto _ : bench) {

@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QTemporaryDir>
 
-#include "report_file.h"
+#include "report/report_file.h"
 
 namespace {
 

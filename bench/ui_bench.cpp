@@ -7,10 +7,10 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "main_form.h"
-#include "message_sink.h"
-#include "opt_form.h"
-#include "start_up.h"
+#include "ui/main_form.h"
+#include "ui/message_sink.h"
+#include "ui/opt_form.h"
+#include "ui/start_up.h"
 
 namespace {
 

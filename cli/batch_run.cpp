@@ -1,13 +1,13 @@
 // Analysing the files of one tarnek-cli invocation.
-#include "batch_run.h"
+#include "cli/batch_run.h"
 
 #include <vector>
 
-#include "critical_points.h"
-#include "csv_table.h"
-#include "data_files.h"
-#include "file_report.h"
-#include "report_target.h"
+#include "cli/csv_table.h"
+#include "cli/file_report.h"
+#include "cli/report_target.h"
+#include "engine/critical_points.h"
+#include "ui/data_files.h"
 
 namespace cli {
 
@@ -34,8 +34,8 @@ engine::RunOutcome analyseFile(const std::string& file, const engine::CriticalPo
   return first;
 }
 
-int runBatch(const CliOptions& options, char decimalSeparator, std::ostream& out,
-             std::ostream& err, const ReportWriter& writeReport) {
+int runBatch(const CliOptions& options, char decimalSeparator, std::ostream& out, std::ostream& err,
+             const ReportWriter& writeReport) {
   engine::CriticalPointTable table;
   engine::RecordedView tableView;
   const std::string tablePath = options.tablePath ? *options.tablePath : ui::criticalPointsPath();
@@ -52,9 +52,9 @@ int runBatch(const CliOptions& options, char decimalSeparator, std::ostream& out
     engine::RecordedView view;
     engine::RunResult result;
     const bool wantsResult = options.json || options.csv;
-    const bool opened = analyseFile(file, table, options, decimalSeparator, view,
-                                    wantsResult ? &result : nullptr) !=
-                        engine::RunOutcome::FileNotOpened;
+    const bool opened =
+        analyseFile(file, table, options, decimalSeparator, view,
+                    wantsResult ? &result : nullptr) != engine::RunOutcome::FileNotOpened;
     if (!opened) status = 1;
     report.clear();
     if (options.json) {

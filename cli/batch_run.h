@@ -5,11 +5,11 @@
 #include <ostream>
 #include <string>
 
-#include "analysis_state.h"
-#include "cli_options.h"
-#include "process_file.h"
-#include "recorded_view.h"
-#include "run_result.h"
+#include "cli/cli_options.h"
+#include "engine/analysis_state.h"
+#include "engine/process_file.h"
+#include "engine/recorded_view.h"
+#include "engine/run_result.h"
 
 namespace cli {
 
@@ -34,7 +34,7 @@ using ReportWriter = std::function<bool(const engine::RecordedView& view, const 
 // when the file could be opened. Returns 1 when the table could not be
 // loaded or had a format fault, a file could not be opened, the report not
 // written or `out` failed (which ends the batch), else 0.
-int runBatch(const CliOptions& options, char decimalSeparator, std::ostream& out,
-             std::ostream& err, const ReportWriter& writeReport = nullptr);
+int runBatch(const CliOptions& options, char decimalSeparator, std::ostream& out, std::ostream& err,
+             const ReportWriter& writeReport = nullptr);
 
 }  // namespace cli

@@ -1,10 +1,10 @@
 // Hand-written reading of the tarnek-cli command line.
-#include "cli_options.h"
+#include "cli/cli_options.h"
 
 #include <charconv>
 #include <cmath>
 
-#include "stored.h"
+#include "engine/stored.h"
 
 namespace cli {
 

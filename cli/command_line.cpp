@@ -1,10 +1,10 @@
 // The whole of tarnek-cli behind main(): arguments in, exit status out.
-#include "command_line.h"
+#include "cli/command_line.h"
 
-#include "batch_run.h"
-#include "cli_options.h"
-#include "data_files.h"
-#include "report_target.h"
+#include "cli/batch_run.h"
+#include "cli/cli_options.h"
+#include "cli/report_target.h"
+#include "ui/data_files.h"
 
 namespace cli {
 
@@ -31,9 +31,8 @@ int runCommandLine(const std::vector<std::string>& args, char decimalSeparator, 
         << " is an input file; the report would destroy it, so nothing was written\n";
     return kExitUsage;
   }
-  return runBatch(options, decimalSeparator, out, err, writeReport) == 0
-             ? kExitOk
-             : kExitFileNotOpened;
+  return runBatch(options, decimalSeparator, out, err, writeReport) == 0 ? kExitOk
+                                                                         : kExitFileNotOpened;
 }
 
 }  // namespace cli

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "batch_run.h"
+#include "cli/batch_run.h"
 
 namespace cli {
 

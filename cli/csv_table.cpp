@@ -1,9 +1,9 @@
 // The grouped table of one run as CSV, for spreadsheets and scripts.
-#include "csv_table.h"
+#include "cli/csv_table.h"
 
 #include <array>
 
-#include "shortest_number.h"
+#include "cli/shortest_number.h"
 
 namespace cli {
 

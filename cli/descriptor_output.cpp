@@ -1,5 +1,5 @@
 // An output stream buffer over a file descriptor that remembers why a write failed.
-#include "descriptor_output.h"
+#include "cli/descriptor_output.h"
 
 #include <unistd.h>
 

@@ -1,5 +1,5 @@
 // The Word report of one analysis, drawn and written without a display.
-#include "docx_export.h"
+#include "cli/docx_export.h"
 
 #include <QApplication>
 #include <QColor>
@@ -7,10 +7,10 @@
 #include <exception>
 #include <memory>
 
-#include "analysis_chart.h"
-#include "chart_rendering.h"
-#include "layout_scale.h"
-#include "report_file.h"
+#include "report/report_file.h"
+#include "ui/analysis_chart.h"
+#include "ui/chart_rendering.h"
+#include "ui/layout_scale.h"
 
 namespace {
 

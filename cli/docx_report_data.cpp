@@ -1,7 +1,7 @@
 // Copying a finished analysis into the plain data the Word report module takes.
-#include "docx_report_data.h"
+#include "cli/docx_report_data.h"
 
-#include "texts.h"
+#include "engine/texts.h"
 
 namespace cli {
 
@@ -11,8 +11,8 @@ std::vector<DocxChartPoint> chartPoints(const std::vector<engine::RecordedPoint>
   std::vector<DocxChartPoint> copies;
   copies.reserve(points.size());
   for (const engine::RecordedPoint& point : points)
-    copies.push_back({point.x, point.y, point.label, point.colour.red, point.colour.green,
-                      point.colour.blue});
+    copies.push_back(
+        {point.x, point.y, point.label, point.colour.red, point.colour.green, point.colour.blue});
   return copies;
 }
 

@@ -1,8 +1,8 @@
 // The texts and points of a finished analysis, as the Word report module takes them.
 #pragma once
 
-#include "docx_export.h"
-#include "recorded_view.h"
+#include "cli/docx_export.h"
+#include "engine/recorded_view.h"
 
 namespace cli {
 

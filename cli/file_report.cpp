@@ -1,9 +1,9 @@
 // What tarnek-cli prints for one analysed file: plain text or one JSON line.
-#include "file_report.h"
+#include "cli/file_report.h"
 
-#include "json_writer.h"
-#include "run_result_json.h"
-#include "text_table.h"
+#include "cli/json_writer.h"
+#include "cli/run_result_json.h"
+#include "cli/text_table.h"
 
 namespace cli {
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "recorded_view.h"
-#include "run_result.h"
+#include "engine/recorded_view.h"
+#include "engine/run_result.h"
 
 namespace cli {
 

@@ -1,10 +1,10 @@
 // The two JSON values tarnek-cli writes by hand: strings and numbers.
-#include "json_writer.h"
+#include "cli/json_writer.h"
 
 #include <charconv>
 #include <cmath>
 
-#include "utf8_text.h"
+#include "engine/utf8_text.h"
 
 namespace cli {
 

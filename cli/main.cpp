@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "command_line.h"
-#include "decimal_separator.h"
-#include "descriptor_output.h"
-#include "report_module.h"
+#include "cli/command_line.h"
+#include "cli/descriptor_output.h"
+#include "cli/report_module.h"
+#include "ui/decimal_separator.h"
 
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);

@@ -1,5 +1,5 @@
 // The p-value of Pearson's test: the chi-square distribution's upper tail.
-#include "p_value.h"
+#include "cli/p_value.h"
 
 #include <boost/math/distributions/chi_squared.hpp>
 #include <cmath>

@@ -1,13 +1,13 @@
 // Loading the Word report only when --docx asks for it.
-#include "report_module.h"
+#include "cli/report_module.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLibrary>
 
-#include "docx_export.h"
-#include "docx_report_data.h"
+#include "cli/docx_export.h"
+#include "cli/docx_report_data.h"
 
 namespace cli {
 

@@ -4,7 +4,7 @@
 #include <ostream>
 #include <string>
 
-#include "recorded_view.h"
+#include "engine/recorded_view.h"
 
 namespace cli {
 

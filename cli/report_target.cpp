@@ -1,5 +1,5 @@
 // Where tarnek-cli --docx may write its report, and writing it there safely.
-#include "report_target.h"
+#include "cli/report_target.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

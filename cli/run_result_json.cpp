@@ -1,9 +1,9 @@
 // A run's numbers as the "result" object of tarnek-cli's JSON.
-#include "run_result_json.h"
+#include "cli/run_result_json.h"
 
-#include "json_writer.h"
-#include "p_value.h"
-#include "shortest_number.h"
+#include "cli/json_writer.h"
+#include "cli/p_value.h"
+#include "cli/shortest_number.h"
 
 namespace cli {
 

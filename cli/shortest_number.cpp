@@ -1,5 +1,5 @@
 // Numbers as the shortest decimal text that reads back to the same value.
-#include "shortest_number.h"
+#include "cli/shortest_number.h"
 
 #include <charconv>
 #include <cmath>

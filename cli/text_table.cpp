@@ -1,7 +1,7 @@
 // A grid of texts laid out as aligned columns.
-#include "text_table.h"
+#include "cli/text_table.h"
 
-#include "utf8_text.h"
+#include "engine/utf8_text.h"
 
 namespace cli {
 

@@ -6,13 +6,13 @@
 #include <optional>
 #include <string>
 
-#include "analysis_state.h"
-#include "analysis_view.h"
-#include "number_format.h"
-#include "process_file.h"
-#include "run_result.h"
-#include "sample_reader.h"
-#include "table_shape.h"
+#include "engine/analysis_state.h"
+#include "engine/analysis_view.h"
+#include "engine/number_format.h"
+#include "engine/process_file.h"
+#include "engine/run_result.h"
+#include "engine/sample_reader.h"
+#include "engine/table_shape.h"
 
 namespace engine {
 

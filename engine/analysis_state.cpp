@@ -1,5 +1,5 @@
 // The analysis state's table accessor.
-#include "analysis_state.h"
+#include "engine/analysis_state.h"
 
 namespace engine {
 

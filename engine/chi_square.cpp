@@ -1,7 +1,7 @@
 // Merging small expected frequencies and Pearson's chi-square test.
-#include "analysis_run.h"
-#include "stored.h"
-#include "texts.h"
+#include "engine/analysis_run.h"
+#include "engine/stored.h"
+#include "engine/texts.h"
 
 namespace engine {
 
@@ -113,4 +113,3 @@ bool testNormality(AnalysisRun& run, RunOutcome& outcome) {
 }
 
 }  // namespace engine
-

@@ -1,11 +1,11 @@
 // Loading the table of chi-square critical points from "exttable.txt".
-#include "critical_points.h"
+#include "engine/critical_points.h"
 
 #include <fstream>
 
-#include "classic_stream.h"
-#include "input_file.h"
-#include "texts.h"
+#include "engine/classic_stream.h"
+#include "engine/input_file.h"
+#include "engine/texts.h"
 
 namespace engine {
 

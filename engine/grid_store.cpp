@@ -1,5 +1,5 @@
 // The cells of the results grid.
-#include "grid_store.h"
+#include "engine/grid_store.h"
 
 #include <algorithm>
 

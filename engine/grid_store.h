@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "table_shape.h"
+#include "engine/table_shape.h"
 
 namespace engine {
 

@@ -1,9 +1,9 @@
 // Grouping the sample: frequencies, histogram, mean, deviation, expected frequencies.
 #include <cmath>
 
-#include "analysis_run.h"
-#include "stored.h"
-#include "texts.h"
+#include "engine/analysis_run.h"
+#include "engine/stored.h"
+#include "engine/texts.h"
 
 namespace engine {
 
@@ -45,7 +45,8 @@ void drawHistogram(AnalysisRun& run) {
 // The running sum of a column over the intervals, rounded at every step.
 float columnSum(const AnalysisRun& run, int32_t column) {
   float sum = 0.0f;
-  for (int32_t i = 1; i <= run.intervals; ++i) sum = stored(static_cast<double>(sum) + run.table(column, i));
+  for (int32_t i = 1; i <= run.intervals; ++i)
+    sum = stored(static_cast<double>(sum) + run.table(column, i));
   return sum;
 }
 

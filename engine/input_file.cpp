@@ -1,5 +1,5 @@
 // Opening the two input files: only a readable regular file counts as opened.
-#include "input_file.h"
+#include "engine/input_file.h"
 
 #include <filesystem>
 #include <system_error>

@@ -1,9 +1,9 @@
 // The fitted normal curve, the estimates and the confidence intervals.
 #include <cmath>
 
-#include "analysis_run.h"
-#include "stored.h"
-#include "texts.h"
+#include "engine/analysis_run.h"
+#include "engine/stored.h"
+#include "engine/texts.h"
 
 namespace engine {
 
@@ -48,7 +48,8 @@ void fitNormalCurve(AnalysisRun& run) {
                  run.fiveDigits(s));
   drawCurve(run);
 
-  const float halfWidth = stored(kStudent * s / std::sqrt(static_cast<double>(run.state.SampleCount)));
+  const float halfWidth =
+      stored(kStudent * s / std::sqrt(static_cast<double>(run.state.SampleCount)));
   const float low = stored(kDeviationLow * s);
   const float high = stored(kDeviationHigh * s);
   const double meanLow = static_cast<double>(run.mean) - halfWidth;

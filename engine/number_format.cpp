@@ -1,5 +1,5 @@
 // The two number formats of every text the program shows.
-#include "number_format.h"
+#include "engine/number_format.h"
 
 #include <algorithm>
 #include <cfenv>

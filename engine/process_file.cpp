@@ -1,7 +1,7 @@
 // One complete analysis run over the analysis state.
-#include "process_file.h"
+#include "engine/process_file.h"
 
-#include "analysis_run.h"
+#include "engine/analysis_run.h"
 
 namespace engine {
 

@@ -1,8 +1,8 @@
 // One complete analysis run over the analysis state.
 #pragma once
 
-#include "analysis_state.h"
-#include "analysis_view.h"
+#include "engine/analysis_state.h"
+#include "engine/analysis_view.h"
 
 namespace engine {
 

@@ -1,9 +1,9 @@
 // The text of a token where reading stopped, and the log line that names it.
-#include "read_stop.h"
+#include "engine/read_stop.h"
 
-#include "number_format.h"
-#include "texts.h"
-#include "utf8_text.h"
+#include "engine/number_format.h"
+#include "engine/texts.h"
+#include "engine/utf8_text.h"
 
 namespace engine {
 

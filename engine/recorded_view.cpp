@@ -1,5 +1,5 @@
 // An AnalysisView that keeps everything in memory.
-#include "recorded_view.h"
+#include "engine/recorded_view.h"
 
 namespace engine {
 

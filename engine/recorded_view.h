@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "analysis_view.h"
-#include "grid_store.h"
+#include "engine/analysis_view.h"
+#include "engine/grid_store.h"
 
 namespace engine {
 

@@ -6,9 +6,9 @@
 #include <optional>
 #include <vector>
 
-#include "process_file.h"
-#include "read_stop.h"
-#include "table_shape.h"
+#include "engine/process_file.h"
+#include "engine/read_stop.h"
+#include "engine/table_shape.h"
 
 namespace engine {
 

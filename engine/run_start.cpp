@@ -3,11 +3,11 @@
 #include <cstdio>
 #include <fstream>
 
-#include "analysis_run.h"
-#include "input_file.h"
-#include "read_stop.h"
-#include "sample_reader.h"
-#include "texts.h"
+#include "engine/analysis_run.h"
+#include "engine/input_file.h"
+#include "engine/read_stop.h"
+#include "engine/sample_reader.h"
+#include "engine/texts.h"
 
 namespace engine {
 

@@ -1,9 +1,9 @@
 // Reading a sample file: the interval length, then up to 200 values.
-#include "sample_reader.h"
+#include "engine/sample_reader.h"
 
 #include <limits>
 
-#include "classic_stream.h"
+#include "engine/classic_stream.h"
 
 namespace engine {
 

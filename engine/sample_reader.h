@@ -5,8 +5,8 @@
 #include <istream>
 #include <optional>
 
-#include "analysis_state.h"
-#include "read_stop.h"
+#include "engine/analysis_state.h"
+#include "engine/read_stop.h"
 
 namespace engine {
 

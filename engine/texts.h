@@ -17,7 +17,8 @@ inline constexpr const char* kProcessingFile = "Обрабатываю файл 
 inline constexpr const char* kIntervalLength = "Длина интервала ";
 inline constexpr const char* kMinimum = "Минимальный элемент равен ";
 inline constexpr const char* kMaximum = "Максимальный элемент равен ";
-inline constexpr const char* kBadIntervalLength = "Длина интервала должна быть положительным числом";
+inline constexpr const char* kBadIntervalLength =
+    "Длина интервала должна быть положительным числом";
 inline constexpr const char* kBadRangeBounds = "Границы диапазона должны быть конечными числами";
 inline constexpr const char* kBadRangeOrder = "Xmin должен быть не больше Xmax";
 inline constexpr const char* kIntervalCount = "Число интервалов равно ";

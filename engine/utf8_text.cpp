@@ -1,5 +1,5 @@
 // Walking UTF-8 text that may hold bytes that are not UTF-8.
-#include "utf8_text.h"
+#include "engine/utf8_text.h"
 
 namespace engine {
 

@@ -5,9 +5,9 @@
 #include <sstream>
 #include <string>
 
-#include "critical_points.h"
-#include "fuzz_check.h"
-#include "plain_tokens.h"
+#include "engine/critical_points.h"
+#include "fuzz/fuzz_check.h"
+#include "fuzz/plain_tokens.h"
 
 namespace {
 

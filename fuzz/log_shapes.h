@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "number_text.h"
-#include "texts.h"
+#include "engine/texts.h"
+#include "fuzz/number_text.h"
 
 namespace fuzz {
 

@@ -8,9 +8,9 @@
 #include <cstring>
 #include <string>
 
-#include "fuzz_check.h"
-#include "number_format.h"
-#include "number_text.h"
+#include "engine/number_format.h"
+#include "fuzz/fuzz_check.h"
+#include "fuzz/number_text.h"
 
 namespace {
 

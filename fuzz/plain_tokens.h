@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "number_text.h"
+#include "fuzz/number_text.h"
 
 namespace fuzz {
 

@@ -8,11 +8,11 @@
 #include <random>
 #include <string>
 
-#include "fuzz_check.h"
-#include "log_shapes.h"
-#include "process_file.h"
-#include "recorded_view.h"
-#include "texts.h"
+#include "engine/process_file.h"
+#include "engine/recorded_view.h"
+#include "engine/texts.h"
+#include "fuzz/fuzz_check.h"
+#include "fuzz/log_shapes.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 #include <sstream>
 #include <string>
 
-#include "analysis_state.h"
-#include "fuzz_check.h"
-#include "plain_tokens.h"
-#include "sample_reader.h"
-#include "utf8_text.h"
+#include "engine/analysis_state.h"
+#include "engine/sample_reader.h"
+#include "engine/utf8_text.h"
+#include "fuzz/fuzz_check.h"
+#include "fuzz/plain_tokens.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The error a failed automation call raises.
-#include "automation_error.h"
+#include "report/automation_error.h"
 
 namespace report {
 

@@ -1,5 +1,5 @@
 // Running the desktop's launcher with a time limit, without freezing the window meanwhile.
-#include "desktop_launcher.h"
+#include "report/desktop_launcher.h"
 
 #include <QEventLoop>
 #include <QFileInfo>

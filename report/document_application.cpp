@@ -1,12 +1,12 @@
 // The in-process backend: automation objects that edit DocumentModel.
-#include "document_application.h"
+#include "report/document_application.h"
 
 #include <QBuffer>
 #include <QClipboard>
 #include <QGuiApplication>
 
-#include "automation_error.h"
-#include "docx_defaults.h"
+#include "report/automation_error.h"
+#include "report/docx_defaults.h"
 
 namespace report {
 

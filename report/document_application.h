@@ -5,8 +5,8 @@
 #include <functional>
 #include <memory>
 
-#include "document_model.h"
-#include "word_automation.h"
+#include "report/document_model.h"
+#include "report/word_automation.h"
 
 namespace report {
 

@@ -1,5 +1,5 @@
 // The in-process document: the editing operations behind the automation layer.
-#include "document_model.h"
+#include "report/document_model.h"
 
 namespace report {
 

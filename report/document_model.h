@@ -7,7 +7,7 @@
 #include <variant>
 #include <vector>
 
-#include "document_properties.h"
+#include "report/document_properties.h"
 
 namespace report {
 

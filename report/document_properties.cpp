@@ -1,10 +1,10 @@
 // The package's property parts: core (Dublin Core) and extended (application) properties.
-#include "document_properties.h"
+#include "report/document_properties.h"
 
 #include <QFileInfo>
 #include <QStringList>
 
-#include "docx_xml.h"
+#include "report/docx_xml.h"
 
 namespace report {
 
@@ -15,8 +15,8 @@ const QString kCore =
 const QString kDc = QStringLiteral("http://purl.org/dc/elements/1.1/");
 const QString kDcTerms = QStringLiteral("http://purl.org/dc/terms/");
 const QString kXsi = QStringLiteral("http://www.w3.org/2001/XMLSchema-instance");
-const QString kExtended = QStringLiteral(
-    "http://schemas.openxmlformats.org/officeDocument/2006/extended-properties");
+const QString kExtended =
+    QStringLiteral("http://schemas.openxmlformats.org/officeDocument/2006/extended-properties");
 
 // AppVersion is "XX.YYYY": the major number, then the minor one in four digits.
 QString appVersion(const QString& version) {
@@ -31,8 +31,7 @@ QString appVersion(const QString& version) {
 DocumentProperties reportProperties(const QString& sampleFile) {
   DocumentProperties properties;
   const QString name = QFileInfo(sampleFile).fileName();
-  properties.title =
-      name.isEmpty() ? QStringLiteral("Отчёт") : QStringLiteral("Отчёт: ") + name;
+  properties.title = name.isEmpty() ? QStringLiteral("Отчёт") : QStringLiteral("Отчёт: ") + name;
   properties.created = QDateTime::currentDateTimeUtc();
   properties.applicationVersion = QStringLiteral(TARNEK_VERSION);
   return properties;

@@ -1,12 +1,12 @@
 // The main part of a .docx: paragraphs, tables and inline pictures as WordprocessingML.
-#include "document_writer.h"
+#include "report/document_writer.h"
 
 #include <QXmlStreamWriter>
 #include <vector>
 
-#include "docx_defaults.h"
-#include "docx_xml.h"
-#include "table_layout.h"
+#include "report/docx_defaults.h"
+#include "report/docx_xml.h"
+#include "report/table_layout.h"
 
 namespace report {
 

@@ -5,7 +5,7 @@
 #include <QString>
 #include <cstdint>
 
-#include "document_model.h"
+#include "report/document_model.h"
 
 namespace report {
 

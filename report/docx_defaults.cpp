@@ -1,11 +1,11 @@
 // The new document's defaults: the fixed parts, and the table and section properties.
-#include "docx_defaults.h"
+#include "report/docx_defaults.h"
 
 #include <QFile>
 #include <stdexcept>
 #include <string>
 
-#include "docx_xml.h"
+#include "report/docx_xml.h"
 
 namespace report::docx {
 

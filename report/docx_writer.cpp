@@ -1,6 +1,6 @@
 // The .docx writer: the parts that vary through QXmlStreamWriter, the fixed ones from
 // report/docx/, the container through libzip.
-#include "docx_writer.h"
+#include "report/docx_writer.h"
 
 #include <zip.h>
 
@@ -8,9 +8,9 @@
 #include <stdexcept>
 #include <vector>
 
-#include "document_properties.h"
-#include "docx_defaults.h"
-#include "docx_xml.h"
+#include "report/document_properties.h"
+#include "report/docx_defaults.h"
+#include "report/docx_xml.h"
 
 namespace report {
 

@@ -4,9 +4,9 @@
 #include <QByteArray>
 #include <QString>
 
-#include "document_model.h"
-#include "document_writer.h"
-#include "docx_defaults.h"
+#include "report/document_model.h"
+#include "report/document_writer.h"
+#include "report/docx_defaults.h"
 
 namespace report {
 

@@ -1,5 +1,5 @@
 // Writing a report file with plain system calls, so every failure keeps its errno.
-#include "new_report_file.h"
+#include "report/new_report_file.h"
 
 #include <fcntl.h>
 #include <stdio.h>
@@ -10,7 +10,7 @@
 #include <QDir>
 #include <cerrno>
 
-#include "automation_error.h"
+#include "report/automation_error.h"
 
 namespace report {
 

@@ -1,13 +1,13 @@
 // Where finished report documents go: a new file in the temp folder, opened; or a chosen file.
-#include "report_delivery.h"
+#include "report/report_delivery.h"
 
 #include <QDir>
 #include <QSaveFile>
 
-#include "automation_error.h"
-#include "desktop_launcher.h"
-#include "docx_writer.h"
-#include "new_report_file.h"
+#include "report/automation_error.h"
+#include "report/desktop_launcher.h"
+#include "report/docx_writer.h"
+#include "report/new_report_file.h"
 
 namespace report {
 
@@ -27,10 +27,10 @@ QByteArray documentBytes(const DocumentModel& document) {
 
 // The message shown when no application opened the report at `path`, and why.
 QString reportNotOpenedMessage(const QString& path, const QString& reason) {
-  const QString opening = reason.isEmpty() ? QStringLiteral("Не удалось открыть отчёт.")
-                                           : QStringLiteral("Не удалось открыть отчёт: %1.").arg(reason);
-  return QStringLiteral("%1 Он сохранён в файле:\n%2")
-      .arg(opening, QDir::toNativeSeparators(path));
+  const QString opening = reason.isEmpty()
+                              ? QStringLiteral("Не удалось открыть отчёт.")
+                              : QStringLiteral("Не удалось открыть отчёт: %1.").arg(reason);
+  return QStringLiteral("%1 Он сохранён в файле:\n%2").arg(opening, QDir::toNativeSeparators(path));
 }
 
 }  // namespace

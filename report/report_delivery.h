@@ -4,7 +4,7 @@
 #include <QString>
 #include <functional>
 
-#include "document_application.h"
+#include "report/document_application.h"
 
 namespace report {
 

@@ -1,9 +1,9 @@
 // The report without a window, for the command-line companion.
-#include "report_file.h"
+#include "report/report_file.h"
 
-#include "document_application.h"
-#include "report_delivery.h"
-#include "word_report.h"
+#include "report/document_application.h"
+#include "report/report_delivery.h"
+#include "report/word_report.h"
 
 namespace report {
 
@@ -35,8 +35,9 @@ void TextReportSource::copyChartToClipboard() { *clipboard_ = chart_; }
 void saveReportDocument(const ReportTexts& texts, const QImage& chart, const QString& path) {
   QImage clipboard;
   TextReportSource source(texts, chart, &clipboard);
-  DocumentApplication word(saveToFile(path), [&clipboard] { return clipboard; },
-                           [&texts] { return reportProperties(texts.sampleFileName); });
+  DocumentApplication word(
+      saveToFile(path), [&clipboard] { return clipboard; },
+      [&texts] { return reportProperties(texts.sampleFileName); });
   buildWordReport(word, source);
 }
 

@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <vector>
 
-#include "report_source.h"
+#include "report/report_source.h"
 
 namespace report {
 

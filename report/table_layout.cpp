@@ -1,11 +1,11 @@
 // Autofit column widths from the Normal face's advance widths.
-#include "table_layout.h"
+#include "report/table_layout.h"
 
 #include <algorithm>
 #include <array>
 #include <numeric>
 
-#include "docx_defaults.h"
+#include "report/docx_defaults.h"
 
 namespace report {
 
@@ -14,15 +14,15 @@ namespace {
 // Advance widths of printable ASCII (32 to 126) in thousandths of an em; the numbers,
 // exponents and signs of the grid all come from here.
 constexpr std::array<int16_t, 95> kAsciiWidths = {
-    278, 278, 355, 556, 556, 889, 667, 191, 333, 333, 389, 584, 278, 333, 278, 278,   // space to /
-    556, 556, 556, 556, 556, 556, 556, 556, 556, 556,                                  // 0 to 9
-    278, 278, 584, 584, 584, 556, 1015,                                                // : to @
-    667, 667, 722, 722, 667, 611, 778, 722, 278, 500, 667, 556, 833,                   // A to M
-    722, 778, 667, 778, 722, 667, 611, 722, 667, 944, 667, 667, 611,                   // N to Z
-    278, 278, 278, 469, 556, 333,                                                      // [ to `
-    556, 556, 500, 556, 556, 278, 556, 556, 222, 222, 500, 222, 833,                   // a to m
-    556, 556, 556, 556, 333, 500, 278, 556, 500, 722, 500, 500, 500,                   // n to z
-    334, 260, 334, 584};                                                               // { to ~
+    278, 278, 355, 556, 556, 889, 667,  191, 333, 333, 389, 584, 278, 333, 278, 278,  // space to /
+    556, 556, 556, 556, 556, 556, 556,  556, 556, 556,                                // 0 to 9
+    278, 278, 584, 584, 584, 556, 1015,                                               // : to @
+    667, 667, 722, 722, 667, 611, 778,  722, 278, 500, 667, 556, 833,                 // A to M
+    722, 778, 667, 778, 722, 667, 611,  722, 667, 944, 667, 667, 611,                 // N to Z
+    278, 278, 278, 469, 556, 333,                                                     // [ to `
+    556, 556, 500, 556, 556, 278, 556,  556, 222, 222, 500, 222, 833,                 // a to m
+    556, 556, 556, 556, 333, 500, 278,  556, 500, 722, 500, 500, 500,                 // n to z
+    334, 260, 334, 584};                                                              // { to ~
 // Other characters (Cyrillic letters and the like) as a wide letter.
 constexpr int32_t kOtherWidth = 750;
 constexpr int32_t kTabWidth = 2000;
@@ -64,8 +64,7 @@ std::vector<int32_t> autofitColumnWidths(const Table& table, int32_t availableTw
   for (int32_t r = 0; r < table.rows; ++r) {
     for (int32_t c = 0; c < table.columns; ++c) {
       for (const Paragraph& paragraph : table.cell(r, c).paragraphs)
-        widths[c] = std::max(widths[c],
-                             padding + paragraphWidth(paragraph, kNormalFontHalfPoints));
+        widths[c] = std::max(widths[c], padding + paragraphWidth(paragraph, kNormalFontHalfPoints));
     }
   }
   const int64_t total = std::accumulate(widths.begin(), widths.end(), int64_t{0});

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "document_model.h"
+#include "report/document_model.h"
 
 namespace report {
 

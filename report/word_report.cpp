@@ -1,5 +1,5 @@
 // The Word report, one automation call after another.
-#include "word_report.h"
+#include "report/word_report.h"
 
 namespace report {
 

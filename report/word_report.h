@@ -1,8 +1,8 @@
 // The Word report: chart picture, grid table and log lines, built through the automation layer.
 #pragma once
 
-#include "report_source.h"
-#include "word_automation.h"
+#include "report/report_source.h"
+#include "report/word_automation.h"
 
 namespace report {
 

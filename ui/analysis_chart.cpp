@@ -1,12 +1,12 @@
 // The chart of a run on Qt Charts: stepped area, curve, edge-labelled axis, keyboard focus.
-#include "analysis_chart.h"
+#include "ui/analysis_chart.h"
 
 #include <QAreaSeries>
 #include <QCategoryAxis>
 #include <QChart>
 #include <QCoreApplication>
-#include <QFontMetricsF>
 #include <QFocusEvent>
+#include <QFontMetricsF>
 #include <QGraphicsLayout>
 #include <QKeyEvent>
 #include <QLineSeries>
@@ -17,8 +17,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "captions.h"
-#include "chart_rendering.h"
+#include "ui/captions.h"
+#include "ui/chart_rendering.h"
 
 namespace ui {
 
@@ -82,7 +82,8 @@ AnalysisChart::AnalysisChart(const LayoutScale& scale, QWidget* parent) : QChart
   axisX_ = new QCategoryAxis;
   axisX_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
   axisY_ = new QValueAxis;
-  for (QAbstractAxis* axis : {static_cast<QAbstractAxis*>(axisX_), static_cast<QAbstractAxis*>(axisY_)}) {
+  for (QAbstractAxis* axis :
+       {static_cast<QAbstractAxis*>(axisX_), static_cast<QAbstractAxis*>(axisY_)}) {
     axis->setLabelsFont(labelFont);
     axis->setGridLineColor(kGridColour);
     chart->addAxis(axis, axis == axisX_ ? Qt::AlignBottom : Qt::AlignLeft);
@@ -129,7 +130,7 @@ void AnalysisChart::refresh() {
 void AnalysisChart::fillHistogram(const std::vector<Point>& points) {
   // Each point holds its height up to the next point's x, then the outline steps.
   QList<QPointF> outline;
-    outline.reserve(static_cast<qsizetype>(points.size() * 2));
+  outline.reserve(static_cast<qsizetype>(points.size() * 2));
   for (size_t i = 0; i < points.size(); ++i) {
     outline.append(QPointF(points[i].x, points[i].y));
     if (i + 1 < points.size()) outline.append(QPointF(points[i + 1].x, points[i].y));
@@ -228,11 +229,12 @@ void AnalysisChart::labelEdges(const std::vector<Point>& histogram, double minX,
   }
   // The y labels sit left of the plot; the first x label may reach over them, not past the chart.
   const QFontMetricsF yMetrics(axisY_->labelsFont());
-  const int decimals = decimalsForStep((axisY_->max() - axisY_->min()) /
-                                       std::max(1, axisY_->tickCount() - 1));
+  const int decimals =
+      decimalsForStep((axisY_->max() - axisY_->min()) / std::max(1, axisY_->tickCount() - 1));
   const double yLabels =
-      std::max(yMetrics.horizontalAdvance(QLocale::system().toString(axisY_->max(), 'f', decimals)),
-               yMetrics.horizontalAdvance(QLocale::system().toString(axisY_->min(), 'f', decimals))) +
+      std::max(
+          yMetrics.horizontalAdvance(QLocale::system().toString(axisY_->max(), 'f', decimals)),
+          yMetrics.horizontalAdvance(QLocale::system().toString(axisY_->min(), 'f', decimals))) +
       kYAxisExtra;
   const double firstHalf = widths.empty() ? 0.0 : widths.front() / 2.0;
   const double lastHalf = widths.empty() ? 0.0 : widths.back() / 2.0;
@@ -248,10 +250,10 @@ void AnalysisChart::labelEdges(const std::vector<Point>& histogram, double minX,
   const double span = maxX - minX;
   QSet<QString> used;
   double lastX = -INFINITY;
-  for (size_t i : labelledEdges(edges, widths, plotWidth * (edges.empty() || span <= 0.0
-                                                                ? 1.0
-                                                                : (edges.back() - edges.front()) / span),
-                                kLabelGap)) {
+  for (size_t i : labelledEdges(
+           edges, widths,
+           plotWidth * (edges.empty() || span <= 0.0 ? 1.0 : (edges.back() - edges.front()) / span),
+           kLabelGap)) {
     const Point& point = histogram[i];
     // The axis needs unique labels at rising positions; a repeat would be dropped anyway.
     if (point.x <= lastX || used.contains(point.label)) continue;
@@ -297,8 +299,7 @@ void AnalysisChart::resizeEvent(QResizeEvent* event) {
   QChartView::resizeEvent(event);
   // More or less room for the edge labels: thin them anew.
   for (const QString& label : axisX_->categoriesLabels()) axisX_->remove(label);
-  if (axisX_->isVisible())
-    labelEdges(points_[kHistogramSeries], axisX_->min(), axisX_->max());
+  if (axisX_->isVisible()) labelEdges(points_[kHistogramSeries], axisX_->min(), axisX_->max());
 }
 
 QImage AnalysisChart::picture() {

@@ -8,8 +8,8 @@
 #include <array>
 #include <vector>
 
-#include "analysis_view.h"
-#include "layout_scale.h"
+#include "engine/analysis_view.h"
+#include "ui/layout_scale.h"
 
 class QAreaSeries;
 class QCategoryAxis;

@@ -1,5 +1,5 @@
 // Rendering a widget's drawing at a higher pixel density than the screen's.
-#include "chart_rendering.h"
+#include "ui/chart_rendering.h"
 
 #include <QCoreApplication>
 #include <QEvent>

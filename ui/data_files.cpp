@@ -1,5 +1,5 @@
 // Where the program finds its critical-point table and its first sample.
-#include "data_files.h"
+#include "ui/data_files.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,5 +1,5 @@
 // Reading the locale's decimal separator for the number formats.
-#include "decimal_separator.h"
+#include "ui/decimal_separator.h"
 
 #include <QLocale>
 #include <QString>

@@ -1,5 +1,5 @@
 // Copying the results grid as tab-separated text, which spreadsheets paste as a table.
-#include "grid_copy.h"
+#include "ui/grid_copy.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <climits>
 
-#include "result_grid.h"
+#include "ui/result_grid.h"
 
 namespace ui {
 

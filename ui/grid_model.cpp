@@ -1,5 +1,5 @@
 // The results grid as a Qt table model over the engine's grid store.
-#include "grid_model.h"
+#include "ui/grid_model.h"
 
 #include <algorithm>
 
@@ -26,8 +26,7 @@ void GridModel::setGridRowCount(int rows) {
 
 void GridModel::setCell(int column, int row, const std::string& text) {
   store_.setCell(column, row, text);
-  if (column < 0 || column >= engine::kTableColumns || row < 0 || row >= store_.rowCount())
-    return;
+  if (column < 0 || column >= engine::kTableColumns || row < 0 || row >= store_.rowCount()) return;
   if (row == 0) {
     emit headerDataChanged(Qt::Horizontal, column, column);
   } else {

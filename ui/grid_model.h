@@ -5,7 +5,7 @@
 #include <QString>
 #include <string>
 
-#include "grid_store.h"
+#include "engine/grid_store.h"
 
 namespace ui {
 

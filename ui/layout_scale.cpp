@@ -1,5 +1,5 @@
 // Scaling the 120-dpi layout to the screen, placing the windows and choosing their fonts.
-#include "layout_scale.h"
+#include "ui/layout_scale.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "captions.h"
+#include "ui/captions.h"
 
 namespace ui {
 
@@ -54,15 +54,14 @@ QRect LayoutScale::rect(int left, int top, int width, int height) const {
 QSize LayoutScale::size(int width, int height) const { return QSize(px(width), px(height)); }
 
 double screenFactor(const ScreenSpec& screen, const DesignedFrame& window) {
-  const double dpi = screen.logicalDpi > 0.0 && std::isfinite(screen.logicalDpi)
-                         ? screen.logicalDpi
-                         : kDesignDpi;
+  const double dpi =
+      screen.logicalDpi > 0.0 && std::isfinite(screen.logicalDpi) ? screen.logicalDpi : kDesignDpi;
   double factor = dpi / kDesignDpi;
   if (!screen.available.isEmpty() && !window.outerSize.isEmpty()) {
-    factor = std::min(factor, static_cast<double>(screen.available.width()) /
-                                  window.outerSize.width());
-    factor = std::min(factor, static_cast<double>(screen.available.height()) /
-                                  window.outerSize.height());
+    factor =
+        std::min(factor, static_cast<double>(screen.available.width()) / window.outerSize.width());
+    factor = std::min(factor,
+                      static_cast<double>(screen.available.height()) / window.outerSize.height());
   }
   return factor;
 }
@@ -70,13 +69,13 @@ double screenFactor(const ScreenSpec& screen, const DesignedFrame& window) {
 QPoint placeFrame(const QRect& available, const DesignedFrame& window, double factor) {
   const LayoutScale scale(factor);
   const QSize outer = scale.size(window.outerSize.width(), window.outerSize.height());
-  QPoint corner = available.topLeft() + QPoint(scale.px(window.topLeft.x()),
-                                               scale.px(window.topLeft.y()));
+  QPoint corner =
+      available.topLeft() + QPoint(scale.px(window.topLeft.x()), scale.px(window.topLeft.y()));
   // Move in from the right and bottom first, so a window too large keeps its top-left corner.
   corner.setX(std::max(available.left(),
                        std::min(corner.x(), available.left() + available.width() - outer.width())));
-  corner.setY(std::max(available.top(),
-                       std::min(corner.y(), available.top() + available.height() - outer.height())));
+  corner.setY(std::max(available.top(), std::min(corner.y(), available.top() + available.height() -
+                                                                 outer.height())));
   return corner;
 }
 
@@ -102,8 +101,8 @@ QFont fittingFont(double factor, const QStringList& families, const std::vector<
 
 QStringList formFontFamilies() {
   static const QString preferred[] = {
-      QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-      QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans"),
+      QStringLiteral("MS Sans Serif"),      QStringLiteral("Liberation Sans"),
+      QStringLiteral("Nimbus Sans"),        QStringLiteral("DejaVu Sans"),
       QStringLiteral("Nimbus Sans Narrow"), QStringLiteral("DejaVu Sans Condensed")};
   const QStringList installed = QFontDatabase::families();
   QStringList families;
@@ -114,9 +113,9 @@ QStringList formFontFamilies() {
 
 QFont chartTitleFont(const LayoutScale& scale) {
   // Script faces first; the first one that can write Russian wins.
-  static const QString preferred[] = {
-      QStringLiteral("Odessa Script"), QStringLiteral("Z003"),
-      QStringLiteral("URW Chancery L"), QStringLiteral("DejaVu Serif")};
+  static const QString preferred[] = {QStringLiteral("Odessa Script"), QStringLiteral("Z003"),
+                                      QStringLiteral("URW Chancery L"),
+                                      QStringLiteral("DejaVu Serif")};
   QString family = QStringLiteral("serif");
   for (const QString& candidate : preferred) {
     // Empty for a face that is not installed.
@@ -177,10 +176,11 @@ void keepFrameOnScreen(QWidget& window) {
                      std::min(window.height(), available.height() - chrome.height()));
   if (client != window.size()) window.resize(client.expandedTo(window.minimumSize()));
   const QSize outer = window.size() + chrome;
-  window.move(std::clamp(frame.x(), available.left(),
-                         std::max(available.left(), available.left() + available.width() - outer.width())),
-              std::clamp(frame.y(), available.top(),
-                         std::max(available.top(), available.top() + available.height() - outer.height())));
+  window.move(
+      std::clamp(frame.x(), available.left(),
+                 std::max(available.left(), available.left() + available.width() - outer.width())),
+      std::clamp(frame.y(), available.top(),
+                 std::max(available.top(), available.top() + available.height() - outer.height())));
 }
 
 }  // namespace ui

@@ -4,9 +4,9 @@
 #include <optional>
 #include <string>
 
-#include "message_sink.h"
-#include "qt_translations.h"
-#include "start_up.h"
+#include "ui/message_sink.h"
+#include "ui/qt_translations.h"
+#include "ui/start_up.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);

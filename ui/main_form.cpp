@@ -1,34 +1,34 @@
 // The main window: its layout, its part of the analysis view and its handlers.
-#include "main_form.h"
+#include "ui/main_form.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QMimeData>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <numeric>
 #include <QTimer>
+#include <numeric>
 
-#include "analysis_chart.h"
-#include "captions.h"
-#include "critical_points.h"
-#include "data_files.h"
-#include "decimal_separator.h"
-#include "main_layout.h"
-#include "message_sink.h"
-#include "opt_form.h"
-#include "process_file.h"
-#include "report_delivery.h"
-#include "result_grid.h"
-#include "sample_opening.h"
-#include "window_report_source.h"
-#include "word_report.h"
+#include "engine/critical_points.h"
+#include "engine/process_file.h"
+#include "report/report_delivery.h"
+#include "report/word_report.h"
+#include "ui/analysis_chart.h"
+#include "ui/captions.h"
+#include "ui/data_files.h"
+#include "ui/decimal_separator.h"
+#include "ui/main_layout.h"
+#include "ui/message_sink.h"
+#include "ui/opt_form.h"
+#include "ui/result_grid.h"
+#include "ui/sample_opening.h"
+#include "ui/window_report_source.h"
 
 namespace ui {
 

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "analysis_state.h"
-#include "analysis_view.h"
-#include "layout_scale.h"
+#include "engine/analysis_state.h"
+#include "engine/analysis_view.h"
+#include "ui/layout_scale.h"
 
 namespace report {
 class WordApplication;

@@ -1,5 +1,5 @@
 // The main window's geometry: designed positions plus the room the user gives.
-#include "main_layout.h"
+#include "ui/main_layout.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 #include <QRect>
 #include <QSize>
 
-#include "layout_scale.h"
+#include "ui/layout_scale.h"
 
 namespace ui {
 

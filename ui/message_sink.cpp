@@ -1,11 +1,11 @@
 // The default message boxes and the replaceable sink in front of them.
-#include "message_sink.h"
+#include "ui/message_sink.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <utility>
 
-#include "captions.h"
+#include "ui/captions.h"
 
 namespace ui {
 
@@ -14,11 +14,10 @@ namespace {
 // Longest run of characters without a break opportunity that a box shows as it is.
 constexpr int kLongestRun = 40;
 
-
 void showModalBox(MessageKind kind, const QString& text) {
   QMessageBox box(kind == MessageKind::Error ? QMessageBox::Critical : QMessageBox::Information,
-                  QString::fromUtf8(text::kMainWindowTitle), breakableText(text),
-                  QMessageBox::Ok, QApplication::activeWindow());
+                  QString::fromUtf8(text::kMainWindowTitle), breakableText(text), QMessageBox::Ok,
+                  QApplication::activeWindow());
   box.setTextFormat(Qt::PlainText);
   box.exec();
 }

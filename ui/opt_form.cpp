@@ -1,5 +1,5 @@
 // The options dialog: its layout, the two modes of Apply, Cancel.
-#include "opt_form.h"
+#include "ui/opt_form.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -8,13 +8,13 @@
 #include <cmath>
 #include <limits>
 
-#include "captions.h"
-#include "conversion_error.h"
-#include "decimal_separator.h"
-#include "main_form.h"
-#include "message_sink.h"
-#include "number_format.h"
-#include "stored.h"
+#include "engine/number_format.h"
+#include "engine/stored.h"
+#include "ui/captions.h"
+#include "ui/conversion_error.h"
+#include "ui/decimal_separator.h"
+#include "ui/main_form.h"
+#include "ui/message_sink.h"
 
 namespace ui {
 

@@ -1,5 +1,5 @@
 // Loading qtbase_ru from Qt's translations folder.
-#include "qt_translations.h"
+#include "ui/qt_translations.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

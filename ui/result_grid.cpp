@@ -1,5 +1,5 @@
 // The results grid on a QTableView whose horizontal header is row 0.
-#include "result_grid.h"
+#include "ui/result_grid.h"
 
 #include <QContextMenuEvent>
 #include <QHeaderView>
@@ -7,7 +7,7 @@
 #include <QMenu>
 #include <array>
 
-#include "grid_copy.h"
+#include "ui/grid_copy.h"
 
 namespace ui {
 

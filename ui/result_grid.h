@@ -6,8 +6,8 @@
 #include <QTableView>
 #include <string>
 
-#include "grid_model.h"
-#include "layout_scale.h"
+#include "ui/grid_model.h"
+#include "ui/layout_scale.h"
 
 namespace ui {
 

@@ -1,5 +1,5 @@
 // Opening a sample from the main window: Ctrl+O's file dialog and a dropped file.
-#include "sample_opening.h"
+#include "ui/sample_opening.h"
 
 #include <QAction>
 #include <QDir>
@@ -8,9 +8,9 @@
 #include <QMimeData>
 #include <QUrl>
 
-#include "data_files.h"
-#include "main_form.h"
-#include "message_sink.h"
+#include "ui/data_files.h"
+#include "ui/main_form.h"
+#include "ui/message_sink.h"
 
 namespace ui {
 

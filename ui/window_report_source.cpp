@@ -1,13 +1,13 @@
 // What the Word report reads from the main window: its grid, its log and its chart.
-#include "window_report_source.h"
+#include "ui/window_report_source.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 
-#include "analysis_chart.h"
-#include "chart_rendering.h"
-#include "main_form.h"
-#include "result_grid.h"
+#include "ui/analysis_chart.h"
+#include "ui/chart_rendering.h"
+#include "ui/main_form.h"
+#include "ui/result_grid.h"
 
 namespace ui {
 

@@ -1,7 +1,7 @@
 // What the Word report reads from the main window: its grid, its log and its chart.
 #pragma once
 
-#include "report_source.h"
+#include "report/report_source.h"
 
 namespace ui {
 

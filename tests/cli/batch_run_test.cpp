@@ -1,10 +1,10 @@
 // Tests of the per-file driver: the first run and the second run of --h/--xmin/--xmax.
-#include "batch_run.h"
+#include "cli/batch_run.h"
 
 #include <gtest/gtest.h>
 
-#include "critical_points.h"
-#include "test_files.h"
+#include "engine/critical_points.h"
+#include "tests/cli/test_files.h"
 
 namespace cli {
 namespace {

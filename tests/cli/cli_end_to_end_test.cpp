@@ -6,7 +6,7 @@
 #include <iterator>
 #include <sstream>
 
-#include "test_files.h"
+#include "tests/cli/test_files.h"
 
 namespace cli {
 namespace {
@@ -45,7 +45,10 @@ TEST_F(CliEndToEndTest, ExitStatusSaysWhetherEveryFileWasRead) {
       {{"--bogus", "Input.txt"}, 2, "", "tarnek-cli: unknown option --bogus\n"},
       {{"Input.txt", "--xmin"}, 2, "", "tarnek-cli: --xmin needs a value\n"},
       {{"--h", "1,5", "Input.txt"}, 2, "", "tarnek-cli: --h: not a number: 1,5\n"},
-      {{"--csv", "--json", "Input.txt"}, 2, "", "tarnek-cli: --json and --csv cannot be combined\n"},
+      {{"--csv", "--json", "Input.txt"},
+       2,
+       "",
+       "tarnek-cli: --json and --csv cannot be combined\n"},
       {{"--csv", "missing.txt"},
        1,
        "1,2,3,4,5,6,7,8,9,10,11\n",

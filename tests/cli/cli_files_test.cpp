@@ -11,7 +11,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "test_files.h"
+#include "tests/cli/test_files.h"
 
 namespace cli {
 namespace {

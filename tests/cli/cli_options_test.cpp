@@ -1,5 +1,5 @@
 // Tests of reading the tarnek-cli command line.
-#include "cli_options.h"
+#include "cli/cli_options.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // Tests of the plain data tarnek-cli hands the Word report module.
-#include "docx_report_data.h"
+#include "cli/docx_report_data.h"
 
 #include <gtest/gtest.h>
 
-#include "texts.h"
+#include "engine/texts.h"
 
 namespace cli {
 namespace {

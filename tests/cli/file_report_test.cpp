@@ -1,9 +1,9 @@
 // Tests of the plain and JSON reports of one file.
-#include "file_report.h"
+#include "cli/file_report.h"
 
 #include <gtest/gtest.h>
 
-#include "text_table.h"
+#include "cli/text_table.h"
 
 namespace cli {
 namespace {

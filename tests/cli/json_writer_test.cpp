@@ -1,5 +1,5 @@
 // Tests of the hand-written JSON strings and numbers.
-#include "json_writer.h"
+#include "cli/json_writer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Tests of the report's target: replacing a file whole, and keeping it when writing fails.
-#include "report_target.h"
+#include "cli/report_target.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <iterator>
 #include <sstream>
 
-#include "test_files.h"
+#include "tests/cli/test_files.h"
 
 namespace cli {
 namespace {

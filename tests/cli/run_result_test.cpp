@@ -10,10 +10,10 @@
 #include <set>
 #include <sstream>
 
-#include "batch_run.h"
-#include "number_format.h"
-#include "test_files.h"
-#include "texts.h"
+#include "cli/batch_run.h"
+#include "engine/number_format.h"
+#include "engine/texts.h"
+#include "tests/cli/test_files.h"
 
 namespace cli {
 namespace {

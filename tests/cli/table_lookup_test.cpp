@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "test_files.h"
+#include "tests/cli/test_files.h"
 
 namespace cli {
 namespace {
@@ -44,19 +44,37 @@ struct LookupCase {
   const char* message;  // what goes to stderr
 };
 
-const char* const kAccepted = "меньше чем Xk(7-3)= 9.488. Гипотеза о нормальном распределении принята.";
-const char* const kAgainstHalf = "больше чем Xk(7-3)= 0.5. Гипотеза о нормальном распределении отвергнута.";
-const char* const kAgainstZero = "больше чем Xk(7-3)= 0. Гипотеза о нормальном распределении отвергнута.";
+const char* const kAccepted =
+    "меньше чем Xk(7-3)= 9.488. Гипотеза о нормальном распределении принята.";
+const char* const kAgainstHalf =
+    "больше чем Xk(7-3)= 0.5. Гипотеза о нормальном распределении отвергнута.";
+const char* const kAgainstZero =
+    "больше чем Xk(7-3)= 0. Гипотеза о нормальном распределении отвергнута.";
 
 const LookupCase kCases[] = {
     {"WorkingDirectoryFirst", Table::ZeroPointFive, Table::Shipped, {}, 0, kAgainstHalf, ""},
     {"InstalledWhenNoneHere", Table::None, Table::Shipped, {}, 0, kAccepted, ""},
-    {"MalformedHereIsNotReplaced", Table::Malformed, Table::Shipped, {}, 1, kAgainstZero,
+    {"MalformedHereIsNotReplaced",
+     Table::Malformed,
+     Table::Shipped,
+     {},
+     1,
+     kAgainstZero,
      "Не правильный формат таблицы\n"},
-    {"NoTableAnywhere", Table::None, Table::None, {}, 1, kAgainstZero,
+    {"NoTableAnywhere",
+     Table::None,
+     Table::None,
+     {},
+     1,
+     kAgainstZero,
      "Не смог загрузить таблицу крит точек\n"},
-    {"MissingGivenTableIsNotReplaced", Table::Shipped, Table::Shipped, {"--table", "gone.txt"}, 1,
-     kAgainstZero, "Не смог загрузить таблицу крит точек\n"},
+    {"MissingGivenTableIsNotReplaced",
+     Table::Shipped,
+     Table::Shipped,
+     {"--table", "gone.txt"},
+     1,
+     kAgainstZero,
+     "Не смог загрузить таблицу крит точек\n"},
 };
 
 void PrintTo(const LookupCase& param, std::ostream* out) { *out << param.name; }

@@ -1,5 +1,5 @@
 // Temporary input files and a way to run the built tarnek-cli on them.
-#include "test_files.h"
+#include "tests/cli/test_files.h"
 
 #include <fcntl.h>
 #include <sys/wait.h>
@@ -50,8 +50,7 @@ std::vector<char*> pointers(std::vector<std::string>& texts) {
 }  // namespace
 
 CliRun runCli(const std::vector<std::string>& args, const std::filesystem::path& workDir,
-              const std::vector<std::string>& environment,
-              const std::filesystem::path& stdoutTo) {
+              const std::vector<std::string>& environment, const std::filesystem::path& stdoutTo) {
   const std::filesystem::path outFile = workDir / ".cli-stdout";
   const std::filesystem::path errFile = workDir / ".cli-stderr";
   std::vector<std::string> argTexts{TARNEK_CLI_PATH};

@@ -1,10 +1,10 @@
 // Tests of merging small expected frequencies and the chi-square verdict.
 #include <gtest/gtest.h>
 
-#include "analysis_run.h"
-#include "recorded_view.h"
-#include "test_files.h"
-#include "texts.h"
+#include "engine/analysis_run.h"
+#include "engine/recorded_view.h"
+#include "engine/texts.h"
+#include "tests/engine/test_files.h"
 
 namespace engine {
 namespace {

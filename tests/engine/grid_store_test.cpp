@@ -1,5 +1,5 @@
 // The grid store keeps cells beyond its row count and shows them once the count includes them.
-#include "grid_store.h"
+#include "engine/grid_store.h"
 
 #include <gtest/gtest.h>
 
@@ -54,11 +54,18 @@ INSTANTIATE_TEST_SUITE_P(
         GridCase{"VisibleCell", {{S::SetCell, 2, 3, "x"}}, 2, 3, "x"},
         GridCase{"BeyondCountReadsEmpty", {{S::SetCell, 3, 9, "8.5"}}, 3, 9, ""},
         GridCase{"BeyondCountShownWhenGrown",
-                 {{S::SetCell, 3, 9, "8.5"}, {S::SetRows, 0, 10, ""}}, 3, 9, "8.5"},
+                 {{S::SetCell, 3, 9, "8.5"}, {S::SetRows, 0, 10, ""}},
+                 3,
+                 9,
+                 "8.5"},
         GridCase{"KeptThroughShrinkAndGrow",
-                 {{S::SetRows, 0, 10, ""}, {S::SetCell, 6, 8, "s"}, {S::SetRows, 0, 4, ""},
+                 {{S::SetRows, 0, 10, ""},
+                  {S::SetCell, 6, 8, "s"},
+                  {S::SetRows, 0, 4, ""},
                   {S::SetRows, 0, 12, ""}},
-                 6, 8, "s"},
+                 6,
+                 8,
+                 "s"},
         GridCase{"ClearedCell", {{S::SetCell, 1, 1, "a"}, {S::SetCell, 1, 1, ""}}, 1, 1, ""},
         GridCase{"ColumnOutsideIgnored", {{S::SetCell, 11, 1, "no"}}, 11, 1, ""},
         GridCase{"ColumnOutsideDoesNotWrapIntoTheNextRow", {{S::SetCell, 11, 1, "no"}}, 0, 2, ""},
@@ -66,17 +73,25 @@ INSTANTIATE_TEST_SUITE_P(
         GridCase{"RowAtTheCapIgnored",
                  {{S::SetCell, 0, GridStore::kMaxRows, "no"},
                   {S::SetRows, 0, GridStore::kMaxRows + 1, ""}},
-                 0, GridStore::kMaxRows, ""},
+                 0,
+                 GridStore::kMaxRows,
+                 ""},
         GridCase{"LastRowUnderTheCapKept",
                  {{S::SetCell, 10, GridStore::kMaxRows - 1, "last"},
                   {S::SetRows, 0, GridStore::kMaxRows, ""}},
-                 10, GridStore::kMaxRows - 1, "last"}),
+                 10,
+                 GridStore::kMaxRows - 1,
+                 "last"}),
     [](const ::testing::TestParamInfo<GridCase>& info) { return info.param.name; });
 
 TEST(GridStore, RowCountIsClampedToZeroAndTheCap) {
   const std::vector<std::pair<int32_t, int32_t>> cases = {
-      {-5, 0}, {0, 0}, {22, 22}, {GridStore::kMaxRows, GridStore::kMaxRows},
-      {GridStore::kMaxRows + 1, GridStore::kMaxRows}, {INT32_MAX, GridStore::kMaxRows}};
+      {-5, 0},
+      {0, 0},
+      {22, 22},
+      {GridStore::kMaxRows, GridStore::kMaxRows},
+      {GridStore::kMaxRows + 1, GridStore::kMaxRows},
+      {INT32_MAX, GridStore::kMaxRows}};
   for (const auto& [asked, kept] : cases) {
     GridStore grid(asked);
     EXPECT_EQ(grid.rowCount(), kept) << "constructed with " << asked;

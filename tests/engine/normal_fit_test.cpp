@@ -3,8 +3,8 @@
 
 #include <cmath>
 
-#include "analysis_run.h"
-#include "recorded_view.h"
+#include "engine/analysis_run.h"
+#include "engine/recorded_view.h"
 
 namespace engine {
 namespace {
@@ -69,12 +69,11 @@ TEST_P(CurveTest, AccumulatesTheAbscissaInAFloat) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Ranges, CurveTest,
-    ::testing::Values(CurveCase{"ElevenIntervals", 0, 10, 1, 61, 120.0 / 11},
-                      CurveCase{"SixIntervals", 0, 10, 2, 37, 11.999997},
-                      CurveCase{"OneWideInterval", 0, 1, 1000, 5000, 999.8}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Ranges, CurveTest,
+                         ::testing::Values(CurveCase{"ElevenIntervals", 0, 10, 1, 61, 120.0 / 11},
+                                           CurveCase{"SixIntervals", 0, 10, 2, 37, 11.999997},
+                                           CurveCase{"OneWideInterval", 0, 1, 1000, 5000, 999.8}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(NormalFit, CurveIsTheDensityScaledByTheIntervalLength) {
   for (const float h : {0.5f, 1.0f, 2.0f}) {
@@ -95,8 +94,10 @@ TEST(NormalFit, CurveIsTheDensityScaledByTheIntervalLength) {
 TEST(NormalFit, CurveStopsWhenTheStepCannotAdvance) {
   // Equal bounds give no step; a step below the float spacing at x cannot move x;
   // a huge interval over a narrow range would give ten million points.
-  struct { float xmin, xmax, h; size_t most; } cases[] = {
-      {3, 3, 1, 0}, {1e7f, 1e7f + 1, 1, 1}, {0, 1, 2e6f, 10000}};
+  struct {
+    float xmin, xmax, h;
+    size_t most;
+  } cases[] = {{3, 3, 1, 0}, {1e7f, 1e7f + 1, 1, 1}, {0, 1, 2e6f, 10000}};
   for (const auto& c : cases) {
     AcceptedRun accepted(c.xmin, 1, 100, c.xmin, c.xmax, c.h);
     EXPECT_EQ(accepted.view.curve().size(), c.most) << c.xmin << ' ' << c.h;

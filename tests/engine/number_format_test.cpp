@@ -1,5 +1,5 @@
 // Tests of the number formats.
-#include "number_format.h"
+#include "engine/number_format.h"
 
 #include <gtest/gtest.h>
 

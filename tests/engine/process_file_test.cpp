@@ -1,15 +1,16 @@
 // Tests of whole runs: grouping, the grid, the histogram, the verdict and the curve.
+#include "engine/process_file.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <random>
 #include <sstream>
 
-#include "critical_points.h"
-#include "process_file.h"
-#include "recorded_view.h"
-#include "test_files.h"
-#include "texts.h"
+#include "engine/critical_points.h"
+#include "engine/recorded_view.h"
+#include "engine/texts.h"
+#include "tests/engine/test_files.h"
 
 namespace engine {
 namespace {
@@ -27,7 +28,8 @@ std::vector<float> normalSample(int n, double mean, double deviation, unsigned s
   std::mt19937 generator(seed);
   std::normal_distribution<double> normal(mean, deviation);
   std::vector<float> values;
-  for (int i = 0; i < n; ++i) values.push_back(static_cast<float>(std::round(normal(generator) * 100) / 100));
+  for (int i = 0; i < n; ++i)
+    values.push_back(static_cast<float>(std::round(normal(generator) * 100) / 100));
   return values;
 }
 
@@ -39,8 +41,9 @@ TEST(ProcessFile, ShippedSampleIsAcceptedWithTheWholePath) {
   AnalysisState state;
   state.FileName = TARNEK_DATA_DIR "/Input.txt";
   RecordedView tableMessages;
-  ASSERT_EQ(loadCriticalPoints(TARNEK_DATA_DIR "/exttable.txt", state.CriticalPoints, tableMessages),
-            TableLoad::Loaded);
+  ASSERT_EQ(
+      loadCriticalPoints(TARNEK_DATA_DIR "/exttable.txt", state.CriticalPoints, tableMessages),
+      TableLoad::Loaded);
   RecordedView view;
   EXPECT_EQ(ProcessFile(state, view, '.'), RunOutcome::Accepted);
   const int32_t k = intervalCount(view);
@@ -136,8 +139,10 @@ TEST(ProcessFile, ValuesOutsideTheRangeAreClampedAndReported) {
 }
 
 TEST(ProcessFile, DegenerateSpreadShowsThePartialTableAndStops) {
-  struct { std::vector<float> values; const char* deviation; } cases[] = {
-      {{4.5f}, "NAN"}, {{2, 2, 2, 2}, "0"}};
+  struct {
+    std::vector<float> values;
+    const char* deviation;
+  } cases[] = {{{4.5f}, "NAN"}, {{2, 2, 2, 2}, "0"}};
   for (const auto& c : cases) {
     AnalysisState state = loadedState(c.values, 1);
     RecordedView view;
@@ -175,7 +180,10 @@ TEST(ProcessFile, ThreeValuesMergeIntoOneGroupAndGiveNoVerdict) {
 
 // Expected frequencies are n·h/S·φ(u): they add up to about n for any h.
 TEST(ProcessFile, ExpectedFrequenciesAddUpToNForAnyIntervalLength) {
-  struct { double deviation; float h; } cases[] = {{2, 2}, {1, 0.5f}, {1.5, 1}};
+  struct {
+    double deviation;
+    float h;
+  } cases[] = {{2, 2}, {1, 0.5f}, {1.5, 1}};
   for (const auto& c : cases) {
     AnalysisState state = loadedState(normalSample(200, 30, c.deviation, 5), c.h);
     RecordedView view;

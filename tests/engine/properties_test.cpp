@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "process_file.h"
-#include "recorded_view.h"
-#include "test_files.h"
-#include "texts.h"
+#include "engine/process_file.h"
+#include "engine/recorded_view.h"
+#include "engine/texts.h"
+#include "tests/engine/test_files.h"
 
 namespace engine {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "sample_reader.h"
+#include "engine/sample_reader.h"
 
 namespace engine {
 namespace {

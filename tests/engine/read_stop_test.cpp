@@ -1,5 +1,5 @@
 // Tests of where the sample reader says it stopped, and of the byte order mark on both files.
-#include "read_stop.h"
+#include "engine/read_stop.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,8 @@
 #include <sstream>
 #include <string>
 
-#include "critical_points.h"
-#include "sample_reader.h"
+#include "engine/critical_points.h"
+#include "engine/sample_reader.h"
 
 namespace engine {
 namespace {

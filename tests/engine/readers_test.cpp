@@ -3,11 +3,11 @@
 
 #include <sstream>
 
-#include "critical_points.h"
-#include "recorded_view.h"
-#include "sample_reader.h"
-#include "test_files.h"
-#include "texts.h"
+#include "engine/critical_points.h"
+#include "engine/recorded_view.h"
+#include "engine/sample_reader.h"
+#include "engine/texts.h"
+#include "tests/engine/test_files.h"
 
 namespace engine {
 namespace {
@@ -126,7 +126,8 @@ TEST(CriticalPoints, DecimalCommasFailAtTheSecondRecord) {
   EXPECT_EQ(loadCriticalPoints(path, table, view), TableLoad::BadFormat);
   EXPECT_EQ(view.messages(), std::vector<std::string>{text::kTableBadFormat});
   EXPECT_EQ(table.at(1, 1), 3.0f);
-  for (int column = 2; column <= kCriticalPointColumns; ++column) EXPECT_EQ(table.at(1, column), 0.0f);
+  for (int column = 2; column <= kCriticalPointColumns; ++column)
+    EXPECT_EQ(table.at(1, column), 0.0f);
 }
 
 TEST(CriticalPoints, MissingFileOrDirectoryShowsItsMessageAndLeavesZeros) {

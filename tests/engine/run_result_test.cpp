@@ -1,12 +1,12 @@
 // The run's numbers come with the run, which shows exactly what it shows without them.
-#include "run_result.h"
+#include "engine/run_result.h"
 
 #include <gtest/gtest.h>
 
-#include "critical_points.h"
-#include "process_file.h"
-#include "recorded_view.h"
-#include "test_files.h"
+#include "engine/critical_points.h"
+#include "engine/process_file.h"
+#include "engine/recorded_view.h"
+#include "tests/engine/test_files.h"
 
 namespace engine {
 namespace {

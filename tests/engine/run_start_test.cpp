@@ -6,10 +6,10 @@
 #include <limits>
 #include <sstream>
 
-#include "process_file.h"
-#include "recorded_view.h"
-#include "test_files.h"
-#include "texts.h"
+#include "engine/process_file.h"
+#include "engine/recorded_view.h"
+#include "engine/texts.h"
+#include "tests/engine/test_files.h"
 
 namespace engine {
 namespace {
@@ -43,8 +43,8 @@ TEST(RunStart, UnopenableFileLeavesOneLineAnEmptyViewAndTheStateAsItWas) {
   const std::string fifo = dir.file("fifo");
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
   // A directory and a pipe open, but are not files to read: the pipe would even block.
-  for (const std::string& name : {std::string(""), std::string("no-such-file.txt"),
-                                  dir.file(""), fifo}) {
+  for (const std::string& name :
+       {std::string(""), std::string("no-such-file.txt"), dir.file(""), fifo}) {
     AnalysisState state = testing::stateInMemory({1, 2, 3}, 1, 1, 3);
     state.FileChanged = true;
     state.FileName = name;
@@ -190,24 +190,24 @@ constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 
 INSTANTIATE_TEST_SUITE_P(
     Parameters, BadParametersTest,
-    ::testing::Values(
-        BadParameterCase{"ZeroLength", 0, 1, 3, text::kBadIntervalLength},
-        BadParameterCase{"NegativeLength", -1, 1, 3, text::kBadIntervalLength},
-        BadParameterCase{"NaNLength", kNaN, 1, 3, text::kBadIntervalLength},
-        BadParameterCase{"InfiniteLength", kInf, 1, 3, text::kBadIntervalLength},
-        BadParameterCase{"LengthCheckedFirst", 0, kNaN, -kInf, text::kBadIntervalLength},
-        BadParameterCase{"InfiniteMaximum", 1, 1, kInf, text::kBadRangeBounds},
-        BadParameterCase{"NaNMinimum", 1, kNaN, 3, text::kBadRangeBounds},
-        BadParameterCase{"MinimumAboveMaximum", 1, 3, 1, text::kBadRangeOrder}),
+    ::testing::Values(BadParameterCase{"ZeroLength", 0, 1, 3, text::kBadIntervalLength},
+                      BadParameterCase{"NegativeLength", -1, 1, 3, text::kBadIntervalLength},
+                      BadParameterCase{"NaNLength", kNaN, 1, 3, text::kBadIntervalLength},
+                      BadParameterCase{"InfiniteLength", kInf, 1, 3, text::kBadIntervalLength},
+                      BadParameterCase{"LengthCheckedFirst", 0, kNaN, -kInf,
+                                       text::kBadIntervalLength},
+                      BadParameterCase{"InfiniteMaximum", 1, 1, kInf, text::kBadRangeBounds},
+                      BadParameterCase{"NaNMinimum", 1, kNaN, 3, text::kBadRangeBounds},
+                      BadParameterCase{"MinimumAboveMaximum", 1, 3, 1, text::kBadRangeOrder}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RunStart, NonFiniteNumbersAreWrittenInCapitals) {
   AnalysisState state = testing::stateInMemory({1, 2}, kNaN, -kInf, kInf);
   RecordedView view;
   ProcessFile(state, view, '.');
-  EXPECT_EQ(firstLines(view, 4), (Lines{"Обрабатываю файл - sample.txt", "Длина интервала NAN",
-                                        "Минимальный элемент равен -INF",
-                                        "Максимальный элемент равен INF"}));
+  EXPECT_EQ(firstLines(view, 4),
+            (Lines{"Обрабатываю файл - sample.txt", "Длина интервала NAN",
+                   "Минимальный элемент равен -INF", "Максимальный элемент равен INF"}));
 }
 
 }  // namespace

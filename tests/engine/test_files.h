@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "analysis_state.h"
-#include "critical_points.h"
+#include "engine/analysis_state.h"
+#include "engine/critical_points.h"
 
 namespace engine::testing {
 

@@ -3,10 +3,10 @@
 
 #include <functional>
 
-#include "automation_error.h"
-#include "document_application.h"
-#include "report_test_support.h"
-#include "word_report.h"
+#include "report/automation_error.h"
+#include "report/document_application.h"
+#include "report/word_report.h"
+#include "tests/report/report_test_support.h"
 
 namespace report {
 namespace {

@@ -12,9 +12,9 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
-#include "docx_writer.h"
-#include "report_file.h"
-#include "report_test_support.h"
+#include "report/docx_writer.h"
+#include "report/report_file.h"
+#include "tests/report/report_test_support.h"
 
 namespace report {
 namespace {

@@ -1,5 +1,5 @@
 // The .docx writer: the package and XML details that word processors insist on.
-#include "docx_writer.h"
+#include "report/docx_writer.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,8 @@
 #include <QSet>
 #include <QXmlStreamReader>
 
-#include "report_test_support.h"
-#include "table_layout.h"
+#include "report/table_layout.h"
+#include "tests/report/report_test_support.h"
 
 namespace report {
 namespace {
@@ -304,9 +304,9 @@ TEST(DocxWriter, NewDocumentsGetThePageTypeAndLanguageDefaults) {
 TEST(DocxWriter, TablesFitTheirContentsRepeatTheHeaderAndNeverSplitARow) {
   DocumentModel document;
   document.addTable(document.insertionPoint(), 3, 11);
-  const QString widest[] = {"20",        "-1.235E05", "200",       "-3.704E06",  "-0.00001587",
-                            "9.313E-10", "1.863E-08", "0.00003052", "0.04583",   "20.75",
-                            "19.28"};
+  const QString widest[] = {"20",          "-1.235E05", "200",       "-3.704E06",
+                            "-0.00001587", "9.313E-10", "1.863E-08", "0.00003052",
+                            "0.04583",     "20.75",     "19.28"};
   for (int32_t c = 0; c < 11; ++c) {
     document.selectCell(0, 0, c);
     document.typeText(QString::number(c + 1));
@@ -345,10 +345,10 @@ TEST(TableLayout, MeasuresTextAndShrinksOnlyWhatDoesNotFit) {
     int32_t twips;  // at 10 pt: an em is 200 twips
   };
   const Case cases[] = {{"", 0},
-                        {"0", 112},           // 556/1000 em, rounded up
-                        {"1.001E04", 857},    // 6 digits, a point and an E
-                        {"-1.235E05", 923},   // and a minus
-                        {"Щ", 150}};          // outside ASCII: a wide letter
+                        {"0", 112},          // 556/1000 em, rounded up
+                        {"1.001E04", 857},   // 6 digits, a point and an E
+                        {"-1.235E05", 923},  // and a minus
+                        {"Щ", 150}};         // outside ASCII: a wide letter
   for (const Case& c : cases)
     EXPECT_EQ(textWidthTwips(c.text, kNormalFontHalfPoints), c.twips) << c.text.toStdString();
 
@@ -377,11 +377,13 @@ TEST(DocxWriter, PropertiesNameTheReportItsTimeAndTheProgram) {
   EXPECT_LE(created.secsTo(QDateTime::currentDateTimeUtc()), 60);
   const auto app = elements(parts["docProps/app.xml"]);
   EXPECT_EQ(find(app, "Application")->text, "Tarnek");
-  EXPECT_TRUE(QRegularExpression("^[0-9]+\\.[0-9]{4}$").match(find(app, "AppVersion")->text).hasMatch());
+  EXPECT_TRUE(
+      QRegularExpression("^[0-9]+\\.[0-9]{4}$").match(find(app, "AppVersion")->text).hasMatch());
 
   std::map<QString, QString> targets;
   for (const Element& e : elements(parts["_rels/.rels"]))
-    if (e.name == "Relationship") targets[e.attributes.value("Target").toString()] = e.attributes.value("Type").toString();
+    if (e.name == "Relationship")
+      targets[e.attributes.value("Target").toString()] = e.attributes.value("Type").toString();
   EXPECT_TRUE(targets["docProps/core.xml"].endsWith("/metadata/core-properties"));
   EXPECT_TRUE(targets["docProps/app.xml"].endsWith("/extended-properties"));
 }

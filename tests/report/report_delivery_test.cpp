@@ -1,8 +1,7 @@
 // Report files: new names in a folder, opening, the message when nothing opens them, failures.
-#include "report_delivery.h"
+#include "report/report_delivery.h"
 
 #include <gtest/gtest.h>
-
 #include <sys/resource.h>
 
 #include <QDir>
@@ -12,13 +11,12 @@
 #include <csignal>
 #include <cstring>
 
-#include "desktop_launcher.h"
-#include "new_report_file.h"
-
-#include "automation_error.h"
-#include "document_application.h"
-#include "report_test_support.h"
-#include "word_report.h"
+#include "report/automation_error.h"
+#include "report/desktop_launcher.h"
+#include "report/document_application.h"
+#include "report/new_report_file.h"
+#include "report/word_report.h"
+#include "tests/report/report_test_support.h"
 
 namespace report {
 namespace {
@@ -237,8 +235,7 @@ class FakeLauncher : public ::testing::Test {
     ASSERT_TRUE(script.open(QIODevice::WriteOnly));
     script.write("#!/bin/sh\n" + body + "\n");
     script.close();
-    script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                          QFileDevice::ExeOwner);
+    script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
   }
 
   QString argumentsFile() const { return bin_.filePath("arguments"); }
@@ -256,8 +253,8 @@ TEST_F(FakeLauncher, OpenedOnlyWhenTheLauncherExitsZeroInTime) {
     const char* reasonPart;
   };
   const Case cases[] = {
-      {"exits 0", "xdg-open", "echo \"$@\" > " + argumentsFile().toLocal8Bit() + "; exit 0",
-       true, ""},
+      {"exits 0", "xdg-open", "echo \"$@\" > " + argumentsFile().toLocal8Bit() + "; exit 0", true,
+       ""},
       {"exits 4", "xdg-open", "echo 'no method available' >&2; exit 4", false, "кодом 4"},
       {"hangs", "xdg-open", "exec /bin/sleep 30", false, "не ответила"},
       {"gio only", "gio", "echo \"$@\" > " + argumentsFile().toLocal8Bit(), true, ""},

@@ -1,5 +1,5 @@
 // Shared pieces of the report tests.
-#include "report_test_support.h"
+#include "tests/report/report_test_support.h"
 
 #include <zip.h>
 

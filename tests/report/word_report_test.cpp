@@ -1,11 +1,11 @@
 // The report's algorithm, seen as the sequence of automation calls it makes.
-#include "word_report.h"
+#include "report/word_report.h"
 
 #include <gtest/gtest.h>
 
 #include <QSet>
 
-#include "automation_error.h"
+#include "report/automation_error.h"
 
 namespace report {
 namespace {

@@ -3,8 +3,8 @@
 #include <QCategoryAxis>
 #include <QValueAxis>
 
-#include "analysis_chart.h"
-#include "window_fixture.h"
+#include "tests/ui/window_fixture.h"
+#include "ui/analysis_chart.h"
 
 namespace ui_test {
 namespace {
@@ -49,8 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
                       LabelCase{"EveryThirdOrFourth", 21, 40, 400, 7},
                       LabelCase{"ScientificLabelsOnANarrowChart", 21, 60, 300, 5},
                       LabelCase{"OnlyTheEnds", 12, 120, 250, 2},
-                      LabelCase{"NotEvenTwo", 2, 100, 50, 1},
-                      LabelCase{"OneEdge", 1, 30, 400, 1}),
+                      LabelCase{"NotEvenTwo", 2, 100, 50, 1}, LabelCase{"OneEdge", 1, 30, 400, 1}),
     [](const ::testing::TestParamInfo<LabelCase>& info) { return std::string(info.param.name); });
 
 class ChartAxes : public WindowTest {};
@@ -72,7 +71,8 @@ TEST_F(ChartAxes, EmptyChartShowsNoAxisAndARunShowsBoth) {
 
 TEST_F(ChartAxes, NarrowerChartThinsTheEdgeLabelsAndKeepsTheFirst) {
   writeTable();
-  writeSample("Input.txt", 0.0002, binnedSample(0.0001, 0.0002, {2, 5, 10, 17, 22, 18, 12, 8, 4, 2}));
+  writeSample("Input.txt", 0.0002,
+              binnedSample(0.0001, 0.0002, {2, 5, 10, 17, 22, 18, 12, 8, 4, 2}));
   ui::TMainForm& form = start();
   form.show();  // a hidden window defers its resizes
   const QStringList wide = form.Chart->axisX()->categoriesLabels();

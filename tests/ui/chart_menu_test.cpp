@@ -2,17 +2,16 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QMenu>
-
 #include <QFile>
 #include <QFileInfo>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QUrl>
 
-#include "analysis_chart.h"
-#include "document_application.h"
-#include "report_delivery.h"
-#include "window_fixture.h"
+#include "report/document_application.h"
+#include "report/report_delivery.h"
+#include "tests/ui/window_fixture.h"
+#include "ui/analysis_chart.h"
 
 namespace ui_test {
 namespace {
@@ -61,7 +60,8 @@ TEST_F(ChartMenu, CopyPutsTheChartAsDrawnOnTheClipboard) {
   const QImage drawn = mainForm_->chartPicture();
   ASSERT_FALSE(copied.isNull());
   EXPECT_EQ(copied.size(), mainForm_->Chart->size() * drawn.devicePixelRatio());
-  EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32), drawn.convertToFormat(QImage::Format_RGB32));
+  EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32),
+            drawn.convertToFormat(QImage::Format_RGB32));
   // The red markers and hatch of the histogram and the curve's colour are in the picture.
   EXPECT_GT(countPixels(copied, Qt::red), 50);
   EXPECT_GT(countPixels(copied, QColor(64, 0, 64)), 50);
@@ -125,8 +125,10 @@ TEST_F(WordReport, TypesGridAndLogOfTheWindowIntoAnOpenedDocument) {
   QStringList paragraphs;
   bool belowTable = false;
   for (const report::Block& block : document.blocks()) {
-    if (std::holds_alternative<report::Table>(block)) belowTable = true;
-    else if (belowTable) paragraphs << std::get<report::Paragraph>(block).text();
+    if (std::holds_alternative<report::Table>(block))
+      belowTable = true;
+    else if (belowTable)
+      paragraphs << std::get<report::Paragraph>(block).text();
   }
   // One paragraph mark after the table, then each log line in a paragraph of its own.
   ASSERT_EQ(paragraphs.size(), mainForm_->logLines().size() + 2);

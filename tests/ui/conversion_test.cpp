@@ -4,9 +4,9 @@
 #include <QCoreApplication>
 #include <QLocale>
 
-#include "message_sink.h"
-#include "opt_form.h"
-#include "qt_translations.h"
+#include "ui/message_sink.h"
+#include "ui/opt_form.h"
+#include "ui/qt_translations.h"
 
 namespace ui_test {
 namespace {
@@ -49,7 +49,8 @@ INSTANTIATE_TEST_SUITE_P(
                       NumberCase{"PointLetters", kEn, kUs, "abc", false, 0},
                       NumberCase{"CommaDecimal", kRu, kRussia, "2,5", true, 2.5},
                       NumberCase{"CommaGroupedBySpace", kRu, kRussia, "1 000", false, 0},
-                      NumberCase{"CommaGroupedByNoBreakSpace", kRu, kRussia, "1\u00a0000", false, 0},
+                      NumberCase{"CommaGroupedByNoBreakSpace", kRu, kRussia, "1\u00a0000", false,
+                                 0},
                       NumberCase{"CommaGroupedWithDecimals", kRu, kRussia, "1 000,5", false, 0},
                       NumberCase{"CommaGivenAPoint", kRu, kRussia, "2.5", false, 0},
                       NumberCase{"CommaScientific", kRu, kRussia, "1,23E05", true, 123000}),

@@ -1,5 +1,5 @@
 // Copying the results grid: the selection, or the whole grid, as tab-separated text.
-#include "grid_copy.h"
+#include "ui/grid_copy.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "layout_scale.h"
-#include "result_grid.h"
+#include "ui/layout_scale.h"
+#include "ui/result_grid.h"
 
 namespace ui_test {
 namespace {

@@ -1,12 +1,13 @@
-// The main window from the keyboard: Tab cycles through every control, the chart shows focus and opens its menu.
+// The main window from the keyboard: Tab cycles through every control, the chart shows focus and
+// opens its menu.
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
-#include "analysis_chart.h"
-#include "result_grid.h"
-#include "window_fixture.h"
+#include "tests/ui/window_fixture.h"
+#include "ui/analysis_chart.h"
+#include "ui/result_grid.h"
 
 namespace ui_test {
 namespace {
@@ -39,8 +40,8 @@ class Keyboard : public WindowTest {
 TEST_F(Keyboard, TabAndShiftTabCycleThroughEveryControlAndLeaveTheGrid) {
   ui::TMainForm& form = *mainForm_;
   form.Log->setFocus();
-  const std::vector<QWidget*> forward = {form.Chart, form.StringGrid, form.Option, form.ExitBut,
-                                         form.Log,   form.Chart};
+  const std::vector<QWidget*> forward = {form.Chart,   form.StringGrid, form.Option,
+                                         form.ExitBut, form.Log,        form.Chart};
   EXPECT_EQ(visitedBy(Qt::Key_Tab, Qt::NoModifier, 6), forward);
   form.Log->setFocus();
   const std::vector<QWidget*> backward = {form.ExitBut, form.Option, form.StringGrid, form.Chart,
@@ -91,11 +92,12 @@ TEST_P(ChartMenuKey, OpensTheMenuAtTheWindowFramePlusTheChartsCentre) {
   EXPECT_EQ(mainForm_->PopupMenu->pos(), mainForm_->popupPoint(centre.x(), centre.y()));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Keys, ChartMenuKey,
-    ::testing::Values(MenuKey{"MenuKey", Qt::Key_Menu, Qt::NoModifier},
-                      MenuKey{"ShiftF10", Qt::Key_F10, Qt::ShiftModifier}),
-    [](const ::testing::TestParamInfo<MenuKey>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Keys, ChartMenuKey,
+                         ::testing::Values(MenuKey{"MenuKey", Qt::Key_Menu, Qt::NoModifier},
+                                           MenuKey{"ShiftF10", Qt::Key_F10, Qt::ShiftModifier}),
+                         [](const ::testing::TestParamInfo<MenuKey>& info) {
+                           return std::string(info.param.name);
+                         });
 
 TEST_F(Keyboard, F10WithoutShiftOpensNoMenu) {
   mainForm_->Chart->setFocus();

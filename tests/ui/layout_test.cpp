@@ -1,16 +1,17 @@
-// The windows fit the screen, follow the window's size and cut no text; the focus orders are as designed.
+// The windows fit the screen, follow the window's size and cut no text; the focus orders are as
+// designed.
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "analysis_chart.h"
-#include "layout_scale.h"
-#include "main_layout.h"
-#include "opt_form.h"
-#include "result_grid.h"
-#include "window_fixture.h"
+#include "tests/ui/window_fixture.h"
+#include "ui/analysis_chart.h"
+#include "ui/layout_scale.h"
+#include "ui/main_layout.h"
+#include "ui/opt_form.h"
+#include "ui/result_grid.h"
 
 namespace ui_test {
 namespace {
@@ -33,8 +34,8 @@ TEST_P(ScreenChoice, ScaleFollowsTheDensityUntilTheFramedWindowWouldLeaveTheScre
   const QPoint corner = ui::placeFrame(screen.available, ui::kMainWindowFrame, factor);
   EXPECT_EQ(corner, screen.topLeft);
   const QRect frame(corner, ui::LayoutScale(factor).size(850, 595));
-  EXPECT_TRUE(screen.available.contains(frame)) << frame.x() << "," << frame.y() << " "
-                                                << frame.width() << "x" << frame.height();
+  EXPECT_TRUE(screen.available.contains(frame))
+      << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height();
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -108,8 +109,8 @@ TEST_P(ResizeGeometry, ChartAndGridTakeTheRoomLogWidensButtonsKeepSizeAtTheRight
             designed.chart.height() + designed.grid.height() + extra.height());
   EXPECT_GE(grown.chart.height(), designed.chart.height() + extra.height() / 2);
   EXPECT_EQ(grown.log.height(), designed.log.height());
-  for (const auto& [button, was] : {std::pair{grown.option, designed.option},
-                                    std::pair{grown.exitBut, designed.exitBut}}) {
+  for (const auto& [button, was] :
+       {std::pair{grown.option, designed.option}, std::pair{grown.exitBut, designed.exitBut}}) {
     EXPECT_EQ(button.size(), was.size());
     EXPECT_EQ(client.width() - button.right(), designedClient.width() - was.right());
     EXPECT_EQ(client.height() - button.bottom(), designedClient.height() - was.bottom());
@@ -122,12 +123,14 @@ TEST_P(ResizeGeometry, ChartAndGridTakeTheRoomLogWidensButtonsKeepSizeAtTheRight
   EXPECT_TRUE(QRect(QPoint(0, 0), client).contains(grown.exitBut));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Sizes, ResizeGeometry,
-    ::testing::Values(ResizeCase{"Designed", QSize(0, 0)}, ResizeCase{"Wider", QSize(300, 0)},
-                      ResizeCase{"Taller", QSize(0, 251)},
-                      ResizeCase{"Maximised", QSize(446, 247)}),
-    [](const ::testing::TestParamInfo<ResizeCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Sizes, ResizeGeometry,
+                         ::testing::Values(ResizeCase{"Designed", QSize(0, 0)},
+                                           ResizeCase{"Wider", QSize(300, 0)},
+                                           ResizeCase{"Taller", QSize(0, 251)},
+                                           ResizeCase{"Maximised", QSize(446, 247)}),
+                         [](const ::testing::TestParamInfo<ResizeCase>& info) {
+                           return std::string(info.param.name);
+                         });
 
 TEST(ResizeGeometry, DesignedSizePutsEveryControlWhereItWasDrawn) {
   const ui::LayoutScale scale(1.0);
@@ -145,7 +148,8 @@ class Layout : public WindowTest {};
 void expectCaptionsFit(const QWidget& window) {
   for (const QLabel* label : window.findChildren<QLabel*>()) {
     const QFontMetrics metrics(label->font());
-    EXPECT_LE(metrics.horizontalAdvance(label->text()), label->width()) << label->text().toStdString();
+    EXPECT_LE(metrics.horizontalAdvance(label->text()), label->width())
+        << label->text().toStdString();
     EXPECT_LE(metrics.height(), label->height()) << label->text().toStdString();
   }
   for (const QPushButton* button : window.findChildren<QPushButton*>()) {

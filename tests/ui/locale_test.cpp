@@ -1,11 +1,12 @@
-// Under a comma locale the log, the dialog and Apply all use the comma (run with LC_ALL=ru_RU.UTF-8).
+// Under a comma locale the log, the dialog and Apply all use the comma (run with
+// LC_ALL=ru_RU.UTF-8).
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QTest>
 
-#include "opt_form.h"
-#include "window_fixture.h"
+#include "tests/ui/window_fixture.h"
+#include "ui/opt_form.h"
 
 namespace ui_test {
 namespace {

@@ -10,16 +10,16 @@
 #include <QUrl>
 #include <fstream>
 #include <locale>
-#include <sstream>
 #include <optional>
+#include <sstream>
 
-#include "critical_points.h"
-#include "decimal_separator.h"
-#include "number_format.h"
-#include "opt_form.h"
-#include "process_file.h"
-#include "start_up.h"
-#include "window_fixture.h"
+#include "engine/critical_points.h"
+#include "engine/number_format.h"
+#include "engine/process_file.h"
+#include "tests/ui/window_fixture.h"
+#include "ui/decimal_separator.h"
+#include "ui/opt_form.h"
+#include "ui/start_up.h"
 
 namespace ui_test {
 namespace {
@@ -123,8 +123,8 @@ INSTANTIATE_TEST_SUITE_P(
         TableCase{"BothPlaces", kTable7.c_str(), kTable9.c_str(), 7.5f, {}},
         TableCase{"OnlyInstalled", nullptr, kTable9.c_str(), 9.25f, {}},
         TableCase{"OnlyHere", kTable7.c_str(), nullptr, 7.5f, {}},
-        TableCase{"MalformedHere", "1 1 2 3 4 5 6\n3 1 2 3 4 5 6\n", kTable9.c_str(), 0.0f,
-                  {kBadFormat}},
+        TableCase{
+            "MalformedHere", "1 1 2 3 4 5 6\n3 1 2 3 4 5 6\n", kTable9.c_str(), 0.0f, {kBadFormat}},
         TableCase{"Neither", nullptr, nullptr, 0.0f, {kNotLoaded}}),
     [](const auto& info) { return std::string(info.param.name); });
 

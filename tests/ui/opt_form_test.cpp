@@ -1,13 +1,14 @@
 // The options dialog: its two modes, its errors, Cancel, closing, keys.
+#include "ui/opt_form.h"
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
-#include "opt_form.h"
-#include "start_up.h"
-#include "window_fixture.h"
+#include "tests/ui/window_fixture.h"
+#include "ui/start_up.h"
 
 namespace ui_test {
 namespace {
@@ -106,13 +107,12 @@ TEST_P(FieldError, StopsAtTheBadFieldKeepingTheOnesBeforeAndDoesNotRun) {
 
 INSTANTIATE_TEST_SUITE_P(
     Fields, FieldError,
-    ::testing::Values(
-        FieldErrorCase{"Interval", "abc", "11", "30", 1.0f, 12.345f, "abc"},
-        FieldErrorCase{"EmptyInterval", "", "11", "30", 1.0f, 12.345f, "«»"},
-        FieldErrorCase{"Minimum", "2", "abc", "30", 2.0f, 12.345f, "abc"},
-        FieldErrorCase{"Maximum", "2", "11", "abc", 2.0f, 11.0f, "abc"},
-        FieldErrorCase{"BeyondFloat", "2", "11", "1e300", 2.0f, 11.0f, "1e300"},
-        FieldErrorCase{"Infinity", "2", "11", "inf", 2.0f, 11.0f, "inf"}),
+    ::testing::Values(FieldErrorCase{"Interval", "abc", "11", "30", 1.0f, 12.345f, "abc"},
+                      FieldErrorCase{"EmptyInterval", "", "11", "30", 1.0f, 12.345f, "«»"},
+                      FieldErrorCase{"Minimum", "2", "abc", "30", 2.0f, 12.345f, "abc"},
+                      FieldErrorCase{"Maximum", "2", "11", "abc", 2.0f, 11.0f, "abc"},
+                      FieldErrorCase{"BeyondFloat", "2", "11", "1e300", 2.0f, 11.0f, "1e300"},
+                      FieldErrorCase{"Infinity", "2", "11", "inf", 2.0f, 11.0f, "inf"}),
     [](const ::testing::TestParamInfo<FieldErrorCase>& info) { return info.param.name; });
 
 TEST_F(OptionsDialog, CancelLeavesNumbersModeAndHidesWithoutRestoringFields) {

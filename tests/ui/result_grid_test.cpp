@@ -1,10 +1,11 @@
 // The results grid view: its starting rows and its designed column widths.
+#include "ui/result_grid.h"
+
 #include <gtest/gtest.h>
 
 #include <QHeaderView>
 
-#include "layout_scale.h"
-#include "result_grid.h"
+#include "ui/layout_scale.h"
 
 namespace ui_test {
 namespace {

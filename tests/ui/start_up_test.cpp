@@ -1,15 +1,15 @@
 // Start-up of the windows with and without their files, and what a run shows.
-#include <QLineSeries>
+#include "ui/start_up.h"
+
 #include <QAreaSeries>
-
-#include "analysis_chart.h"
-#include "opt_form.h"
-#include "result_grid.h"
-#include "start_up.h"
-#include "window_fixture.h"
-
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QPlainTextEdit>
+
+#include "tests/ui/window_fixture.h"
+#include "ui/analysis_chart.h"
+#include "ui/opt_form.h"
+#include "ui/result_grid.h"
 
 namespace ui_test {
 namespace {

@@ -1,16 +1,16 @@
 // The window fixture: scratch files, a recording message sink, reference runs.
-#include "window_fixture.h"
+#include "tests/ui/window_fixture.h"
 
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
 #include <sstream>
 
-#include "critical_points.h"
-#include "decimal_separator.h"
-#include "process_file.h"
-#include "result_grid.h"
-#include "start_up.h"
+#include "engine/critical_points.h"
+#include "engine/process_file.h"
+#include "ui/decimal_separator.h"
+#include "ui/result_grid.h"
+#include "ui/start_up.h"
 
 namespace ui_test {
 

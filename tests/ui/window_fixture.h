@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "main_form.h"
-#include "message_sink.h"
-#include "recorded_view.h"
+#include "engine/recorded_view.h"
+#include "ui/main_form.h"
+#include "ui/message_sink.h"
 
 namespace ui_test {
 
