@@ -3,6 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+scripts/install-deps.sh bench
+
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DTARNEK_BENCHMARKS=ON >/dev/null
 cmake --build build-bench -j"$(nproc)" >/dev/null
 

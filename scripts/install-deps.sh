@@ -3,6 +3,7 @@
 #   scripts/install-deps.sh           # building, running, testing, fuzzing and packaging
 #   scripts/install-deps.sh desktop   # also the X tools of scripts/screenshots.sh and
 #                                     # bench/measure_startup.sh
+#   scripts/install-deps.sh bench     # also hyperfine and GNU time for scripts/bench.sh
 # (scripts/check-package.sh installs its own: it runs as root in a chroot.)
 set -euo pipefail
 
@@ -29,6 +30,8 @@ for group in "$@"; do
     # Xvfb (xvfb-run wants xauth), the window manager, xrdb, xwininfo and xdpyinfo, xdotool,
     # and ImageMagick's import for the pictures.
     desktop) packages+=(xvfb xauth openbox x11-xserver-utils x11-utils xdotool imagemagick) ;;
+    # Whole-process timings and peak memory of scripts/bench.sh.
+    bench) packages+=(hyperfine time) ;;
     *) echo "install-deps: unknown group $group" >&2; exit 2 ;;
   esac
 done
