@@ -28,6 +28,7 @@
 #include "ui/opt_form.h"
 #include "ui/result_grid.h"
 #include "ui/sample_opening.h"
+#include "ui/tab_chain.h"
 #include "ui/window_report_source.h"
 
 namespace ui {
@@ -95,10 +96,7 @@ void TMainForm::buildControls() {
   N1 = PopupMenu->addAction(QString::fromUtf8(text::kCopyPicture));
   Word1 = PopupMenu->addAction(QString::fromUtf8(text::kWordReport));
 
-  setTabOrder(Log, Chart);
-  setTabOrder(Chart, StringGrid);
-  setTabOrder(StringGrid, Option);
-  setTabOrder(Option, ExitBut);
+  setTabChain({Log, Chart, StringGrid, Option, ExitBut});
   Log->setFocus();
 
   connect(Option, &QPushButton::clicked, this, [this] { runHandler([this] { OptionClick(); }); });

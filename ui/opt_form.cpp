@@ -15,6 +15,7 @@
 #include "ui/decimal_separator.h"
 #include "ui/main_form.h"
 #include "ui/message_sink.h"
+#include "ui/tab_chain.h"
 
 namespace ui {
 
@@ -115,11 +116,7 @@ void TOptForm::buildControls() {
   CanBut = button(text::kCancelButton, scale.rect(184, 136, 91, 25));
 
   // The interval length comes first, the file name only third.
-  setTabOrder(LIopt, XminOpt);
-  setTabOrder(XminOpt, NameF);
-  setTabOrder(NameF, XmaxOpt);
-  setTabOrder(XmaxOpt, OkBut);
-  setTabOrder(OkBut, CanBut);
+  setTabChain({LIopt, XminOpt, NameF, XmaxOpt, OkBut, CanBut});
   LIopt->setFocus();
 
   connect(NameF, &QLineEdit::textChanged, this, [this] { runHandler([this] { NameFChange(); }); });

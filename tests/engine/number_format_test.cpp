@@ -10,6 +10,7 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <tuple>
 
 namespace engine {
 namespace {
@@ -32,84 +33,86 @@ void PrintTo(const Case& c, std::ostream* os) {
 const double kInf = std::numeric_limits<double>::infinity();
 const double kNan = std::numeric_limits<double>::quiet_NaN();
 
-class FormatGeneralTable : public testing::TestWithParam<Case> {};
+using Format = std::string (*)(double, int, int, char);
 
-TEST_P(FormatGeneralTable, Formats) {
-  const Case& c = GetParam();
-  EXPECT_EQ(formatGeneral(c.value, c.precision, c.digits, c.separator), c.expected);
+// One table of cases for each format, all checked the same way.
+class FormatTable : public testing::TestWithParam<std::tuple<Format, Case>> {};
+
+TEST_P(FormatTable, Formats) {
+  const auto& [format, c] = GetParam();
+  EXPECT_EQ(format(c.value, c.precision, c.digits, c.separator), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Rounding, FormatGeneralTable,
-    testing::Values(
-        // Exact ties round away from zero, where printf would round to even.
-        Case{1.0625, 4, 2, '.', "1.063"}, Case{-2.5, 1, 2, '.', "-3"},
-        Case{0.125, 2, 2, '.', "0.13"}, Case{0.0009765625, 6, 2, '.', "0.000976563"},
-        Case{12345678901234.5, 14, 2, '.', "12345678901235"}, Case{1.25e17, 2, 2, '.', "1.3E17"},
-        Case{1.5e22, 1, 2, '.', "2E22"},
-        // Just beside a tie, and decimals that only look like ties.
-        Case{std::nextafter(1.0625, 0.0), 4, 2, '.', "1.062"},
-        Case{std::nextafter(1.0625, 2.0), 4, 2, '.', "1.063"}, Case{0.35, 1, 2, '.', "0.3"},
-        Case{0.15f, 1, 2, '.', "0.2"}, Case{0.45f, 1, 2, '.', "0.4"},
-        Case{0.1f, 15, 2, '.', "0.100000001490116"}, Case{2.675, 3, 2, '.', "2.67"},
-        // Worked numbers of the grid and the log.
-        Case{12.345678f, 4, 2, '.', "12.35"}, Case{9.6032f, 4, 2, '.', "9.603"},
-        Case{10.3968f, 4, 2, '.', "10.4"}, Case{0.19947f, 5, 2, '.', "0.19947"},
-        Case{1.714f, 4, 2, '.', "1.714"}, Case{2.286f, 4, 2, '.', "2.286"},
-        Case{-12.345678, 4, 2, '.', "-12.35"}, Case{12.345678, 4, 2, ',', "12,35"},
-        // Precision is clamped to 1..15.
-        Case{1.0 / 3, 0, 2, '.', "0.3"}, Case{1.0 / 3, 40, 2, '.', "0.333333333333333"}));
+    GeneralRounding, FormatTable,
+    testing::Combine(
+        testing::Values(&formatGeneral),
+        testing::Values(
+            // Exact ties round away from zero, where printf would round to even.
+            Case{1.0625, 4, 2, '.', "1.063"}, Case{-2.5, 1, 2, '.', "-3"},
+            Case{0.125, 2, 2, '.', "0.13"}, Case{0.0009765625, 6, 2, '.', "0.000976563"},
+            Case{12345678901234.5, 14, 2, '.', "12345678901235"},
+            Case{1.25e17, 2, 2, '.', "1.3E17"}, Case{1.5e22, 1, 2, '.', "2E22"},
+            // Just beside a tie, and decimals that only look like ties.
+            Case{std::nextafter(1.0625, 0.0), 4, 2, '.', "1.062"},
+            Case{std::nextafter(1.0625, 2.0), 4, 2, '.', "1.063"}, Case{0.35, 1, 2, '.', "0.3"},
+            Case{0.15f, 1, 2, '.', "0.2"}, Case{0.45f, 1, 2, '.', "0.4"},
+            Case{0.1f, 15, 2, '.', "0.100000001490116"}, Case{2.675, 3, 2, '.', "2.67"},
+            // Worked numbers of the grid and the log.
+            Case{12.345678f, 4, 2, '.', "12.35"}, Case{9.6032f, 4, 2, '.', "9.603"},
+            Case{10.3968f, 4, 2, '.', "10.4"}, Case{0.19947f, 5, 2, '.', "0.19947"},
+            Case{1.714f, 4, 2, '.', "1.714"}, Case{2.286f, 4, 2, '.', "2.286"},
+            Case{-12.345678, 4, 2, '.', "-12.35"}, Case{12.345678, 4, 2, ',', "12,35"},
+            // Precision is clamped to 1..15.
+            Case{1.0 / 3, 0, 2, '.', "0.3"}, Case{1.0 / 3, 40, 2, '.', "0.333333333333333"})));
 
 INSTANTIATE_TEST_SUITE_P(
-    Notation, FormatGeneralTable,
-    testing::Values(
-        // The switch looks at the rounded value, at both ends.
-        Case{99999.836f, 5, 2, '.', "1E05"}, Case{99999.4, 5, 2, '.', "99999"},
-        Case{123456, 5, 2, '.', "1.2346E05"}, Case{-123456, 5, 2, '.', "-1.2346E05"},
-        Case{1e-5f, 4, 2, '.', "0.00001"}, Case{1e-5f, 15, 2, '.', "9.99999974737875E-06"},
-        Case{0.0000099994, 4, 2, '.', "9.999E-06"}, Case{0.000012345, 5, 2, '.', "0.000012345"},
-        Case{100, 5, 2, '.', "100"}, Case{0.5, 5, 2, '.', "0.5"},
-        // Exponent digits are a minimum, clamped to 0..4.
-        Case{1.234e-7, 4, 0, '.', "1.234E-7"}, Case{1.234e-7, 4, 2, '.', "1.234E-07"},
-        Case{1.234e-7, 4, 4, '.', "1.234E-0007"}, Case{1.234e-7, 4, 9, '.', "1.234E-0007"},
-        Case{1.234e-7, 4, -3, ',', "1,234E-7"}, Case{1.5e123, 5, 2, '.', "1.5E123"},
-        Case{-1e-7, 5, 2, '.', "-1E-07"},
-        // Zero, extremes and non-finite values.
-        Case{0.0, 5, 2, '.', "0"}, Case{-0.0, 5, 2, '.', "0"},
-        Case{DBL_MAX, 5, 2, '.', "1.7977E308"}, Case{DBL_MIN, 5, 2, '.', "2.2251E-308"},
-        Case{std::numeric_limits<double>::denorm_min(), 5, 2, '.', "4.9407E-324"},
-        Case{kInf, 5, 2, '.', "INF"}, Case{-kInf, 5, 2, '.', "-INF"}, Case{kNan, 5, 2, '.', "NAN"},
-        Case{-kNan, 5, 2, '.', "NAN"}));
-
-class FormatFixedTable : public testing::TestWithParam<Case> {};
-
-TEST_P(FormatFixedTable, Formats) {
-  const Case& c = GetParam();
-  EXPECT_EQ(formatFixed(c.value, c.precision, c.digits, c.separator), c.expected);
-}
+    GeneralNotation, FormatTable,
+    testing::Combine(
+        testing::Values(&formatGeneral),
+        testing::Values(
+            // The switch looks at the rounded value, at both ends.
+            Case{99999.836f, 5, 2, '.', "1E05"}, Case{99999.4, 5, 2, '.', "99999"},
+            Case{123456, 5, 2, '.', "1.2346E05"}, Case{-123456, 5, 2, '.', "-1.2346E05"},
+            Case{1e-5f, 4, 2, '.', "0.00001"}, Case{1e-5f, 15, 2, '.', "9.99999974737875E-06"},
+            Case{0.0000099994, 4, 2, '.', "9.999E-06"}, Case{0.000012345, 5, 2, '.', "0.000012345"},
+            Case{100, 5, 2, '.', "100"}, Case{0.5, 5, 2, '.', "0.5"},
+            // Exponent digits are a minimum, clamped to 0..4.
+            Case{1.234e-7, 4, 0, '.', "1.234E-7"}, Case{1.234e-7, 4, 2, '.', "1.234E-07"},
+            Case{1.234e-7, 4, 4, '.', "1.234E-0007"}, Case{1.234e-7, 4, 9, '.', "1.234E-0007"},
+            Case{1.234e-7, 4, -3, ',', "1,234E-7"}, Case{1.5e123, 5, 2, '.', "1.5E123"},
+            Case{-1e-7, 5, 2, '.', "-1E-07"},
+            // Zero, extremes and non-finite values.
+            Case{0.0, 5, 2, '.', "0"}, Case{-0.0, 5, 2, '.', "0"},
+            Case{DBL_MAX, 5, 2, '.', "1.7977E308"}, Case{DBL_MIN, 5, 2, '.', "2.2251E-308"},
+            Case{std::numeric_limits<double>::denorm_min(), 5, 2, '.', "4.9407E-324"},
+            Case{kInf, 5, 2, '.', "INF"}, Case{-kInf, 5, 2, '.', "-INF"},
+            Case{kNan, 5, 2, '.', "NAN"}, Case{-kNan, 5, 2, '.', "NAN"})));
 
 INSTANTIATE_TEST_SUITE_P(
-    Fields, FormatFixedTable,
-    testing::Values(Case{12.345f, 3, 2, '.', "12.30"}, Case{123.456f, 3, 2, '.', "123.00"},
-                    Case{1, 3, 2, '.', "1.00"}, Case{0.001234, 3, 2, '.', "0.00"},
-                    Case{0.5, 3, 2, '.', "0.50"}, Case{-12.345, 3, 2, '.', "-12.30"},
-                    Case{12.345f, 3, 2, ',', "12,30"},
-                    // One rounding at the coarser place; a tie goes away from zero.
-                    Case{0.125, 3, 2, '.', "0.13"}, Case{-0.125, 3, 2, '.', "-0.13"},
-                    Case{0.005, 3, 2, '.', "0.01"}, Case{0.0049, 3, 2, '.', "0.00"},
-                    Case{0.004996, 3, 2, '.', "0.00"}, Case{0.995, 3, 2, '.', "0.99"},
-                    Case{9.996, 3, 2, '.', "10.00"}, Case{0.00006, 3, 4, '.', "0.0001"},
-                    Case{-0.00006, 3, 4, '.', "-0.0001"}, Case{0.00004, 3, 4, '.', "0.0000"},
-                    Case{2.5, 3, 0, '.', "3"}, Case{1.5, 3, 7, '.', "1.5000"},
-                    // Zeros carry no sign.
-                    Case{-0.001, 3, 2, '.', "0.00"}, Case{0.0, 3, 2, '.', "0.00"},
-                    Case{-0.0, 3, 2, '.', "0.00"}, Case{1e-300, 3, 2, '.', "0.00"},
-                    // Too many digits before the separator: scientific, two exponent digits.
-                    Case{1234.5, 3, 2, '.', "1.23E03"}, Case{999.6, 3, 2, '.', "1E03"},
-                    Case{-1234.5, 3, 2, ',', "-1,23E03"}, Case{999.4, 3, 2, '.', "999.00"},
-                    Case{1e20, 3, 2, '.', "1E20"}, Case{DBL_MAX, 3, 2, '.', "1.8E308"},
-                    Case{kInf, 3, 2, '.', "INF"}, Case{-kInf, 3, 2, '.', "-INF"},
-                    Case{kNan, 3, 2, '.', "NAN"}));
+    FixedFields, FormatTable,
+    testing::Combine(
+        testing::Values(&formatFixed),
+        testing::Values(Case{12.345f, 3, 2, '.', "12.30"}, Case{123.456f, 3, 2, '.', "123.00"},
+                        Case{1, 3, 2, '.', "1.00"}, Case{0.001234, 3, 2, '.', "0.00"},
+                        Case{0.5, 3, 2, '.', "0.50"}, Case{-12.345, 3, 2, '.', "-12.30"},
+                        Case{12.345f, 3, 2, ',', "12,30"},
+                        // One rounding at the coarser place; a tie goes away from zero.
+                        Case{0.125, 3, 2, '.', "0.13"}, Case{-0.125, 3, 2, '.', "-0.13"},
+                        Case{0.005, 3, 2, '.', "0.01"}, Case{0.0049, 3, 2, '.', "0.00"},
+                        Case{0.004996, 3, 2, '.', "0.00"}, Case{0.995, 3, 2, '.', "0.99"},
+                        Case{9.996, 3, 2, '.', "10.00"}, Case{0.00006, 3, 4, '.', "0.0001"},
+                        Case{-0.00006, 3, 4, '.', "-0.0001"}, Case{0.00004, 3, 4, '.', "0.0000"},
+                        Case{2.5, 3, 0, '.', "3"}, Case{1.5, 3, 7, '.', "1.5000"},
+                        // Zeros carry no sign.
+                        Case{-0.001, 3, 2, '.', "0.00"}, Case{0.0, 3, 2, '.', "0.00"},
+                        Case{-0.0, 3, 2, '.', "0.00"}, Case{1e-300, 3, 2, '.', "0.00"},
+                        // Too many digits before the separator: scientific, two exponent digits.
+                        Case{1234.5, 3, 2, '.', "1.23E03"}, Case{999.6, 3, 2, '.', "1E03"},
+                        Case{-1234.5, 3, 2, ',', "-1,23E03"}, Case{999.4, 3, 2, '.', "999.00"},
+                        Case{1e20, 3, 2, '.', "1E20"}, Case{DBL_MAX, 3, 2, '.', "1.8E308"},
+                        Case{kInf, 3, 2, '.', "INF"}, Case{-kInf, 3, 2, '.', "-INF"},
+                        Case{kNan, 3, 2, '.', "NAN"})));
 
 // An independent reference: the exact decimal expansion of the double (glibc
 // prints every digit when asked for enough), rounded half away from zero by hand.

@@ -21,12 +21,19 @@ Lines firstLines(const RecordedView& view, size_t count) {
   return Lines(log.begin(), log.begin() + static_cast<std::ptrdiff_t>(std::min(count, log.size())));
 }
 
-TEST(RunStart, LogsSizeNameLengthRangeAndIntervalCountOfAFreshFile) {
+// Writes `contents` to a fresh file and runs on it, as after a file was chosen.
+RecordedView runOnNewFile(AnalysisState& state, const std::string& name,
+                          const std::string& contents) {
   testing::TempDir dir;
-  AnalysisState state;
-  state.FileName = dir.write("Input.txt", "2\n10\n12\n14\n");
+  state.FileName = dir.write(name, contents);
   RecordedView view;
   ProcessFile(state, view, '.');
+  return view;
+}
+
+TEST(RunStart, LogsSizeNameLengthRangeAndIntervalCountOfAFreshFile) {
+  AnalysisState state;
+  const RecordedView view = runOnNewFile(state, "Input.txt", "2\n10\n12\n14\n");
   EXPECT_EQ(firstLines(view, 6),
             (Lines{"Загружено 3 элементов", "Обрабатываю файл - " + state.FileName,
                    "Длина интервала 2", "Минимальный элемент равен 10",
@@ -63,11 +70,8 @@ TEST(RunStart, UnopenableFileLeavesOneLineAnEmptyViewAndTheStateAsItWas) {
 }
 
 TEST(RunStart, StopLineFollowsTheLoadedCountAndTheRunGoesOn) {
-  testing::TempDir dir;
   AnalysisState state;
-  state.FileName = dir.write("comma.txt", "2\n10\n12,5\n14\n");
-  RecordedView view;
-  ProcessFile(state, view, '.');
+  const RecordedView view = runOnNewFile(state, "comma.txt", "2\n10\n12,5\n14\n");
   EXPECT_EQ(firstLines(view, 4),
             (Lines{"Загружено 2 элементов", "Чтение файла остановлено в строке 3 на «,5»",
                    "Обрабатываю файл - " + state.FileName, "Длина интервала 2"}));
@@ -99,15 +103,11 @@ TEST(RunStart, EmptySampleStopsBeforeTheFileNameLineAndKeepsTheRange) {
 }
 
 TEST(RunStart, AtMost200ValuesAreLoaded) {
-  testing::TempDir dir;
   std::ostringstream text;
   text << "1";
   for (int i = 0; i < 250; ++i) text << ' ' << i % 10;
   AnalysisState state;
-  state.FileName = dir.write("many.txt", text.str());
-  RecordedView view;
-  ProcessFile(state, view, '.');
-  EXPECT_EQ(view.log().front(), "Загружено 200 элементов");
+  EXPECT_EQ(runOnNewFile(state, "many.txt", text.str()).log().front(), "Загружено 200 элементов");
 }
 
 TEST(RunStart, RunWithoutPendingFileChangeUsesTheStateAsSet) {

@@ -99,9 +99,7 @@ TEST(ReportDelivery, UnwritableFolderRaisesTheErrorNamingIt) {
   ASSERT_TRUE(scratch.isValid());
   // A folder below a regular file cannot exist, whoever runs the test.
   const QString file = scratch.filePath("file");
-  QFile blocker(file);
-  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-  blocker.close();
+  ASSERT_TRUE(test::writeFile(file, ""));
   struct Case {
     const char* name;
     QString folder;
@@ -135,10 +133,7 @@ TEST(ReportDelivery, SavingToAFileReplacesItOrFailsWithItsName) {
   QTemporaryDir folder;
   ASSERT_TRUE(folder.isValid());
   const QString path = folder.filePath("отчёт.docx");
-  QFile old(path);
-  ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-  old.write("old");
-  old.close();
+  ASSERT_TRUE(test::writeFile(path, "old"));
 
   saveReportDocument(test::sampleTexts(3, 1), test::chartPicture(), path);
   EXPECT_TRUE(test::unzip(test::readFile(path)).count("word/document.xml"));
@@ -231,11 +226,10 @@ class FakeLauncher : public ::testing::Test {
   void TearDown() override { qputenv("PATH", savedPath_); }
 
   void install(const QString& name, const QByteArray& body) {
-    QFile script(bin_.filePath(name));
-    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-    script.write("#!/bin/sh\n" + body + "\n");
-    script.close();
-    script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    const QString path = bin_.filePath(name);
+    ASSERT_TRUE(test::writeFile(path, "#!/bin/sh\n" + body + "\n"));
+    QFile::setPermissions(path,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
   }
 
   QString argumentsFile() const { return bin_.filePath("arguments"); }

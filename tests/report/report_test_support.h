@@ -52,5 +52,7 @@ struct LocalEntry {
 std::vector<LocalEntry> localEntries(const QByteArray& archive);
 
 QByteArray readFile(const QString& path);
+// Creates or replaces the file with these bytes; false when it cannot be written whole.
+bool writeFile(const QString& path, const QByteArray& bytes);
 
 }  // namespace report::test
