@@ -2,6 +2,8 @@
 #include <cmath>
 #include <cstdio>
 #include <fstream>
+#include <sstream>
+#include <string>
 
 #include "engine/analysis_run.h"
 #include "engine/input_file.h"
@@ -22,6 +24,24 @@ void clearView(AnalysisView& view) {
   view.clearLog();
 }
 
+// The reader asks its stream where each number starts, and a file stream asks the system every
+// time; a file of any real sample's size is therefore read from memory. A larger one (mostly
+// blanks, or text after the values) is read from the file as it stands.
+constexpr std::streamsize kInMemoryBytes = 64 * 1024;
+
+SampleRead readSampleFile(std::ifstream& in, AnalysisState& state) {
+  std::string content(static_cast<size_t>(kInMemoryBytes) + 1, '\0');
+  in.read(content.data(), kInMemoryBytes + 1);
+  if (in.gcount() <= kInMemoryBytes) {
+    content.resize(static_cast<size_t>(in.gcount()));
+    std::istringstream memory(std::move(content));
+    return readSample(memory, state);
+  }
+  in.clear();
+  in.seekg(0);
+  return readSample(in, state);
+}
+
 // What the reading did, or nothing when the file could not be opened.
 std::optional<SampleRead> loadSample(AnalysisState& state, AnalysisView& view) {
   state.FileChanged = false;  // cleared before the open, so a failed open is not retried
@@ -30,7 +50,7 @@ std::optional<SampleRead> loadSample(AnalysisState& state, AnalysisView& view) {
     view.appendLog(text::kFileNotOpened);
     return std::nullopt;
   }
-  const SampleRead read = readSample(in, state);
+  const SampleRead read = readSampleFile(in, state);
   view.appendLog(std::string(text::kLoadedPrefix) + formatInteger(read.count) +
                  text::kLoadedSuffix);
   if (read.stop) view.appendLog(readStopLine(*read.stop));

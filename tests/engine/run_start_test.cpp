@@ -78,6 +78,22 @@ TEST(RunStart, StopLineFollowsTheLoadedCountAndTheRunGoesOn) {
   EXPECT_EQ(state.SampleCount, 2);
 }
 
+// Small files are read from memory, large ones from the file itself: both read the same.
+TEST(RunStart, LargeFileReadsAndStopsAsASmallOneDoes) {
+  const std::string values = "2\n10\n1e+5x\n14\n";
+  for (const size_t padding : {size_t{0}, size_t{64 * 1024}, size_t{200 * 1024}}) {
+    SCOPED_TRACE(padding);
+    AnalysisState state;
+    const std::string blanks(padding, ' ');
+    const RecordedView view =
+        runOnNewFile(state, "padded.txt", "\xEF\xBB\xBF" + blanks + "\r\n" + values);
+    EXPECT_EQ(firstLines(view, 2),
+              (Lines{"Загружено 1 элементов", "Чтение файла остановлено в строке 3 на «1e+5x»"}));
+    EXPECT_EQ(state.IntervalLength, 2.0f);
+    EXPECT_EQ(state.Sample[1], 1e5f);  // the number ends where "x" begins
+  }
+}
+
 TEST(RunStart, EmptySampleStopsBeforeTheFileNameLineAndKeepsTheRange) {
   testing::TempDir dir;
   const std::pair<const char*, Lines> cases[] = {
