@@ -88,7 +88,7 @@ TEST(RunStart, LargeFileReadsAndStopsAsASmallOneDoes) {
     const RecordedView view =
         runOnNewFile(state, "padded.txt", "\xEF\xBB\xBF" + blanks + "\r\n" + values);
     EXPECT_EQ(firstLines(view, 2),
-              (Lines{"Загружено 1 элементов", "Чтение файла остановлено в строке 3 на «1e+5x»"}));
+              (Lines{"Загружено 2 элементов", "Чтение файла остановлено в строке 4 на «x»"}));
     EXPECT_EQ(state.IntervalLength, 2.0f);
     EXPECT_EQ(state.Sample[1], 1e5f);  // the number ends where "x" begins
   }
