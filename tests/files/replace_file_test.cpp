@@ -1,54 +1,50 @@
-// Tests of the report's target: replacing a file whole, and keeping it when writing fails.
-#include "cli/report_target.h"
+// Tests of replacing a file whole: keeping it when writing fails, and telling one file by any name.
+#include "files/replace_file.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <iterator>
-#include <sstream>
 
-#include "tests/cli/test_files.h"
+#include "tests/files/scratch_dir.h"
 
-namespace cli {
+namespace files {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string contents(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using testing::contents;
+using testing::ScratchDir;
 
 size_t entries(const fs::path& folder) {
   return static_cast<size_t>(std::distance(fs::directory_iterator(folder), {}));
 }
 
 TEST(ReplaceFile, TargetKeepsItsOldContentUntilTheNewOneIsComplete) {
-  testing::TempDir dir;
+  ScratchDir dir;
   const std::string target = dir.write("report.docx", "old");
   const size_t before = entries(dir.path());
   for (const bool succeeds : {false, true}) {
-    std::ostringstream err;
+    std::string reason;
     const bool replaced = replaceFile(
         target,
-        [&](const std::string& path) {
-          EXPECT_NE(fs::path(path), fs::path(target));
-          EXPECT_EQ(fs::path(path).parent_path(), fs::path(target).parent_path());
+        [&](int fd, std::string& why) {
           EXPECT_EQ(contents(target), "old");  // untouched while the new one is written
-          std::ofstream(path, std::ios::binary) << "new";
+          EXPECT_TRUE(writeAll(fd, "new", why));
+          if (!succeeds) why = "the writer gave up";
           return succeeds;
         },
-        err);
+        reason);
     EXPECT_EQ(replaced, succeeds);
+    EXPECT_EQ(reason, succeeds ? "" : "the writer gave up");
     EXPECT_EQ(contents(target), succeeds ? "new" : "old");
     EXPECT_EQ(entries(dir.path()), before);  // no temporary file left behind
   }
 }
 
 TEST(NamesAnInput, SameFileByAnyPathButNotAMissingOne) {
-  testing::TempDir dir;
-  const fs::path sample = dir.path() / "Input.txt";
+  ScratchDir dir;
+  const fs::path sample = dir.write("Input.txt", "2\n1 2\n");
+  dir.write("exttable.txt", "1 3.84\n");
   fs::create_symlink(sample, dir.path() / "link.txt");
   const std::vector<std::string> inputs{sample.string(), (dir.path() / "exttable.txt").string()};
   EXPECT_TRUE(namesAnInput((dir.path() / "." / "Input.txt").string(), inputs));
@@ -60,4 +56,4 @@ TEST(NamesAnInput, SameFileByAnyPathButNotAMissingOne) {
 }
 
 }  // namespace
-}  // namespace cli
+}  // namespace files
