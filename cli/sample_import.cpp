@@ -128,8 +128,7 @@ int writeSample(const CliOptions& options, std::ostream& err) {
   }
   const ChosenLength length = chooseLength(read, options);
   err << recognitionReport(read, &length);
-  const std::string text = read.grouped ? engine::groupedSampleFileText(*read.grouped)
-                                        : engine::sampleFileText(length.length, read.values);
+  const std::string text = engine::savedSampleText(read, length.length);
   std::string reason;
   if (!files::replaceFile(output, text, reason)) {
     err << "tarnek-cli: cannot write " << output << ": " << reason << '\n';

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/analysis_state.h"
+#include "engine/data_reader.h"
 #include "engine/shortest_number.h"
 #include "engine/stored.h"
 #include "engine/sturges_rule.h"
@@ -119,6 +120,11 @@ GroupedSample groupedSample(const GroupedSeries& series) {
 std::string groupedSampleFileText(const GroupedSeries& series) {
   const GroupedSample sample = groupedSample(series);
   return sampleFileText(sample.length, sample.values);
+}
+
+std::string savedSampleText(const DataRead& read, float intervalLength) {
+  return read.grouped ? groupedSampleFileText(*read.grouped)
+                      : sampleFileText(intervalLength, read.values);
 }
 
 }  // namespace engine

@@ -40,4 +40,11 @@ float groupedIntervalLength(const GroupedSeries& series);
 // sampleFileText of the series' sample.
 std::string groupedSampleFileText(const GroupedSeries& series);
 
+struct DataRead;
+
+// The file saving a usable reading writes: a grouped series as above (its
+// own interval length), values after `intervalLength`. The data window and
+// tarnek-cli --to-sample both write this, byte for byte.
+std::string savedSampleText(const DataRead& read, float intervalLength);
+
 }  // namespace engine
