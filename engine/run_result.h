@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "engine/analysis_settings.h"
 #include "engine/process_file.h"
 #include "engine/read_stop.h"
 #include "engine/table_shape.h"
@@ -35,6 +36,15 @@ struct RunResult {
   std::vector<TableRow> table;
   int32_t tableColumns = 0;
   std::optional<ReadStop> stoppedAt;  // where reading the sample stopped early
+  // The settings the run used, and the rounded coefficients of its intervals.
+  SignificanceLevel alpha = SignificanceLevel::FivePercent;
+  Reliability gamma = Reliability::NinetyFive;
+  CoefficientSource coefficients = CoefficientSource::Method;
+  std::optional<double> t;
+  std::optional<double> q;
 };
+
+// P(χ²_df ≥ Xb) for a run that came as far as looking up its critical point; empty otherwise.
+std::optional<double> pValue(const RunResult& result);
 
 }  // namespace engine
