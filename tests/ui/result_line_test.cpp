@@ -158,8 +158,7 @@ TEST_F(ResultLineTest, TellsEveryOutcomeApartByMoreThanColour) {
        "✓ Гипотеза о нормальности принята: Xb = ", engine::RunOutcome::Accepted},
       {"rejected", true, rejectedSample(),
        "✗ Гипотеза о нормальности отвергнута: Xb = ", engine::RunOutcome::Rejected},
-      {"no table", false, acceptedSample(),
-       "⚠ Проверка невозможна: нет критической точки для α = 0.05 (степеней свободы: ",
+      {"no table", false, acceptedSample(), "⚠ Нет критической точки (α = 0.05, степеней свободы: ",
        engine::RunOutcome::NoCriticalPoint},
       {"no sample",
        true,
@@ -226,7 +225,7 @@ TEST_F(ResultLineTest, TooLongASentenceGivesUpTheMiddleOfThePathFirst) {
   EXPECT_EQ(line.toolTip(), line.sentence());
   const QString shown = line.text();
   EXPECT_NE(shown, line.sentence());
-  EXPECT_TRUE(shown.startsWith(QString::fromUtf8("⚠ Проверка невозможна: нет критической точки")));
+  EXPECT_TRUE(shown.startsWith(QString::fromUtf8("⚠ Нет критической точки (α = 0.05")));
   EXPECT_TRUE(shown.contains(QStringLiteral("/home/student/")));
   EXPECT_TRUE(shown.endsWith(QStringLiteral("/exttable.txt"))) << shown.toStdString();
   EXPECT_LE(QFontMetrics(line.font()).horizontalAdvance(shown), line.contentsRect().width());
