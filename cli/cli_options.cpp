@@ -10,8 +10,9 @@
 namespace cli {
 
 const char* const kUsage =
-    "Usage: tarnek-cli [--table PATH] [--h H] [--xmin A] [--xmax B] [--json | --csv]\n"
-    "                  [--docx OUT.docx] [--] FILE...\n"
+    "Usage: tarnek-cli [--table PATH] [--h H] [--xmin A] [--xmax B] [--alpha A] [--gamma G]\n"
+    "                  [--coefficients method|sample] [--json | --csv] [--docx OUT.docx]\n"
+    "                  [--] FILE...\n"
     "       tarnek-cli --to-sample OUT.txt [--h H] [--column N] [--grouped]\n"
     "                  [--decimal auto|point|comma] [--] IN\n"
     "Analyses each sample FILE as the window's first run and prints its log and grid;\n"
@@ -22,6 +23,12 @@ const char* const kUsage =
     "                  --to-sample, the length written (default: Sturges' rule)\n"
     "  --xmin A        lower bound of the range for that second run\n"
     "  --xmax B        upper bound of the range for that second run\n"
+    "  --alpha A       significance level of the test: 0.05 (default), 0.025 or 0.01\n"
+    "  --gamma G       reliability of the confidence intervals: 0.95 (default), 0.99\n"
+    "                  or 0.999\n"
+    "  --coefficients method|sample\n"
+    "                  t and q for a sample of 100 as the method has them (default),\n"
+    "                  or for the sample's own size\n"
     "  --json          one JSON object per FILE, one per line\n"
     "  --csv           the grouped table of each FILE as CSV, a blank line between files\n"
     "  --docx OUT.docx also write the Word report of the one FILE to OUT.docx, when FILE\n"
@@ -44,6 +51,20 @@ const char* const kUsage =
     "malformed, a FILE could not be opened, IN held nothing usable, a file not written or\n"
     "the output failed, 2 for a usage error or an output file that is an input file.\n";
 
+namespace {
+
+// A number with "." as the decimal point, the whole text consumed, in double.
+std::optional<double> parseDouble(const std::string& plain) {
+  double value = 0.0;
+  const char* first = plain.data();
+  const char* last = first + plain.size();
+  const auto [end, error] = std::from_chars(first, last, value);
+  if (error != std::errc() || end != last) return std::nullopt;
+  return value;
+}
+
+}  // namespace
+
 std::optional<float> parseStoredNumber(const std::string& text) {
   // Parsed as double, then stored, as the window's text-to-real conversion does.
   // One "," and no "." is a decimal comma; any other comma makes the text no number.
@@ -54,12 +75,9 @@ std::optional<float> parseStoredNumber(const std::string& text) {
       return std::nullopt;
     plain[comma] = '.';
   }
-  double value = 0.0;
-  const char* first = plain.data();
-  const char* last = first + plain.size();
-  const auto [end, error] = std::from_chars(first, last, value);
-  if (error != std::errc() || end != last) return std::nullopt;
-  const float result = engine::stored(value);
+  const std::optional<double> value = parseDouble(plain);
+  if (!value) return std::nullopt;
+  const float result = engine::stored(*value);
   if (!std::isfinite(result)) return std::nullopt;
   return result;
 }
@@ -96,7 +114,8 @@ std::optional<std::string> sampleOptionsProblem(const CliOptions& options,
     return std::nullopt;
   }
   if (options.files.size() != 1) return std::string("--to-sample takes exactly one IN");
-  for (const char* option : {"--table", "--xmin", "--xmax", "--json", "--csv", "--docx"})
+  for (const char* option : {"--table", "--xmin", "--xmax", "--alpha", "--gamma", "--coefficients",
+                             "--json", "--csv", "--docx"})
     if (given(seen, option)) return std::string(option) + " cannot be used with --to-sample";
   if (options.grouped && options.intervalLength)
     return std::string("--h cannot be used with --grouped: the series gives the interval length");
@@ -112,6 +131,28 @@ ParsedCommandLine usageError(std::string message) {
   parsed.kind = ParsedCommandLine::Kind::UsageError;
   parsed.error = std::move(message);
   return parsed;
+}
+
+// Sets one of the three settings from its value; an error message when it is none of the choices.
+std::optional<std::string> readSetting(const std::string& option, const std::string& value,
+                                       CliOptions& options) {
+  if (option == "--coefficients") {
+    const auto source = engine::coefficientSourceOf(value);
+    if (!source) return option + " must be method or sample: " + value;
+    options.coefficients = *source;
+    return std::nullopt;
+  }
+  const std::optional<double> number = parseDouble(value);
+  if (option == "--alpha") {
+    const auto level = number ? engine::levelOf(*number) : std::nullopt;
+    if (!level) return option + " must be 0.05, 0.025 or 0.01: " + value;
+    options.alpha = *level;
+    return std::nullopt;
+  }
+  const auto reliability = number ? engine::reliabilityOf(*number) : std::nullopt;
+  if (!reliability) return option + " must be 0.95, 0.99 or 0.999: " + value;
+  options.gamma = *reliability;
+  return std::nullopt;
 }
 
 }  // namespace
@@ -148,12 +189,17 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
       options.grouped = true;
       continue;
     }
-    const bool takesValue = arg == "--table" || arg == "--h" || arg == "--xmin" ||
+    const bool setting = arg == "--alpha" || arg == "--gamma" || arg == "--coefficients";
+    const bool takesValue = setting || arg == "--table" || arg == "--h" || arg == "--xmin" ||
                             arg == "--xmax" || arg == "--docx" || arg == "--to-sample" ||
                             arg == "--column" || arg == "--decimal";
     if (!takesValue) return usageError("unknown option " + arg);
     if (i + 1 >= args.size()) return usageError(arg + " needs a value");
     const std::string& value = args[++i];
+    if (setting) {
+      if (const auto error = readSetting(arg, value, options)) return usageError(*error);
+      continue;
+    }
     if (arg == "--to-sample") {
       options.toSample = value;
       continue;

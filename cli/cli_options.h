@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/data_reader.h"
+#include "engine/analysis_settings.h"
 
 namespace cli {
 
@@ -17,6 +18,10 @@ struct CliOptions {
   std::optional<float> intervalLength;
   std::optional<float> xmin;
   std::optional<float> xmax;
+  // --alpha, --gamma, --coefficients: for every run of the invocation.
+  engine::SignificanceLevel alpha = engine::SignificanceLevel::FivePercent;
+  engine::Reliability gamma = engine::Reliability::NinetyFive;
+  engine::CoefficientSource coefficients = engine::CoefficientSource::Method;
   bool json = false;
   bool csv = false;  // the grouped table as CSV instead of the report; excludes json
   // Where --docx writes the report of the one FILE.

@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "engine/analysis_settings.h"
 #include "engine/process_file.h"
 #include "engine/read_stop.h"
 #include "engine/table_shape.h"
@@ -36,6 +37,15 @@ struct RunResult {
   int32_t tableColumns = 0;
   std::optional<ReadStop> stoppedAt;  // where reading the sample stopped early
   bool truncated = false;             // the sample file holds more values than were read
+  // The settings the run used, and the rounded coefficients of its intervals.
+  SignificanceLevel alpha = SignificanceLevel::FivePercent;
+  Reliability gamma = Reliability::NinetyFive;
+  CoefficientSource coefficients = CoefficientSource::Method;
+  std::optional<double> t;
+  std::optional<double> q;
 };
+
+// P(χ²_df ≥ Xb) for a run that came as far as looking up its critical point; empty otherwise.
+std::optional<double> pValue(const RunResult& result);
 
 }  // namespace engine

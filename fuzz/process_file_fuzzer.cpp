@@ -1,6 +1,7 @@
 // Fuzz target: a whole ProcessFile over an arbitrary analysis state, with the invariants of a run.
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 #include <cstring>
@@ -8,6 +9,7 @@
 #include <random>
 #include <string>
 
+#include "engine/interval_coefficients.h"
 #include "engine/process_file.h"
 #include "engine/recorded_view.h"
 #include "engine/texts.h"
@@ -90,14 +92,19 @@ float pickFloat(FuzzedDataProvider& in) {
   return fromBits(in.ConsumeIntegral<uint32_t>());
 }
 
-// The 0.05 points for 1..17 degrees of freedom, the only column a run reads.
+// The 0.01, 0.025 and 0.05 points for 1..17 degrees of freedom, the columns a run reads.
 engine::CriticalPointTable referenceTable() {
-  static const float points[] = {3.841f,  5.991f,  7.815f,  9.488f,  11.070f, 12.592f,
-                                 14.067f, 15.507f, 16.919f, 18.307f, 19.675f, 21.026f,
-                                 22.362f, 23.685f, 24.996f, 26.296f, 27.587f};
+  static const float points[][3] = {
+      {6.635f, 5.024f, 3.841f},    {9.210f, 7.378f, 5.991f},    {11.345f, 9.348f, 7.815f},
+      {13.277f, 11.143f, 9.488f},  {15.086f, 12.833f, 11.070f}, {16.812f, 14.449f, 12.592f},
+      {18.475f, 16.013f, 14.067f}, {20.090f, 17.535f, 15.507f}, {21.666f, 19.023f, 16.919f},
+      {23.209f, 20.483f, 18.307f}, {24.725f, 21.920f, 19.675f}, {26.217f, 23.337f, 21.026f},
+      {27.688f, 24.736f, 22.362f}, {29.141f, 26.119f, 23.685f}, {30.578f, 27.488f, 24.996f},
+      {32.000f, 28.845f, 26.296f}, {33.409f, 30.191f, 27.587f}};
   engine::CriticalPointTable table;
   for (size_t d = 1; d <= std::size(points); ++d)
-    table.cells[d][engine::kTestColumn] = points[d - 1];
+    for (size_t column = 1; column <= 3; ++column)
+      table.cells[d][column] = points[d - 1][column - 1];
   return table;
 }
 
@@ -164,16 +171,21 @@ AnalysisState stateFrom(FuzzedDataProvider& in) {
     default: {
       const float point = pickFloat(in);
       for (size_t row = 1; row <= size_t(engine::kCriticalPointRows); ++row)
-        state.CriticalPoints.cells[row][engine::kTestColumn] = point;
+        for (size_t column = 1; column <= size_t(engine::kCriticalPointColumns); ++column)
+          state.CriticalPoints.cells[row][column] = point;
     }
   }
+  state.Alpha = in.PickValueInArray(engine::kSignificanceLevels);
+  state.Gamma = in.PickValueInArray(engine::kReliabilities);
+  state.Coefficients = in.PickValueInArray(engine::kCoefficientSources);
   return state;
 }
 
 bool sameState(const AnalysisState& a, const AnalysisState& b) {
   if (a.FileName != b.FileName || a.FileChanged != b.FileChanged ||
       bitsOf(a.Xmin) != bitsOf(b.Xmin) || bitsOf(a.Xmax) != bitsOf(b.Xmax) ||
-      bitsOf(a.IntervalLength) != bitsOf(b.IntervalLength) || a.SampleCount != b.SampleCount)
+      bitsOf(a.IntervalLength) != bitsOf(b.IntervalLength) || a.SampleCount != b.SampleCount ||
+      a.Alpha != b.Alpha || a.Gamma != b.Gamma || a.Coefficients != b.Coefficients)
     return false;
   for (size_t i = 0; i < a.Sample.size(); ++i)
     if (bitsOf(a.Sample[i]) != bitsOf(b.Sample[i])) return false;
@@ -219,7 +231,23 @@ std::string tail(const std::string& line, const char* prefix) {
 
 bool reachedGrouping(RunOutcome outcome) {
   return outcome == RunOutcome::DegenerateSpread || outcome == RunOutcome::TooFewIntervals ||
-         outcome == RunOutcome::Rejected || outcome == RunOutcome::Accepted;
+         outcome == RunOutcome::NoCriticalPoint || outcome == RunOutcome::Rejected ||
+         outcome == RunOutcome::Accepted;
+}
+
+// The level's line stands right before the verdict (or the line saying there is none), and
+// nowhere at the default level.
+void checkLevelLine(const AnalysisState& state, const std::vector<std::string>& log,
+                    size_t verdict) {
+  const std::string line = fuzz::shape::levelLine(state.Alpha);
+  const size_t count = size_t(std::count_if(log.begin(), log.end(), [](const std::string& l) {
+    return l.rfind(engine::text::kSignificanceLevel, 0) == 0;
+  }));
+  if (state.Alpha == engine::SignificanceLevel::FivePercent) {
+    FUZZ_CHECK(count == 0, "a level line at the default level");
+  } else {
+    FUZZ_CHECK(count == 1 && verdict >= 1 && log[verdict - 1] == line, "level line: " + line);
+  }
 }
 
 void checkRun(const AnalysisState& state, const RecordedView& view, RunOutcome outcome,
@@ -233,6 +261,12 @@ void checkRun(const AnalysisState& state, const RecordedView& view, RunOutcome o
   const auto lastIs = [&](const std::string& shape) {
     return fuzz::matchesShape(last, shape, separator);
   };
+
+  const bool verdictPlace = outcome == RunOutcome::NoCriticalPoint ||
+                            outcome == RunOutcome::Rejected || outcome == RunOutcome::Accepted;
+  if (!verdictPlace)
+    for (const std::string& line : log)
+      FUZZ_CHECK(line.rfind(t::kSignificanceLevel, 0) != 0, "a level line without a verdict");
 
   switch (outcome) {
     case RunOutcome::NoData:
@@ -252,18 +286,30 @@ void checkRun(const AnalysisState& state, const RecordedView& view, RunOutcome o
     case RunOutcome::TooFewIntervals:
       FUZZ_CHECK(lastIs(fuzz::shape::kTooFew), last);
       break;
+    case RunOutcome::NoCriticalPoint:
+      FUZZ_CHECK(lastIs(fuzz::shape::kNoCriticalPoint), last);
+      checkLevelLine(state, log, log.size() - 1);
+      break;
     case RunOutcome::Rejected:
       FUZZ_CHECK(lastIs(fuzz::shape::kRejectedVerdict), last);
+      checkLevelLine(state, log, log.size() - 1);
       break;
-    case RunOutcome::Accepted:
+    case RunOutcome::Accepted: {
+      const std::string heading =
+          t::kIntervalsHeadingPrefix + std::string(engine::reliabilityText(state.Gamma)) +
+          t::kIntervalsHeadingMiddle +
+          std::to_string(engine::coefficientSampleSize(state.Coefficients, state.SampleCount)) +
+          t::kIntervalsHeadingSuffix;
       FUZZ_CHECK(
           log.size() >= 5 && lastIs(fuzz::shape::kDeviationInterval) &&
               fuzz::matchesShape(log[log.size() - 2], fuzz::shape::kMeanInterval, separator) &&
-              log[log.size() - 3] == t::kIntervalsHeading &&
+              log[log.size() - 3] == heading &&
               fuzz::matchesShape(log[log.size() - 4], fuzz::shape::kEstimates, separator) &&
               fuzz::matchesShape(log[log.size() - 5], fuzz::shape::kAcceptedVerdict, separator),
           last);
+      checkLevelLine(state, log, log.size() - 5);
       break;
+    }
     default:
       FUZZ_CHECK(false, "outcome " + std::to_string(int(outcome)));
   }

@@ -6,6 +6,8 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMimeData>
@@ -17,6 +19,7 @@
 
 #include "engine/critical_points.h"
 #include "engine/process_file.h"
+#include "engine/run_result.h"
 #include "report/report_delivery.h"
 #include "report/word_report.h"
 #include "ui/analysis_chart.h"
@@ -27,6 +30,7 @@
 #include "ui/message_sink.h"
 #include "ui/opt_form.h"
 #include "ui/result_grid.h"
+#include "ui/result_line.h"
 #include "ui/sample_opening.h"
 #include "ui/tab_chain.h"
 #include "ui/window_report_source.h"
@@ -51,7 +55,9 @@ TMainForm::TMainForm(QWidget* owner, const std::optional<std::string>& sampleArg
   buildControls();
   setupOpening(*this);
   state_.FileName = firstSampleName(sampleArgument);
-  engine::loadCriticalPoints(criticalPointsPath(), state_.CriticalPoints, *this);
+  const std::string tablePath = criticalPointsPath();
+  tablePath_ = QFileInfo(QFile::decodeName(tablePath.c_str())).absoluteFilePath();
+  engine::loadCriticalPoints(tablePath, state_.CriticalPoints, *this);
   ProcessFile();
 }
 
@@ -82,6 +88,7 @@ void TMainForm::buildControls() {
 
   Option = new QPushButton(QString::fromUtf8(text::kOptionButton), this);
   ExitBut = new QPushButton(QString::fromUtf8(text::kExitButton), this);
+  Result = new ResultLine(this);
 
   // Every text is fitted to the designed size, so the window never goes below it.
   setMinimumSize(designedClientSize(scale_));
@@ -109,7 +116,9 @@ void TMainForm::buildControls() {
 }
 
 void TMainForm::ProcessFile() {
-  engine::ProcessFile(state_, *this, localeDecimalSeparator());
+  engine::RunResult result;
+  engine::ProcessFile(state_, *this, localeDecimalSeparator(), result);
+  Result->showResult(result, tablePath_, localeDecimalSeparator());
   Chart->refresh();
   // A new run starts at the top of the table, whatever the last one was scrolled to.
   StringGrid->scrollToTop();
@@ -182,6 +191,7 @@ void TMainForm::applyLayout() {
   Log->setGeometry(layout.log);
   Option->setGeometry(layout.option);
   ExitBut->setGeometry(layout.exitBut);
+  Result->setGeometry(layout.result);
 }
 
 void TMainForm::spreadColumns() {

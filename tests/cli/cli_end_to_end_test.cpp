@@ -46,6 +46,14 @@ TEST_F(CliEndToEndTest, ExitStatusSaysWhetherEveryFileWasRead) {
       {{"Input.txt", "--xmin"}, 2, "", "tarnek-cli: --xmin needs a value\n"},
       {{"--h", "1,234.5", "Input.txt"}, 2, "", "tarnek-cli: --h: not a number: 1,234.5\n"},
       {{"--h", "1,5", "Input.txt"}, 0, "Обрабатываю файл - Input.txt\nДлина интервала 1.5\n", ""},
+      {{"--alpha", "0.1", "Input.txt"},
+       2,
+       "",
+       "tarnek-cli: --alpha must be 0.05, 0.025 or 0.01: 0.1\n"},
+      {{"--coefficients", "n", "Input.txt"},
+       2,
+       "",
+       "tarnek-cli: --coefficients must be method or sample: n\n"},
       {{"--csv", "--json", "Input.txt"},
        2,
        "",
@@ -85,22 +93,25 @@ TEST_F(CliEndToEndTest, JsonHoldsOneObjectPerFileInTheGivenShape) {
   EXPECT_NE(loaded.find(R"(],"grid":[["1","2","3","4","5","6","7","8","9","10","11"],[)"),
             std::string::npos);
   EXPECT_NE(loaded.find(R"(]],"histogram":[[)"), std::string::npos);
-  // Every critical point is 0: no curve, and the verdict rejects.
-  EXPECT_NE(loaded.find(R"(,"curve":[],"result":{"outcome":"rejected","n":100,"h":1,)"),
+  // Every critical point is 0: no verdict, no curve, but the p-value.
+  EXPECT_NE(loaded.find(R"(,"curve":[],"result":{"outcome":"no_critical_point","n":100,"h":1,)"),
+            std::string::npos);
+  EXPECT_NE(loaded.find(R"("statistic":2.312088,"critical":null,"p_value":0.67856)"),
             std::string::npos);
 
   const std::string emptyRow = R"(["","","","","","","","","","",""])";
-  EXPECT_EQ(objects[1],
-            R"({"file":"no)"
-            "\xEF\xBF\xBD"
-            R"(\"such\u000a.txt",)" +
-                messages + R"(,"log":["Не смог открыть входной файл"],"grid":[)" + emptyRow + "," +
-                emptyRow + "," + emptyRow + "," + emptyRow +
-                R"(],"histogram":[],"curve":[],"result":{"outcome":"open_failed",)"
-                R"("n":null,"h":null,"xmin":null,"xmax":null,"intervals":null,)"
-                R"("groups":null,"df":null,"mean":null,"sd":null,"statistic":null,)"
-                R"("critical":null,"p_value":null,"mean_interval":null,)"
-                R"("sd_interval":null,"table":null,"stopped_at":null,"truncated":false}})");
+  EXPECT_EQ(objects[1], R"({"file":"no)"
+                        "\xEF\xBF\xBD"
+                        R"(\"such\u000a.txt",)" +
+                            messages + R"(,"log":["Не смог открыть входной файл"],"grid":[)" +
+                            emptyRow + "," + emptyRow + "," + emptyRow + "," + emptyRow +
+                            R"(],"histogram":[],"curve":[],"result":{"outcome":"open_failed",)"
+                            R"("n":null,"h":null,"xmin":null,"xmax":null,"intervals":null,)"
+                            R"("groups":null,"df":null,"mean":null,"sd":null,"statistic":null,)"
+                            R"("critical":null,"p_value":null,"mean_interval":null,)"
+                            R"("sd_interval":null,"table":null,"stopped_at":null,"truncated":false,)"
+                            R"("alpha":0.05,)"
+                            R"("gamma":0.95,"coefficients":"method","t":null,"q":null}})");
 }
 
 TEST_F(CliEndToEndTest, DecimalSeparatorFollowsTheLocaleEnvironment) {
