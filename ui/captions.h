@@ -23,5 +23,7 @@ inline constexpr const char* kCancelButton = "Отмена";
 // %1 is the text of the field as typed.
 inline constexpr const char* kNotANumber = "«%1» не является правильным числом";
 inline constexpr const char* kNumberOutOfRange = "Число «%1» вне допустимого диапазона";
+// %1 is the field's label, %2 one of the two messages above.
+inline constexpr const char* kFieldError = "%1: %2";
 
 }  // namespace ui::text
