@@ -9,6 +9,9 @@ bool isBlocking(DataMessageCode code) {
     case DataMessageCode::TooManyValues:
     case DataMessageCode::TooManyIntervals:
     case DataMessageCode::NoFrequencies:
+    case DataMessageCode::NoSuchColumn:
+    case DataMessageCode::SingleMidpoint:
+    case DataMessageCode::NotExact:
     case DataMessageCode::UnequalWidths:
     case DataMessageCode::FractionalFrequency:
     case DataMessageCode::NegativeFrequency:
@@ -41,6 +44,12 @@ std::string sentence(const DataMessage& message) {
       return "Интервалов " + d + ", а программа обрабатывает не больше 20";
     case DataMessageCode::NoFrequencies:
       return "Все частоты равны нулю";
+    case DataMessageCode::NoSuchColumn:
+      return "Столбца " + d + " нет ни в одной строке";
+    case DataMessageCode::SingleMidpoint:
+      return "По одной середине интервала нельзя узнать его длину: дайте границы интервала";
+    case DataMessageCode::NotExact:
+      return "Интервалы слишком узки для таких значений: программа не прочтёт ряд точно";
     case DataMessageCode::UnequalWidths:
       return "длина интервала " + d + " не равна длине первого интервала";
     case DataMessageCode::FractionalFrequency:

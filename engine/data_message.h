@@ -12,6 +12,9 @@ enum class DataMessageCode {
   TooManyValues,     // detail: the count; more than 200 values are refused, never cut
   TooManyIntervals,  // grouped: detail: k; more than 20 intervals
   NoFrequencies,     // grouped: every frequency is 0
+  NoSuchColumn,      // detail: the column asked for, which no line has
+  SingleMidpoint,    // grouped: one midpoint alone does not give the interval length
+  NotExact,          // grouped: intervals too narrow for their edges as 32-bit floats
   // Grouped rows that make the series unusable (line: the row).
   UnequalWidths,        // detail: the row's width
   FractionalFrequency,  // detail: the frequency as written
