@@ -23,10 +23,10 @@ engine::RunOutcome analyseFile(const std::string& file, const engine::CriticalPo
                                const CliOptions& options, char decimalSeparator,
                                engine::RecordedView& view, engine::RunResult* result = nullptr);
 
-// Writes the Word report of a finished analysis to a path; false, with the
-// reason on `err`, when it could not.
-using ReportWriter = std::function<bool(const engine::RecordedView& view, const std::string& path,
-                                        std::ostream& err)>;
+// Builds the whole Word report file of a finished analysis into `document`;
+// false, with the reason on `err`, when it could not.
+using ReportWriter =
+    std::function<bool(const engine::RecordedView& view, std::string& document, std::ostream& err)>;
 
 // Loads the table once (its messages to `err`), analyses every file and
 // prints each report to `out`; with --docx, `writeReport` writes the Word
