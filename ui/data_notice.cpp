@@ -46,10 +46,10 @@ void DataNotice::showFindings(const QString& file, const QStringList& findings) 
     hide();
     return;
   }
-  QString html = QStringLiteral("<b>") +
-                 QString::fromUtf8(text::kNoticeHeading)
-                     .arg(QFileInfo(file).fileName().toHtmlEscaped()) +
-                 QStringLiteral("</b>");
+  QString html =
+      QStringLiteral("<b>") +
+      QString::fromUtf8(text::kNoticeHeading).arg(QFileInfo(file).fileName().toHtmlEscaped()) +
+      QStringLiteral("</b>");
   for (const QString& finding : findings)
     html += QStringLiteral("<br>• ") + finding.toHtmlEscaped();
   Text->setText(html);

@@ -38,8 +38,8 @@ void showRunAround(TMainForm& window, bool readFile, bool remember,
   if (result.outcome != engine::RunOutcome::FileNotOpened) {
     QString unread;
     if (const std::optional<QByteArray> bytes = readDataFile(path, &unread))
-      findings = engine::checkSampleFile(std::string_view(bytes->constData(),
-                                                          static_cast<size_t>(bytes->size())));
+      findings = engine::checkSampleFile(
+          std::string_view(bytes->constData(), static_cast<size_t>(bytes->size())));
     if (remember && fileName != installedExamplePath()) {
       rememberRecentFile(path);
       window.Menu->showRecentFiles();

@@ -25,10 +25,10 @@ class MainMenu : public QObject {
   void showRecentFiles();
 
   QMenu* fileMenu = nullptr;
-  QAction* openItem = nullptr;      // Ctrl+O
+  QAction* openItem = nullptr;  // Ctrl+O
   QAction* dataItem = nullptr;
   std::vector<QAction*> recentItems;  // one for each remembered file, the latest first
-  QAction* exitItem = nullptr;      // Ctrl+Q
+  QAction* exitItem = nullptr;        // Ctrl+Q
   QMenu* analysisMenu = nullptr;
   QAction* settingsItem = nullptr;
   QMenu* helpMenu = nullptr;

@@ -6,7 +6,6 @@
 
 #include "engine/field_number.h"
 #include "engine/number_format.h"
-#include "engine/stored.h"
 #include "ui/captions.h"
 #include "ui/conversion_error.h"
 #include "ui/decimal_separator.h"
@@ -44,7 +43,7 @@ float appliedNumber(QLineEdit& field, float stored, const QString& label) {
         QString::fromUtf8(text::kFieldError).arg(label, QString::fromUtf8(message).arg(text)));
   }
   remember(field, text);
-  return engine::stored(number.value);
+  return number.value;
 }
 
 }  // namespace ui

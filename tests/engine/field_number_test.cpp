@@ -21,7 +21,7 @@ TEST_P(FieldNumber, ReadsOneNumberWithEitherSeparatorAndNothingElse) {
   const engine::FieldNumber read = engine::parseFieldNumber(c.text);
   EXPECT_EQ(read.status, c.status);
   if (c.status == Status::Ok) {
-    EXPECT_DOUBLE_EQ(read.value, c.value);
+    EXPECT_EQ(read.value, static_cast<float>(c.value));
   }
 }
 

@@ -5,21 +5,15 @@
 #include <fstream>
 
 #include "engine/input_file.h"
+#include "ui/data_window/data_texts.h"
 
 namespace ui {
-
-namespace {
-
-const char* const kNotOpened = "Не удалось открыть файл";
-const char* const kTooLarge = "Файл слишком велик";
-
-}  // namespace
 
 std::optional<QByteArray> readDataFile(const QString& path, QString* error) {
   // The engine's opening never blocks on a pipe or reads a device as if it were empty.
   std::ifstream in;
   if (!engine::openInputFile(QFile::encodeName(path).toStdString(), in)) {
-    *error = QString::fromUtf8(kNotOpened);
+    *error = QString::fromUtf8(text::kFileNotOpened);
     return std::nullopt;
   }
   QByteArray bytes;
@@ -29,13 +23,13 @@ std::optional<QByteArray> readDataFile(const QString& path, QString* error) {
     const std::streamsize got = in.gcount();
     if (got <= 0) break;
     if (bytes.size() + got > kMaxDataFileBytes) {
-      *error = QString::fromUtf8(kTooLarge);
+      *error = QString::fromUtf8(text::kFileTooLarge);
       return std::nullopt;
     }
     bytes.append(chunk, static_cast<qsizetype>(got));
   }
   if (in.bad()) {
-    *error = QString::fromUtf8(kNotOpened);
+    *error = QString::fromUtf8(text::kFileNotOpened);
     return std::nullopt;
   }
   return bytes;

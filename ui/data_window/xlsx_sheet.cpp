@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QXmlStreamReader>
+#include <algorithm>
 #include <map>
 #include <optional>
 
@@ -98,21 +99,20 @@ QString firstSheetId(const QByteArray& workbook) {
   return {};
 }
 
-// "B3" -> row 2, column 1 (0-based); nothing for a reference that is not one.
+// "B3" -> row 2, column 1 (0-based); nothing for a reference that is not one. Positions beyond
+// the sheet's limits stay beyond them, however many letters or digits follow.
 std::optional<std::pair<int64_t, int64_t>> cellPosition(QStringView reference) {
   int64_t column = 0;
   qsizetype i = 0;
   for (; i < reference.size() && reference[i].isLetter(); ++i) {
     const char16_t letter = reference[i].toUpper().unicode();
-    if (letter < u'A' || letter > u'Z' || column > kMaxSheetColumns) return std::nullopt;
-    column = column * 26 + (letter - u'A' + 1);
+    if (letter < u'A' || letter > u'Z') return std::nullopt;
+    column = std::min<int64_t>(column * 26 + (letter - u'A' + 1), kMaxSheetColumns + 1);
   }
   int64_t row = 0;
   const qsizetype digits = i;
-  for (; i < reference.size() && reference[i].isDigit(); ++i) {
-    if (row > kMaxSheetRows) return std::nullopt;
-    row = row * 10 + (reference[i].unicode() - u'0');
-  }
+  for (; i < reference.size() && reference[i] >= u'0' && reference[i] <= u'9'; ++i)
+    row = std::min<int64_t>(row * 10 + (reference[i].unicode() - u'0'), kMaxSheetRows + 1);
   if (column == 0 || i == digits || i != reference.size() || row == 0) return std::nullopt;
   return std::pair{row - 1, column - 1};
 }
