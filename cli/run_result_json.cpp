@@ -144,6 +144,8 @@ void appendResultJson(std::string& out, const engine::RunResult& result) {
   appendTable(out, result);
   out += ",\"stopped_at\":";
   appendStop(out, result.stoppedAt);
+  out += ",\"truncated\":";
+  out += result.truncated ? "true" : "false";
   out += '}';
 }
 
