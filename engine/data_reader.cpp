@@ -155,27 +155,32 @@ class ValuesReader {
     return isRunningIndex(rows_, column);
   }
 
-  size_t numbersIn(size_t column) const {
-    size_t count = 0;
+  // How many data lines hold a number in each column, in one pass over the cells.
+  std::vector<size_t> numbersPerColumn(size_t columns) const {
+    std::vector<size_t> counts(columns, 0);
     for (const DataLine* row : rows_)
-      if (column < row->cells.size() && row->cells[column].isNumber()) ++count;
-    return count;
+      for (size_t column = 0; column < row->cells.size(); ++column)
+        if (row->cells[column].isNumber()) ++counts[column];
+    return counts;
   }
 
   // The first column of numbers (a number on at least half the data lines)
   // that is not a running index; else the first column of numbers; else the
-  // fullest column.
+  // fullest column. Only columns of numbers are looked at closely, and there
+  // are at most twice as many of them as cells per line, so the work stays
+  // within the number of cells.
   size_t chooseColumn(DataRead& read, size_t columns) const {
+    const std::vector<size_t> counts = numbersPerColumn(columns);
+    const auto ofNumbers = [&](size_t column) { return counts[column] * 2 >= rows_.size(); };
     size_t firstOfNumbers = columns;
     size_t fullest = 0;
     for (size_t column = 0; column < columns; ++column) {
-      const size_t count = numbersIn(column);
-      if (count > numbersIn(fullest)) fullest = column;
-      if (count * 2 < rows_.size()) continue;
+      if (counts[column] > counts[fullest]) fullest = column;
+      if (!ofNumbers(column)) continue;
       if (firstOfNumbers == columns) firstOfNumbers = column;
       if (!isIndexColumn(read, column)) {
-        for (size_t before = 0; before < column; ++before)
-          if (isIndexColumn(read, before) && numbersIn(before) * 2 >= rows_.size())
+        for (size_t before = firstOfNumbers; before < column; ++before)
+          if (ofNumbers(before) && isIndexColumn(read, before))
             read.messages.push_back(
                 {DataMessageCode::IndexColumnSkipped, 0, std::to_string(before + 1)});
         return column;
@@ -188,6 +193,7 @@ class ValuesReader {
     size_t columns = 0;
     for (const DataLine* row : rows_) columns = std::max(columns, row->cells.size());
     read.columnCount = static_cast<int32_t>(std::min<size_t>(columns, INT32_MAX));
+    if (columns == 0) return;
     size_t column = 0;
     if (options_.column) {
       if (*options_.column < 1 || static_cast<size_t>(*options_.column) > columns) {

@@ -53,18 +53,26 @@ std::string skipReasonText(SkipReason reason);
 
 struct DataRead {
   DataReadOptions::Decimal decimal = DataReadOptions::Decimal::Point;  // as used: Point or Comma
-  std::vector<float> values;               // Values mode: in reading order, at most what was found
-  std::optional<GroupedSeries> grouped;    // Grouped mode, when the rows formed a series
-  std::optional<float> intervalLength;     // a first number taken as the interval length
-  int32_t columnCount = 1;                 // columns of the table; 1 for a plain list of numbers
+  // Values mode: every value found, in reading order (more than 200 too, for
+  // showing them). Grouped mode: the sample that saving writes for the series
+  // (groupedSample in sample_writer.h), when it can be written.
+  std::vector<float> values;
+  std::optional<GroupedSeries> grouped;  // Grouped mode, when the rows formed a series
+  // Values mode: a lone first number taken as a sample file's interval
+  // length (not among `values`); Grouped mode: the series' length as stored.
+  std::optional<float> intervalLength;
+  int32_t columnCount = 1;                 // columns of the table; 1 for a list of numbers
   int32_t chosenColumn = 1;                // 1-based column the values came from
-  std::vector<std::string> columnHeaders;  // the header line's cells, when there is one
+  std::vector<std::string> columnHeaders;  // the last line without numbers before the first number
   std::vector<SkippedLine> skipped;        // in line order
-  std::vector<DataMessage> messages;
-  int32_t count = 0;  // values read, or the grouped series' total
-  float min = 0.0f;   // of the values (Values mode) or the midpoints (Grouped); 0 when none
+  std::vector<DataMessage> messages;       // in the order found; dataMessageText gives the text
+  int32_t count = 0;                       // values found, or the grouped series' total
+  // Values mode: the smallest and largest value; Grouped mode: the left edge
+  // of the first interval and the right edge of the last. 0 when none.
+  float min = 0.0f;
   float max = 0.0f;
-  // At least one value, at most 200, and no blocking message: it can be saved.
+  // At least one value, at most 200, and no blocking message: it can be
+  // saved (savedSampleText in sample_writer.h).
   bool usable = false;
 };
 

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <optional>
 
 #include "engine/analysis_run.h"
@@ -189,6 +190,13 @@ std::string decimalText(double value, char separator) {
   return text;
 }
 
+// A sum or difference of decimals without the double's noise (1.3 − 1.2 is 0.1).
+double cleanDecimal(double value) {
+  char buffer[40];
+  std::snprintf(buffer, sizeof buffer, "%.12g", value);
+  return std::strtod(buffer, nullptr);
+}
+
 class SeriesBuilder {
  public:
   SeriesBuilder(std::vector<Row> rows, DataRead& read) : rows_(std::move(rows)), read_(read) {}
@@ -209,8 +217,9 @@ class SeriesBuilder {
     series.length = length_;
     for (const Row& row : rows_) {
       series.frequencies.push_back(static_cast<int32_t>(row.frequency.number.exact));
-      series.midpoints.push_back(row.edges ? stored((row.a.number.exact + row.b.number.exact) / 2)
-                                           : row.a.number.value);
+      series.midpoints.push_back(
+          row.edges ? stored(cleanDecimal((row.a.number.exact + row.b.number.exact) / 2))
+                    : row.a.number.value);
     }
     return dropEmptyEnds(series);
   }
@@ -247,7 +256,7 @@ class SeriesBuilder {
 
   bool edgesGood() {
     bool good = true;
-    length_ = rows_.front().b.number.exact - rows_.front().a.number.exact;
+    length_ = cleanDecimal(rows_.front().b.number.exact - rows_.front().a.number.exact);
     for (size_t i = 0; i < rows_.size(); ++i) {
       const Row& row = rows_[i];
       const double width = row.b.number.exact - row.a.number.exact;
@@ -274,7 +283,7 @@ class SeriesBuilder {
       return false;
     }
     bool good = true;
-    length_ = rows_[1].a.number.exact - rows_[0].a.number.exact;
+    length_ = cleanDecimal(rows_[1].a.number.exact - rows_[0].a.number.exact);
     for (size_t i = 1; i < rows_.size(); ++i) {
       const Row& row = rows_[i];
       const double step = row.a.number.exact - rows_[i - 1].a.number.exact;
@@ -305,7 +314,8 @@ class SeriesBuilder {
       return std::nullopt;
     }
     const Row& kept = rows_[first];
-    series.left = kept.edges ? kept.a.number.exact : kept.a.number.exact - length_ / 2;
+    series.left =
+        kept.edges ? kept.a.number.exact : cleanDecimal(kept.a.number.exact - length_ / 2);
     const auto from = static_cast<std::ptrdiff_t>(first);
     const auto to = static_cast<std::ptrdiff_t>(last);
     series.frequencies = {series.frequencies.begin() + from, series.frequencies.begin() + to};
@@ -343,7 +353,7 @@ void finishSeries(GroupedSeries series, DataRead& read) {
   if (total > kMaxSampleCount) {
     read.messages.push_back({DataMessageCode::TooManyValues, 0, std::to_string(total)});
   } else {
-    read.values = groupedSampleValues(series);
+    read.values = groupedSample(series).values;
     if (read.values.empty()) read.messages.push_back({DataMessageCode::NotExact, 0, {}});
     if (total == 1) read.messages.push_back({DataMessageCode::FewValues, 0, "1"});
   }

@@ -13,7 +13,8 @@ struct GroupedSeries {
   // and the last above 0 once the reader has dropped empty end intervals.
   std::vector<int32_t> frequencies;
   // Midpoints of intervals 1..k as written or as (a + b) / 2 of the edges,
-  // rounded to the float each is stored as: what column 2 should show.
+  // rounded to the float each is stored as. The analysis computes its own
+  // from Xmin and h; groupedSample (sample_writer.h) says what it will show.
   std::vector<float> midpoints;
 
   int32_t intervals() const { return static_cast<int32_t>(frequencies.size()); }

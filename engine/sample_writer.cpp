@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/analysis_state.h"
+#include "engine/data_reader.h"
 #include "engine/shortest_number.h"
 #include "engine/stored.h"
 #include "engine/sturges_rule.h"
@@ -50,28 +51,31 @@ float analysedMidpoint(int32_t interval, float xmin, float length) {
   return stored((interval * h + xmin) - h * 0.5);
 }
 
-// The values for one choice of Xmin, or nothing when the analysis would not
-// count them into the series' intervals; `matches` says how many midpoints
-// the analysis would show as the series has them.
-std::vector<float> valuesFor(const GroupedSeries& series, float xmin, float length,
-                             int32_t& matches) {
+// The sample for one choice of Xmin, or no values when the analysis would
+// not count them into the series' intervals; `matches` says how many
+// midpoints the analysis would show as the series has them.
+GroupedSample sampleFor(const GroupedSeries& series, float xmin, float length, int32_t& matches) {
   const int32_t k = series.intervals();
-  std::vector<float> values{xmin};
+  GroupedSample sample;
+  sample.length = length;
+  sample.xmin = xmin;
+  sample.values.push_back(xmin);
   float largest = xmin;
   matches = 0;
   for (int32_t i = 1; i <= k; ++i) {
     const float analysed = analysedMidpoint(i, xmin, length);
     const float wanted = series.midpoints[static_cast<size_t>(i - 1)];
+    sample.midpoints.push_back(analysed);
     if (analysed == wanted) ++matches;
     // The series' own midpoint reads better in the file; the analysed one is the fallback.
     const float value = intervalOf(wanted, xmin, length) == i ? wanted : analysed;
     if (intervalOf(value, xmin, length) != i) return {};
     const int32_t copies = series.frequencies[static_cast<size_t>(i - 1)] - (i == 1 ? 1 : 0);
-    for (int32_t c = 0; c < copies; ++c) values.push_back(value);
+    for (int32_t c = 0; c < copies; ++c) sample.values.push_back(value);
     if (copies > 0 && value > largest) largest = value;
   }
   if (intervalCount(xmin, largest, length) != k) return {};
-  return values;
+  return sample;
 }
 
 bool describesSample(const GroupedSeries& series) {
@@ -85,29 +89,28 @@ bool describesSample(const GroupedSeries& series) {
 
 }  // namespace
 
-std::vector<float> groupedSampleValues(const GroupedSeries& series) {
+GroupedSample groupedSample(const GroupedSeries& series) {
   const float length = groupedIntervalLength(series);
   const float left = stored(series.left);
   if (!describesSample(series) || !(std::isfinite(length) && length > 0.0f) || !std::isfinite(left))
     return {};
-  // The left edge as written may give midpoints a unit in the last place off
-  // the series' own; a neighbouring float for Xmin often gives them all.
+  // The stored left edge may give midpoints a unit in the last place off the
+  // series' own; a neighbouring float for Xmin often gives more of them.
   constexpr int kNeighbours = 8;
-  std::vector<float> best;
+  GroupedSample best;
   int32_t bestMatches = -1;
   float below = left;
   float above = left;
-  for (int step = 0; step <= kNeighbours; ++step) {
+  for (int step = 0; step <= kNeighbours && bestMatches < series.intervals(); ++step) {
     for (const float xmin : {above, below}) {
       int32_t matches = 0;
-      std::vector<float> values = valuesFor(series, xmin, length, matches);
-      if (!values.empty() && matches > bestMatches) {
+      GroupedSample sample = sampleFor(series, xmin, length, matches);
+      if (!sample.values.empty() && matches > bestMatches) {
         bestMatches = matches;
-        best = std::move(values);
+        best = std::move(sample);
       }
       if (step == 0) break;
     }
-    if (bestMatches == series.intervals()) break;
     above = std::nextafter(above, INFINITY);
     below = std::nextafter(below, -INFINITY);
   }
@@ -115,7 +118,13 @@ std::vector<float> groupedSampleValues(const GroupedSeries& series) {
 }
 
 std::string groupedSampleFileText(const GroupedSeries& series) {
-  return sampleFileText(groupedIntervalLength(series), groupedSampleValues(series));
+  const GroupedSample sample = groupedSample(series);
+  return sampleFileText(sample.length, sample.values);
+}
+
+std::string savedSampleText(const DataRead& read, float intervalLength) {
+  return read.grouped ? groupedSampleFileText(*read.grouped)
+                      : sampleFileText(intervalLength, read.values);
 }
 
 }  // namespace engine
