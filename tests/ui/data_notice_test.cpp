@@ -97,6 +97,24 @@ TEST_F(Notice, StaysThroughNumbersModeAndGoesWithTheNextFileReadWhole) {
   EXPECT_GT(mainForm_->Chart->height(), chartHeight);
 }
 
+TEST_F(Notice, MoreThan200ValuesAreSaidWithWhereTheRestBegins) {
+  writeSample("Input.txt", 1.0, acceptedSample());
+  start();
+  std::vector<double> many;
+  for (int i = 0; i < 350; ++i) many.push_back(150.0 + (i * 37) % 41);
+  open("many.txt", sampleLines(2.5, many));
+  ASSERT_FALSE(notice().isHidden());
+  EXPECT_TRUE(mainForm_->logLines().contains(
+      QString::fromUtf8("В файле больше 200 значений, обработаны первые 200")));
+  const QString text = shownText();
+  EXPECT_TRUE(
+      text.contains(QString::fromUtf8("В файле больше 200 значений, обработаны первые 200 "
+                                      "(201-е значение — в строке 22: «")))
+      << text.toStdString();
+  // Said once, not again as a finding of its own.
+  EXPECT_EQ(notice().findings().size(), 1) << text.toStdString();
+}
+
 TEST_F(Notice, FileThatCannotBeOpenedLeavesNoNotice) {
   writeSample("Input.txt", 1.0, acceptedSample());
   start();
