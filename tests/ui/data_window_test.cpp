@@ -176,7 +176,7 @@ TEST_F(DataWindowTest, GroupedSeriesIsSavedSoThatTheMainWindowShowsItsFrequencie
   ASSERT_TRUE(read.grouped.has_value()) << window_->Summary->toPlainText().toStdString();
   EXPECT_EQ(read.grouped->frequencies, (std::vector<int32_t>{6, 18, 40, 22, 10, 4}));
   EXPECT_EQ(window_->intervalLength(), 4.0f);
-  EXPECT_TRUE(window_->IntervalField->isReadOnly());
+  EXPECT_FALSE(window_->IntervalField->isEnabled());
   EXPECT_EQ(window_->IntervalCount->text(), QStringLiteral("k = 6"));
   EXPECT_TRUE(
       window_->Summary->toPlainText().contains(QString::fromUtf8("Интервалов: 6, h = 4, n = 100")))
