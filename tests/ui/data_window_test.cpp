@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTest>
 #include <sstream>
@@ -259,6 +260,45 @@ TEST_F(DataWindowTest, OpenedWorkbookIsReadFromItsCellsUntilTheTextIsEdited) {
 
   window_->Input->setPlainText(QStringLiteral("x\n1.25\n2.5\n4\n8"));
   EXPECT_EQ(window_->dataRead().values, (std::vector<float>{1.25f, 2.5f, 4.0f, 8.0f}));
+}
+
+TEST_F(DataWindowTest, FirstNumberChoiceTakesItAsTheIntervalLengthOrAsAValue) {
+  window_->Input->setPlainText(QStringLiteral("2\n10 11 12 13 14 15"));
+  window_->FirstNumberBox->setCurrentIndex(2);  // the interval length
+  EXPECT_EQ(window_->dataRead().values, (std::vector<float>{10, 11, 12, 13, 14, 15}));
+  EXPECT_EQ(window_->intervalLength(), 2.0f);
+  window_->FirstNumberBox->setCurrentIndex(1);  // a value
+  EXPECT_EQ(window_->dataRead().values, (std::vector<float>{2, 10, 11, 12, 13, 14, 15}));
+}
+
+TEST_F(DataWindowTest, WorkbookOpenedFromTheMainWindowGoesToTheDataWindow) {
+  const QByteArray workbook = zipOf(
+      {{"mimetype", "application/vnd.oasis.opendocument.spreadsheet"},
+       {"content.xml",
+        R"(<?xml version="1.0"?><office:document-content )"
+        R"(xmlns:office="urn:oasis:names:tc:opendocument:xmlns:office:1.0" )"
+        R"(xmlns:table="urn:oasis:names:tc:opendocument:xmlns:table:1.0"><office:body><office:spreadsheet>)"
+        R"(<table:table><table:table-row><table:table-cell office:value-type="float" office:value="3"/></table:table-row>)"
+        R"(</table:table></office:spreadsheet></office:body></office:document-content>)"}});
+  QFile file(scratchFile("dropped.ods"));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(workbook);
+  file.close();
+  const QStringList logBefore = mainForm_->logLines();
+  mainForm_->openSample(scratchFile("dropped.ods"));
+  EXPECT_TRUE(window_->isVisible());
+  EXPECT_EQ(window_->dataRead().values, std::vector<float>{3.0f});
+  // The analysis is not run on the workbook's bytes.
+  EXPECT_EQ(mainForm_->state().FileName, "Input.txt");
+  EXPECT_EQ(mainForm_->logLines(), logBefore);
+}
+
+TEST_F(DataWindowTest, EveryControlGetsTheRoomItNeedsAtTheScreensScale) {
+  mainForm_->showDataWindow();
+  const QSize needed = window_->minimumSizeHint();
+  EXPECT_LE(needed.width(), window_->width());
+  EXPECT_LE(needed.height(), window_->height());
+  EXPECT_TRUE(window_->screen()->availableGeometry().contains(window_->geometry()));
 }
 
 TEST_F(DataWindowTest, FileThatCannotBeReadIsAMessageAndChangesNothing) {
