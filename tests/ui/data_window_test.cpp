@@ -66,6 +66,8 @@ TEST_F(DataWindowTest, IsAWindowOfItsOwnThatLeavesTheMainWindowUsable) {
   EXPECT_TRUE(window_->isWindow());
   EXPECT_EQ(window_->windowModality(), Qt::NonModal);
   EXPECT_EQ(window_->windowTitle(), QString::fromUtf8("Данные"));
+  // Empty, it has nothing to report yet.
+  EXPECT_TRUE(window_->Summary->toPlainText().isEmpty());
   // Asked for again, the same window comes to the front.
   mainForm_->showDataWindow();
   EXPECT_EQ(&mainForm_->dataWindow(), window_);

@@ -362,6 +362,11 @@ void DataWindow::showIntervalCount() {
 }
 
 void DataWindow::showSummary() {
+  // Nothing typed yet is nothing to report.
+  if (!sheet_ && Input->toPlainText().trimmed().isEmpty()) {
+    Summary->clear();
+    return;
+  }
   QStringList lines;
   if (read_.grouped) {
     const engine::GroupedSeries& series = *read_.grouped;
