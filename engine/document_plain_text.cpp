@@ -69,17 +69,18 @@ void appendTable(std::string& out, const TextTable& table) {
 
 std::string plainText(const TextParagraph& paragraph) {
   std::string text;
-  for (const TextRun& run : paragraph.runs) {
-    if (run.script == Script::Baseline) {
-      text += run.text;
+  const std::vector<TextRun>& runs = paragraph.runs;
+  for (size_t i = 0; i < runs.size();) {
+    if (runs[i].script == Script::Baseline) {
+      text += runs[i++].text;
       continue;
     }
-    text += run.script == Script::Subscript ? '_' : '^';
-    if (needsParentheses(run.text)) {
-      text += '(' + run.text + ')';
-    } else {
-      text += run.text;
-    }
+    // Italic and upright parts of one index are one index: n_(i+1).
+    const Script script = runs[i].script;
+    std::string index;
+    for (; i < runs.size() && runs[i].script == script; ++i) index += runs[i].text;
+    text += script == Script::Subscript ? '_' : '^';
+    text += needsParentheses(index) ? '(' + index + ')' : index;
   }
   return text;
 }

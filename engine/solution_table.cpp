@@ -24,18 +24,16 @@ void writeSampleSource(SolutionWriter& out) {
   const RunResult& r = out.result();
   if (r.loaded) {
     out.paragraph()
-        .text("Из файла «" + r.fileName + "» прочитано ")
+        .text("Из файла «" + r.fileName + "» прочитано значений выборки: ")
         .math("n = ")
         .text(formatInteger(*r.loaded))
-        .text(" значений выборки (первое число файла — длина интервала).");
+        .text(" (первое число файла — длина интервала).");
   } else {
-    out.paragraph()
-        .text("Файл «" + r.fileName +
-              "» в этом расчёте не перечитывался: обрабатывается "
-              "выборка, загруженная раньше")
-        .text(r.n ? ", " : ".")
-        .math(r.n ? "n = " : "")
-        .text(r.n ? formatInteger(*r.n) + " значений." : "");
+    out.paragraph().text("Файл «" + r.fileName +
+                         "» в этом расчёте не перечитывался: обрабатывается выборка, "
+                         "загруженная раньше.");
+    if (r.n)
+      out.paragraph().text("Значений в выборке: ").math("n = ").text(formatInteger(*r.n)).text(".");
   }
   if (r.stoppedAt) {
     out.paragraph().text("Чтение файла остановилось в строке " + formatInteger(r.stoppedAt->line) +
@@ -48,8 +46,8 @@ void writeSampleSource(SolutionWriter& out) {
 
 void writeData(SolutionWriter& out) {
   const RunResult& r = out.result();
-  out.heading("1. Исходные данные");
   if (r.outcome == RunOutcome::FileNotOpened) return;
+  out.heading("1. Исходные данные");
   writeSampleSource(out);
   if (!r.h) return;
   const std::string h = out.logNumber(*r.h);

@@ -104,7 +104,6 @@ void writeTest(SolutionWriter& out) {
       .math("a = x̄, σ = s")
       .text(").");
   if (!r.statistic || !r.contributionSum || !r.degreesOfFreedom) return;
-  const std::string observed = out.logNumber(*r.statistic);
   out.paragraph()
       .text("Наблюдаемое значение критерия: ")
       .math("χ²_{набл} = Σn_g^2 / n′_g − n = ")
@@ -112,10 +111,8 @@ void writeTest(SolutionWriter& out) {
       .math(" − ")
       .text(formatInteger(r.n.value_or(0)))
       .math(" = ")
-      .text(observed)
-      .text(" (в строке итогов таблицы — ")
       .text(out.gridNumber(*r.statistic))
-      .text(").");
+      .text(" (столбец 11, строка итогов).");
   const std::string df = formatInteger(*r.degreesOfFreedom);
   out.paragraph()
       .text("Число степеней свободы ")
@@ -131,6 +128,7 @@ void writeTest(SolutionWriter& out) {
       .math("σ")
       .text("), оценённых по той же выборке.");
   if (!r.critical) return;
+  const std::string observed = out.logNumber(*r.statistic);
   const std::string alpha = out.figure(figures.significance);
   const std::string critical = out.logNumber(*r.critical);
   out.paragraph()
