@@ -198,13 +198,13 @@ class SolutionQuotes {
   void checkIntervals() {
     std::smatch logged, m;
     if (logMatch("^m=px=#   b=S=#$", logged)) {
-      if (find("m ≈ x̄ = #, .* b ≈ s = #\\.$", m)) {
+      if (find("^Точечные оценки: .*m ≈ x̄ = #, .* b ≈ s = #\\.$", m)) {
         same("estimate of m", m[1], logged[1]);
         same("estimate of b", m[2], logged[2]);
       } else {
         missing("estimates");
       }
-    } else if (find("m ≈ x̄ = ", m)) {
+    } else if (find("^Точечные оценки: ", m)) {
       problems_.push_back("estimates without the log's");
     }
     if (logMatch("^# < m < #$", logged)) {

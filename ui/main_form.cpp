@@ -17,6 +17,7 @@
 
 #include "engine/critical_points.h"
 #include "engine/process_file.h"
+#include "engine/run_result.h"
 #include "report/report_delivery.h"
 #include "report/word_report.h"
 #include "ui/analysis_chart.h"
@@ -28,6 +29,7 @@
 #include "ui/opt_form.h"
 #include "ui/result_grid.h"
 #include "ui/sample_opening.h"
+#include "ui/solution_actions.h"
 #include "ui/tab_chain.h"
 #include "ui/window_report_source.h"
 
@@ -95,6 +97,7 @@ void TMainForm::buildControls() {
   PopupMenu->setFont(scale_.font());
   N1 = PopupMenu->addAction(QString::fromUtf8(text::kCopyPicture));
   Word1 = PopupMenu->addAction(QString::fromUtf8(text::kWordReport));
+  solution_ = new SolutionActions(scale_, *this);
 
   setTabChain({Log, Chart, StringGrid, Option, ExitBut});
   Log->setFocus();
@@ -109,7 +112,10 @@ void TMainForm::buildControls() {
 }
 
 void TMainForm::ProcessFile() {
-  engine::ProcessFile(state_, *this, localeDecimalSeparator());
+  engine::RunResult result;
+  const char separator = localeDecimalSeparator();
+  engine::ProcessFile(state_, *this, separator, result);
+  solution_->follow(result, separator);
   Chart->refresh();
   // A new run starts at the top of the table, whatever the last one was scrolled to.
   StringGrid->scrollToTop();

@@ -27,6 +27,7 @@ namespace ui {
 
 class AnalysisChart;
 class ResultGrid;
+class SolutionActions;
 
 class TMainForm : public QWidget, public engine::AnalysisView {
   Q_OBJECT
@@ -75,6 +76,9 @@ class TMainForm : public QWidget, public engine::AnalysisView {
                    engine::Colour colour) override;
   void showMessage(const std::string& text) override;
 
+  // The worked solution of the last run, its window and its report option.
+  SolutionActions* solution() const { return solution_; }
+
   // The word processor the report drives; connected by the first report, kept afterwards.
   // Tests replace it before the first report.
   void setWordApplication(std::unique_ptr<report::WordApplication> word);
@@ -106,6 +110,7 @@ class TMainForm : public QWidget, public engine::AnalysisView {
   bool placedOnScreen_ = false;
   std::vector<int> designedColumns_;
   std::unique_ptr<report::WordApplication> WordApplication;
+  SolutionActions* solution_ = nullptr;
 };
 
 // The one main window, set while it exists.

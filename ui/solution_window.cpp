@@ -1,0 +1,45 @@
+// The worked solution's window: the steps of the last run, with real sub- and superscripts.
+#include "ui/solution_window.h"
+
+#include <QScrollBar>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "engine/document_html.h"
+#include "ui/captions.h"
+
+namespace ui {
+
+namespace {
+
+// Design pixels at 120 dpi: room for the column table without a horizontal scroll bar.
+constexpr int kWidth = 760;
+constexpr int kHeight = 620;
+
+}  // namespace
+
+QString solutionHtml(const engine::TextDocument& document) {
+  const std::string html = "<html><body>" + engine::htmlDocument(document) + "</body></html>";
+  return QString::fromUtf8(html.data(), static_cast<qsizetype>(html.size()));
+}
+
+SolutionWindow::SolutionWindow(const LayoutScale& scale, QWidget* owner)
+    : QWidget(owner, Qt::Window) {
+  setWindowTitle(QString::fromUtf8(text::kSolutionTitle));
+  setFont(scale.font());
+  browser_ = new QTextBrowser(this);
+  browser_->setOpenLinks(false);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(browser_);
+  resize(scale.size(kWidth, kHeight));
+}
+
+void SolutionWindow::showDocument(const engine::TextDocument& document) {
+  QScrollBar* scroll = browser_->verticalScrollBar();
+  const int position = scroll->value();
+  browser_->setHtml(solutionHtml(document));
+  scroll->setValue(position);
+}
+
+}  // namespace ui
