@@ -10,7 +10,7 @@ namespace cli {
 
 const char* const kUsage =
     "Usage: tarnek-cli [--table PATH] [--h H] [--xmin A] [--xmax B] [--json | --csv]\n"
-    "                  [--docx OUT.docx] [--] FILE...\n"
+    "                  [--solution] [--docx OUT.docx] [--] FILE...\n"
     "Analyses each sample FILE as the window's first run and prints its log and grid.\n"
     "\n"
     "  --table PATH    critical-point table (default ./exttable.txt, else the installed one)\n"
@@ -19,6 +19,8 @@ const char* const kUsage =
     "  --xmax B        upper bound of the range for that second run\n"
     "  --json          one JSON object per FILE, one per line\n"
     "  --csv           the grouped table of each FILE as CSV, a blank line between files\n"
+    "  --solution      also the worked solution: after the grid, as \"solution\" in JSON,\n"
+    "                  and after the log in the --docx report\n"
     "  --docx OUT.docx also write the Word report of the one FILE to OUT.docx, when FILE\n"
     "                  could be opened; an existing OUT.docx is replaced whole, keeping its\n"
     "                  permissions; OUT.docx may not be FILE or the table, nor anything\n"
@@ -80,6 +82,10 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
       options.csv = true;
       continue;
     }
+    if (arg == "--solution") {
+      options.solution = true;
+      continue;
+    }
     const bool takesValue =
         arg == "--table" || arg == "--h" || arg == "--xmin" || arg == "--xmax" || arg == "--docx";
     if (!takesValue) return usageError("unknown option " + arg);
@@ -104,6 +110,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
   }
   if (options.files.empty()) return usageError("no FILE given");
   if (options.json && options.csv) return usageError("--json and --csv cannot be combined");
+  if (options.solution && options.csv) return usageError("--solution and --csv cannot be combined");
   if (options.docxPath && options.files.size() > 1)
     return usageError("--docx takes exactly one FILE");
   return parsed;

@@ -15,7 +15,8 @@ struct CliOptions {
   std::optional<float> xmin;
   std::optional<float> xmax;
   bool json = false;
-  bool csv = false;  // the grouped table as CSV instead of the report; excludes json
+  bool csv = false;       // the grouped table as CSV instead of the report; excludes json
+  bool solution = false;  // the worked solution after the grid, in JSON and in the report
   // Where --docx writes the report of the one FILE.
   std::optional<std::string> docxPath;
   std::vector<std::string> files;

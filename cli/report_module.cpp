@@ -38,7 +38,8 @@ QString modulePath() {
 
 }  // namespace
 
-bool writeReportThroughModule(const engine::RecordedView& view, const std::string& path,
+bool writeReportThroughModule(const engine::RecordedView& view,
+                              const engine::TextDocument* solution, const std::string& path,
                               std::ostream& err) {
   // Never unloaded (QLibrary leaves that to unload()): Qt registers exit handlers inside it.
   QLibrary module(modulePath());
@@ -55,7 +56,7 @@ bool writeReportThroughModule(const engine::RecordedView& view, const std::strin
     return false;
   }
   std::string error;
-  if (write(docxReportData(view), path, error)) return true;
+  if (write(docxReportData(view, solution), path, error)) return true;
   err << "tarnek-cli: " << error << '\n';
   return false;
 }

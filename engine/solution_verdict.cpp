@@ -20,7 +20,9 @@ std::string intervalSpan(const IntervalGroup& group) {
 
 void writeGroups(SolutionWriter& out) {
   const RunResult& r = out.result();
-  out.paragraph().text("Группы, по которым считается χ²:");
+  out.paragraph().text(
+      "Группы, по которым считается χ²; вклад группы стоит в столбце 11 в строке её последнего "
+      "интервала:");
   out.table({"Группа", "Интервалы", "n_g", "n′_g", "n_g^2 / n′_g", "Строка"});
   int32_t number = 0;
   for (const IntervalGroup& group : r.intervalGroups) {

@@ -23,6 +23,8 @@ TEST(ParseCommandLine, TellsRunsHelpAndUsageErrorsApart) {
       {{"--h", "1,5", "a.txt"}, Kind::UsageError},
       {{"--docx", "out.docx", "a.txt"}, Kind::Run},
       {{"--docx", "out.docx", "a.txt", "b.txt"}, Kind::UsageError},
+      {{"--solution", "--json", "a.txt"}, Kind::Run},
+      {{"--solution", "--csv", "a.txt"}, Kind::UsageError},
   };
   for (const auto& [args, expected] : cases) {
     std::string joined;

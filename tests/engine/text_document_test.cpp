@@ -102,7 +102,7 @@ TEST(ColumnDescriptions, TooltipNamesTheColumnItsFormulaAndTheSummary) {
   EXPECT_EQ(plainText(columnTooltip(9)),
             "Столбец 10: теоретическая частота, n′_i = n·h·φ(u_i) / s");
   EXPECT_EQ(plainText(columnTooltip(3)),
-            "Столбец 4: частота, умноженная на середину, n_i·x_i. В строке итогов — среднее "
+            "Столбец 4: произведение частоты и середины, n_i·x_i. В строке итогов — среднее "
             "x̄ = Σn_i x_i / n");
   EXPECT_TRUE(columnTooltip(11).runs.empty());
   EXPECT_TRUE(columnTooltip(-1).runs.empty());
