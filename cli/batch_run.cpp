@@ -24,6 +24,9 @@ engine::RunOutcome analyseFile(const std::string& file, const engine::CriticalPo
   state.CriticalPoints = table;
   state.FileName = file;
   state.FileChanged = true;
+  state.Alpha = options.alpha;
+  state.Gamma = options.gamma;
+  state.Coefficients = options.coefficients;
   const engine::RunOutcome first = run(state);
   // A file that could not be opened keeps its one line: a rerun on no sample would hide it.
   if (options.hasOverrides() && first != engine::RunOutcome::FileNotOpened) {

@@ -9,14 +9,21 @@
 namespace cli {
 
 const char* const kUsage =
-    "Usage: tarnek-cli [--table PATH] [--h H] [--xmin A] [--xmax B] [--json | --csv]\n"
-    "                  [--solution] [--docx OUT.docx] [--] FILE...\n"
+    "Usage: tarnek-cli [--table PATH] [--h H] [--xmin A] [--xmax B] [--alpha A] [--gamma G]\n"
+    "                  [--coefficients method|sample] [--json | --csv] [--solution]\n"
+    "                  [--docx OUT.docx] [--] FILE...\n"
     "Analyses each sample FILE as the window's first run and prints its log and grid.\n"
     "\n"
     "  --table PATH    critical-point table (default ./exttable.txt, else the installed one)\n"
     "  --h H           interval length for a second run on the loaded sample\n"
     "  --xmin A        lower bound of the range for that second run\n"
     "  --xmax B        upper bound of the range for that second run\n"
+    "  --alpha A       significance level of the test: 0.05 (default), 0.025 or 0.01\n"
+    "  --gamma G       reliability of the confidence intervals: 0.95 (default), 0.99\n"
+    "                  or 0.999\n"
+    "  --coefficients method|sample\n"
+    "                  t and q for a sample of 100 as the method has them (default),\n"
+    "                  or for the sample's own size\n"
     "  --json          one JSON object per FILE, one per line\n"
     "  --csv           the grouped table of each FILE as CSV, a blank line between files\n"
     "  --solution      also the worked solution: after the grid, as \"solution\" in JSON,\n"
@@ -33,14 +40,25 @@ const char* const kUsage =
     "opened, the report not written or the output failed, 2 for a usage error or a --docx\n"
     "target that is an input file.\n";
 
-std::optional<float> parseStoredNumber(const std::string& text) {
-  // Parsed as double, then stored, as the window's text-to-real conversion does.
+namespace {
+
+// A number with "." as the decimal point, the whole text consumed, in double.
+std::optional<double> parseDouble(const std::string& text) {
   double value = 0.0;
   const char* first = text.data();
   const char* last = first + text.size();
   const auto [end, error] = std::from_chars(first, last, value);
   if (error != std::errc() || end != last) return std::nullopt;
-  const float result = engine::stored(value);
+  return value;
+}
+
+}  // namespace
+
+std::optional<float> parseStoredNumber(const std::string& text) {
+  // Parsed as double, then stored, as the window's text-to-real conversion does.
+  const std::optional<double> value = parseDouble(text);
+  if (!value) return std::nullopt;
+  const float result = engine::stored(*value);
   if (!std::isfinite(result)) return std::nullopt;
   return result;
 }
@@ -52,6 +70,28 @@ ParsedCommandLine usageError(std::string message) {
   parsed.kind = ParsedCommandLine::Kind::UsageError;
   parsed.error = std::move(message);
   return parsed;
+}
+
+// Sets one of the three settings from its value; an error message when it is none of the choices.
+std::optional<std::string> readSetting(const std::string& option, const std::string& value,
+                                       CliOptions& options) {
+  if (option == "--coefficients") {
+    const auto source = engine::coefficientSourceOf(value);
+    if (!source) return option + " must be method or sample: " + value;
+    options.coefficients = *source;
+    return std::nullopt;
+  }
+  const std::optional<double> number = parseDouble(value);
+  if (option == "--alpha") {
+    const auto level = number ? engine::levelOf(*number) : std::nullopt;
+    if (!level) return option + " must be 0.05, 0.025 or 0.01: " + value;
+    options.alpha = *level;
+    return std::nullopt;
+  }
+  const auto reliability = number ? engine::reliabilityOf(*number) : std::nullopt;
+  if (!reliability) return option + " must be 0.95, 0.99 or 0.999: " + value;
+  options.gamma = *reliability;
+  return std::nullopt;
 }
 
 }  // namespace
@@ -86,11 +126,16 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
       options.solution = true;
       continue;
     }
-    const bool takesValue =
-        arg == "--table" || arg == "--h" || arg == "--xmin" || arg == "--xmax" || arg == "--docx";
+    const bool setting = arg == "--alpha" || arg == "--gamma" || arg == "--coefficients";
+    const bool takesValue = setting || arg == "--table" || arg == "--h" || arg == "--xmin" ||
+                            arg == "--xmax" || arg == "--docx";
     if (!takesValue) return usageError("unknown option " + arg);
     if (i + 1 >= args.size()) return usageError(arg + " needs a value");
     const std::string& value = args[++i];
+    if (setting) {
+      if (const auto error = readSetting(arg, value, options)) return usageError(*error);
+      continue;
+    }
     if (arg == "--docx") {
       options.docxPath = value;
       continue;

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/analysis_settings.h"
+
 namespace cli {
 
 struct CliOptions {
@@ -14,6 +16,10 @@ struct CliOptions {
   std::optional<float> intervalLength;
   std::optional<float> xmin;
   std::optional<float> xmax;
+  // --alpha, --gamma, --coefficients: for every run of the invocation.
+  engine::SignificanceLevel alpha = engine::SignificanceLevel::FivePercent;
+  engine::Reliability gamma = engine::Reliability::NinetyFive;
+  engine::CoefficientSource coefficients = engine::CoefficientSource::Method;
   bool json = false;
   bool csv = false;       // the grouped table as CSV instead of the report; excludes json
   bool solution = false;  // the worked solution after the grid, in JSON and in the report

@@ -2,7 +2,6 @@
 #include "cli/run_result_json.h"
 
 #include "cli/json_writer.h"
-#include "cli/p_value.h"
 #include "cli/shortest_number.h"
 
 namespace cli {
@@ -95,6 +94,8 @@ const char* outcomeName(engine::RunOutcome outcome) {
       return "no_spread";
     case engine::RunOutcome::TooFewIntervals:
       return "too_few_groups";
+    case engine::RunOutcome::NoCriticalPoint:
+      return "no_critical_point";
     case engine::RunOutcome::Rejected:
       return "rejected";
     case engine::RunOutcome::Accepted:
@@ -106,10 +107,6 @@ const char* outcomeName(engine::RunOutcome outcome) {
 }  // namespace
 
 void appendResultJson(std::string& out, const engine::RunResult& result) {
-  std::optional<double> pValue;
-  if (result.critical && result.statistic && result.degreesOfFreedom)
-    pValue = upperTailProbability(*result.statistic, *result.degreesOfFreedom);
-
   out += "{\"outcome\":\"";
   out += outcomeName(result.outcome);
   out += "\",\"n\":";
@@ -135,7 +132,7 @@ void appendResultJson(std::string& out, const engine::RunResult& result) {
   out += ",\"critical\":";
   appendValue(out, result.critical);
   out += ",\"p_value\":";
-  appendValue(out, pValue);
+  appendValue(out, engine::pValue(result));
   out += ",\"mean_interval\":";
   appendPair(out, result.meanInterval);
   out += ",\"sd_interval\":";
@@ -144,6 +141,17 @@ void appendResultJson(std::string& out, const engine::RunResult& result) {
   appendTable(out, result);
   out += ",\"stopped_at\":";
   appendStop(out, result.stoppedAt);
+  // The settings come after what older readers know.
+  out += ",\"alpha\":";
+  appendJsonNumber(out, engine::levelValue(result.alpha));
+  out += ",\"gamma\":";
+  appendJsonNumber(out, engine::reliabilityValue(result.gamma));
+  out += ",\"coefficients\":\"";
+  out += engine::coefficientSourceName(result.coefficients);
+  out += "\",\"t\":";
+  appendValue(out, result.t);
+  out += ",\"q\":";
+  appendValue(out, result.q);
   out += '}';
 }
 

@@ -5,12 +5,14 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/analysis_settings.h"
+
 namespace engine {
 
 inline constexpr int32_t kMaxSampleCount = 200;
 inline constexpr int32_t kCriticalPointRows = 30;
 inline constexpr int32_t kCriticalPointColumns = 6;
-// The column of the table that holds the 0.05 point the test uses.
+// The column of the table that holds the 0.05 points, the default level's.
 inline constexpr int32_t kTestColumn = 3;
 
 // Critical points of the chi-square test, row d for d degrees of freedom.
@@ -34,6 +36,10 @@ struct AnalysisState {
   // an earlier, longer load left there.
   std::array<float, kMaxSampleCount> Sample{};
   int32_t SampleCount = 0;
+  // The test's level α, the intervals' reliability γ and the sample size their t and q are for.
+  SignificanceLevel Alpha = SignificanceLevel::FivePercent;
+  Reliability Gamma = Reliability::NinetyFive;
+  CoefficientSource Coefficients = CoefficientSource::Method;
 };
 
 }  // namespace engine

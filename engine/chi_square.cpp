@@ -1,4 +1,5 @@
 // Merging small expected frequencies and Pearson's chi-square test.
+#include <cmath>
 #include <vector>
 
 #include "engine/analysis_run.h"
@@ -110,7 +111,18 @@ bool testNormality(AnalysisRun& run, RunOutcome& outcome) {
     outcome = RunOutcome::TooFewIntervals;
     return false;
   }
-  const float critical = run.state.CriticalPoints.at(degreesOfFreedom, kTestColumn);
+  const SignificanceLevel level = run.state.Alpha;
+  // The level is named only when it is not the one every textbook problem starts from.
+  if (level != SignificanceLevel::FivePercent)
+    view.appendLog(text::kSignificanceLevel + std::string(levelText(level)));
+  const float critical = run.state.CriticalPoints.at(degreesOfFreedom, levelColumn(level));
+  // A missing table or row reads as 0, a damaged one as anything: no verdict against either.
+  if (!(std::isfinite(critical) && critical > 0.0f)) {
+    view.appendLog(text::kNoCriticalPointPrefix + formatInteger(degreesOfFreedom) +
+                   text::kNoCriticalPointSuffix);
+    outcome = RunOutcome::NoCriticalPoint;
+    return false;
+  }
   run.result.critical = critical;
   const bool accepted = statistic < critical;
   view.appendLog(text::kVerdictPrefix + run.fiveDigits(statistic) +

@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "engine/analysis_run.h"
+#include "engine/interval_coefficients.h"
 #include "engine/stored.h"
 #include "engine/texts.h"
 
@@ -11,10 +12,6 @@ namespace {
 
 constexpr int32_t kPointsPerInterval = 5;
 constexpr int32_t kMaxCurvePoints = 10000;
-// Coefficients for a reliability of 0.95 and a sample of 100.
-constexpr double kStudent = 1.984;
-constexpr double kDeviationLow = 0.857;
-constexpr double kDeviationHigh = 1.143;
 
 // The density scaled by h, so the curve sits on the histogram of relative frequencies.
 void drawCurve(AnalysisRun& run) {
@@ -48,16 +45,23 @@ void fitNormalCurve(AnalysisRun& run) {
                  run.fiveDigits(s));
   drawCurve(run);
 
+  const AnalysisState& state = run.state;
+  const int32_t size = coefficientSampleSize(state.Coefficients, state.SampleCount);
+  const IntervalCoefficients coefficients = intervalCoefficients(state.Gamma, size);
+  run.result.t = coefficients.t;
+  run.result.q = coefficients.q;
   const float halfWidth =
-      stored(kStudent * s / std::sqrt(static_cast<double>(run.state.SampleCount)));
-  const float low = stored(kDeviationLow * s);
-  const float high = stored(kDeviationHigh * s);
+      stored(coefficients.t * s / std::sqrt(static_cast<double>(state.SampleCount)));
+  const float low = stored(coefficients.low * s);
+  const float high = stored(coefficients.high * s);
   const double meanLow = static_cast<double>(run.mean) - halfWidth;
   const double meanHigh = static_cast<double>(run.mean) + halfWidth;
   run.result.halfWidth = halfWidth;
   run.result.meanInterval = {meanLow, meanHigh};
   run.result.deviationInterval = {low, high};
-  view.appendLog(text::kIntervalsHeading);
+  view.appendLog(text::kIntervalsHeadingPrefix + std::string(reliabilityText(state.Gamma)) +
+                 text::kIntervalsHeadingMiddle + formatInteger(size) +
+                 text::kIntervalsHeadingSuffix);
   view.appendLog(run.fourDigits(meanLow) + text::kMeanInterval + run.fourDigits(meanHigh));
   view.appendLog(run.fourDigits(low) + text::kDeviationInterval + run.fourDigits(high));
 }

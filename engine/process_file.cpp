@@ -46,6 +46,9 @@ RunOutcome ProcessFile(AnalysisState& state, AnalysisView& view, char decimalSep
 RunOutcome ProcessFile(AnalysisState& state, AnalysisView& view, char decimalSeparator,
                        RunResult& result) {
   AnalysisRun run(state, view, decimalSeparator);
+  run.result.alpha = state.Alpha;
+  run.result.gamma = state.Gamma;
+  run.result.coefficients = state.Coefficients;
   const RunOutcome outcome = runStages(run);
   run.result.outcome = outcome;
   keepTable(run, outcome);

@@ -17,6 +17,7 @@ enum class RunOutcome {
   TooManyIntervals,
   DegenerateSpread,
   TooFewIntervals,
+  NoCriticalPoint,  // the table has no usable point for the run's degrees of freedom and level
   Rejected,
   Accepted,
 };

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/analysis_settings.h"
 #include "engine/process_file.h"
 #include "engine/read_stop.h"
 #include "engine/table_shape.h"
@@ -61,6 +62,15 @@ struct RunResult {
   std::vector<int32_t> markedIntervals;       // intervals whose n'_i was below 5, in order
   std::vector<IntervalGroup> intervalGroups;  // the groups the test formed, in order
   std::optional<float> halfWidth;             // δ of the interval for the mean
+  // The settings the run used, and the rounded coefficients of its intervals.
+  SignificanceLevel alpha = SignificanceLevel::FivePercent;
+  Reliability gamma = Reliability::NinetyFive;
+  CoefficientSource coefficients = CoefficientSource::Method;
+  std::optional<double> t;
+  std::optional<double> q;
 };
+
+// P(χ²_df ≥ Xb) for a run that came as far as looking up its critical point; empty otherwise.
+std::optional<double> pValue(const RunResult& result);
 
 }  // namespace engine

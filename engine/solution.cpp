@@ -45,7 +45,7 @@ std::string SolutionWriter::gridNumber(double value) const {
 }
 
 std::string SolutionWriter::figure(double value) const {
-  return formatGeneral(value, 4, 2, separator_);
+  return formatGeneral(value, 6, 2, separator_);
 }
 
 std::string SolutionWriter::quotient(double value) const {

@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "engine/number_format.h"
+#include "engine/solution_figures.h"
 #include "engine/solution_writer.h"
 
 namespace engine {
@@ -147,6 +148,26 @@ void tooFewIntervals(SolutionWriter& out) {
            "меньше 5 и интервалы объединяются.");
 }
 
+void noCriticalPoint(SolutionWriter& out) {
+  const RunResult& r = out.result();
+  const SolutionFigures& figures = out.figures();
+  const std::string df = formatInteger(r.degreesOfFreedom.value_or(0));
+  const std::string alpha = figures.significance;
+  const std::string column = formatInteger(figures.tableColumn);
+  out.paragraph()
+      .text("В таблице критических точек нет годного значения ")
+      .math("χ²_{кр}(")
+      .text(alpha + "; " + df)
+      .math(")")
+      .text(" (строка " + df + ", столбец " + column +
+            "): там 0, пусто или не число, так что сравнивать не с чем.");
+  writePValue(out);
+  out.paragraph().text("Что делать: проверьте файл таблицы exttable.txt — в строке " + df +
+                       " должны стоять номер строки и шесть критических точек, для α = " + alpha +
+                       " в столбце " + column +
+                       "; или выберите в окне «Опции» другой уровень значимости.");
+}
+
 }  // namespace
 
 void writeStop(SolutionWriter& out) {
@@ -171,6 +192,9 @@ void writeStop(SolutionWriter& out) {
       break;
     case RunOutcome::TooFewIntervals:
       tooFewIntervals(out);
+      break;
+    case RunOutcome::NoCriticalPoint:
+      noCriticalPoint(out);
       break;
     case RunOutcome::Accepted:
     case RunOutcome::Rejected:

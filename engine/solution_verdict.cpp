@@ -48,6 +48,26 @@ void writeGroups(SolutionWriter& out) {
 
 }  // namespace
 
+void writePValue(SolutionWriter& out) {
+  const RunResult& r = out.result();
+  const std::optional<double>& p = out.figures().pValue;
+  if (!p || !r.statistic || !r.degreesOfFreedom) return;
+  out.paragraph()
+      .text("Вероятность получить при ")
+      .math("H_0")
+      .text(" значение не меньше наблюдаемого (p-значение) при " +
+            formatInteger(*r.degreesOfFreedom) + " степенях свободы: ")
+      .math("p = P(χ² ≥ ")
+      .text(out.logNumber(*r.statistic))
+      .math(") = ")
+      .text(out.gridNumber(*p))
+      .text("; гипотезу отвергают, когда ")
+      .math("p")
+      .text(" не больше ")
+      .math("α")
+      .text(".");
+}
+
 void writeMerging(SolutionWriter& out) {
   const RunResult& r = out.result();
   out.heading("4. Объединение интервалов с малыми теоретическими частотами");
@@ -131,17 +151,14 @@ void writeTest(SolutionWriter& out) {
       .text("), оценённых по той же выборке.");
   if (!r.critical) return;
   const std::string observed = out.logNumber(*r.statistic);
-  const std::string alpha = out.figure(figures.significance);
+  const std::string alpha = figures.significance;
   const std::string critical = out.logNumber(*r.critical);
   out.paragraph()
-      .text(
-          "Критическая точка из таблицы критических точек распределения χ² для уровня "
-          "значимости ")
+      .text("Критическая точка распределения χ² для уровня значимости ")
       .math("α = ")
       .text(alpha)
-      .text(" и ")
-      .text(df)
-      .text(" степеней свободы: ")
+      .text(" и " + df + " степеней свободы (таблица критических точек, строка " + df +
+            ", столбец " + formatInteger(figures.tableColumn) + "): ")
       .math("χ²_{кр}(")
       .text(alpha + "; " + df)
       .math(") = ")
@@ -165,23 +182,7 @@ void writeTest(SolutionWriter& out) {
         "расхождение эмпирических и теоретических частот значимо. Оценки и доверительные "
         "интервалы для нормального закона не строятся.");
   }
-  if (figures.pValue) {
-    out.paragraph()
-        .text("Вероятность получить при ")
-        .math("H_0")
-        .text(" значение не меньше наблюдаемого (p-значение): ")
-        .math("p = P(χ² ≥ ")
-        .text(observed)
-        .math(") = ")
-        .text(out.figure(*figures.pValue))
-        .text(" при ")
-        .text(df)
-        .text(" степенях свободы; гипотезу отвергают, когда ")
-        .math("p")
-        .text(" не больше ")
-        .math("α")
-        .text(".");
-  }
+  writePValue(out);
 }
 
 void writeIntervals(SolutionWriter& out) {
@@ -200,7 +201,7 @@ void writeIntervals(SolutionWriter& out) {
       .math("b ≈ s = ")
       .text(deviation)
       .text(".");
-  const std::string gamma = out.figure(figures.reliability);
+  const std::string gamma = figures.reliability;
   const std::string sampleSize = formatInteger(figures.coefficientSampleSize);
   out.paragraph()
       .text("Доверительный интервал для ")
@@ -246,17 +247,35 @@ void writeIntervals(SolutionWriter& out) {
       .text(": ")
       .text(deviation)
       .math("·")
-      .text(out.figure(1.0 - figures.deviationFactor))
+      .text(out.figure(figures.lowFactor))
       .math(" < b < ")
       .text(deviation)
       .math("·")
-      .text(out.figure(1.0 + figures.deviationFactor))
+      .text(out.figure(figures.highFactor))
       .text(", то есть ")
       .text(out.gridNumber((*r.deviationInterval)[0]))
       .math(" < b < ")
       .text(out.gridNumber((*r.deviationInterval)[1]))
       .text(".");
-  if (r.n && *r.n != figures.coefficientSampleSize) {
+  if (figures.lowFactor == 0.0) {
+    out.paragraph()
+        .text("При ")
+        .math("q ≥ 1")
+        .text(" нижняя граница для ")
+        .math("b")
+        .text(" равна 0: отклонение не бывает отрицательным.");
+  }
+  if (!figures.methodSampleSize) {
+    out.paragraph()
+        .text("Коэффициенты ")
+        .math("t")
+        .text(" и ")
+        .math("q")
+        .text(" взяты для объёма этой выборки: ")
+        .math("N = n = ")
+        .text(n)
+        .text(".");
+  } else if (r.n && *r.n != figures.coefficientSampleSize) {
     out.paragraph()
         .text("Коэффициенты ")
         .math("t")

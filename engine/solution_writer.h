@@ -31,7 +31,8 @@ class SolutionWriter {
   // As the log writes the value (5 significant digits) and as the grid does (4).
   std::string logNumber(double value) const;
   std::string gridNumber(double value) const;
-  // A coefficient or a level (α, γ, t, q): 4 significant digits.
+  // A level, a coefficient or a probability (α, γ, t, q, p): up to 6 significant digits, which
+  // keep every thousandth of t and q.
   std::string figure(double value) const;
   // A quotient whose whole part is taken: as many digits as keep that whole part right.
   std::string quotient(double value) const;
@@ -51,6 +52,8 @@ void writeColumns(SolutionWriter& out);
 void writeMoments(SolutionWriter& out);
 void writeMerging(SolutionWriter& out);
 void writeTest(SolutionWriter& out);
+// The p-value of a run that looked up its critical point, with its degrees of freedom.
+void writePValue(SolutionWriter& out);
 void writeIntervals(SolutionWriter& out);
 // Why a run that ended early ended, and what the student can do; nothing for a verdict.
 void writeStop(SolutionWriter& out);

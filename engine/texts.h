@@ -33,6 +33,10 @@ inline constexpr const char* kMergedSuffix = " меньше 5. Интервал 
 inline constexpr const char* kNewIntervalCount = "Новое число интервалов равно ";
 inline constexpr const char* kTooFewPrefix = "Число интервалов после объединения ";
 inline constexpr const char* kTooFewSuffix = " меньше 4: проверка гипотезы невозможна";
+inline constexpr const char* kNoCriticalPointPrefix = "Нет критической точки для ";
+inline constexpr const char* kNoCriticalPointSuffix =
+    " степеней свободы: проверка гипотезы невозможна";
+inline constexpr const char* kSignificanceLevel = "Уровень значимости α = ";
 inline constexpr const char* kVerdictPrefix = "Xb = ";
 inline constexpr const char* kRejectedMiddle = " больше чем Xk(";
 inline constexpr const char* kAcceptedMiddle = " меньше чем Xk(";
@@ -42,9 +46,36 @@ inline constexpr const char* kAccepted = ". Гипотеза о нормальн
 
 inline constexpr const char* kEstimatesMean = "m=px=";
 inline constexpr const char* kEstimatesDeviation = "   b=S=";
-inline constexpr const char* kIntervalsHeading =
-    "Доверительные интервалы для надёжности = 0.95 и при n=100 имеют вид:";
+inline constexpr const char* kIntervalsHeadingPrefix = "Доверительные интервалы для надёжности = ";
+inline constexpr const char* kIntervalsHeadingMiddle = " и при n=";
+inline constexpr const char* kIntervalsHeadingSuffix = " имеют вид:";
 inline constexpr const char* kMeanInterval = " < m < ";
 inline constexpr const char* kDeviationInterval = " < b < ";
+
+// The result line that keeps a run's verdict in view, outside the log.
+inline constexpr const char* kResultAccepted = "✓ Гипотеза о нормальности принята: Xb = ";
+inline constexpr const char* kResultRejected = "✗ Гипотеза о нормальности отвергнута: Xb = ";
+inline constexpr const char* kResultBelow = " < Xk = ";
+inline constexpr const char* kResultNotBelow = " ≥ Xk = ";
+inline constexpr const char* kResultDegreesOfFreedom = " (степеней свободы: ";
+inline constexpr const char* kResultLevel = ", α = ";
+inline constexpr const char* kResultPValue = "), p = ";
+inline constexpr const char* kResultNoCriticalPoint =
+    "⚠ Проверка невозможна: нет критической точки для α = ";
+inline constexpr const char* kResultNoPointPValue = ", p = ";
+inline constexpr const char* kResultTableDamaged =
+    ") — таблица критических точек отсутствует или повреждена: ";
+inline constexpr const char* kResultTooFewPrefix =
+    "Проверка невозможна: число интервалов после объединения ";
+inline constexpr const char* kResultTooFewSuffix = " меньше 4";
+inline constexpr const char* kResultNoSpread =
+    "Проверка невозможна: разброс выборки равен нулю или не определён";
+inline constexpr const char* kResultTooManyIntervals =
+    "Проверка не проводилась: интервалов больше 20";
+inline constexpr const char* kResultBadParameters =
+    "Проверка не проводилась: длина интервала или границы диапазона неверны";
+inline constexpr const char* kResultNoData = "Проверка не проводилась: в файле нет данных";
+inline constexpr const char* kResultFileNotOpened =
+    "Проверка не проводилась: входной файл не открылся";
 
 }  // namespace engine::text

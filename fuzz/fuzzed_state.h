@@ -11,6 +11,7 @@
 #include <iterator>
 #include <limits>
 
+#include "engine/analysis_settings.h"
 #include "engine/analysis_state.h"
 
 namespace fuzz {
@@ -52,14 +53,19 @@ inline float pickFloat(FuzzedDataProvider& in) {
   return fromBits(in.ConsumeIntegral<uint32_t>());
 }
 
-// The 0.05 points for 1..17 degrees of freedom, the only column a run reads.
+// The 0.01, 0.025 and 0.05 points for 1..17 degrees of freedom, the columns a run reads.
 inline engine::CriticalPointTable referenceTable() {
-  static const float points[] = {3.841f,  5.991f,  7.815f,  9.488f,  11.070f, 12.592f,
-                                 14.067f, 15.507f, 16.919f, 18.307f, 19.675f, 21.026f,
-                                 22.362f, 23.685f, 24.996f, 26.296f, 27.587f};
+  static const float points[][3] = {
+      {6.635f, 5.024f, 3.841f},    {9.210f, 7.378f, 5.991f},    {11.345f, 9.348f, 7.815f},
+      {13.277f, 11.143f, 9.488f},  {15.086f, 12.833f, 11.070f}, {16.812f, 14.449f, 12.592f},
+      {18.475f, 16.013f, 14.067f}, {20.090f, 17.535f, 15.507f}, {21.666f, 19.023f, 16.919f},
+      {23.209f, 20.483f, 18.307f}, {24.725f, 21.920f, 19.675f}, {26.217f, 23.337f, 21.026f},
+      {27.688f, 24.736f, 22.362f}, {29.141f, 26.119f, 23.685f}, {30.578f, 27.488f, 24.996f},
+      {32.000f, 28.845f, 26.296f}, {33.409f, 30.191f, 27.587f}};
   engine::CriticalPointTable table;
   for (size_t d = 1; d <= std::size(points); ++d)
-    table.cells[d][engine::kTestColumn] = points[d - 1];
+    for (size_t column = 1; column <= 3; ++column)
+      table.cells[d][column] = points[d - 1][column - 1];
   return table;
 }
 
@@ -126,9 +132,13 @@ inline engine::AnalysisState stateFrom(FuzzedDataProvider& in) {
     default: {
       const float point = pickFloat(in);
       for (size_t row = 1; row <= size_t(engine::kCriticalPointRows); ++row)
-        state.CriticalPoints.cells[row][engine::kTestColumn] = point;
+        for (size_t column = 1; column <= size_t(engine::kCriticalPointColumns); ++column)
+          state.CriticalPoints.cells[row][column] = point;
     }
   }
+  state.Alpha = in.PickValueInArray(engine::kSignificanceLevels);
+  state.Gamma = in.PickValueInArray(engine::kReliabilities);
+  state.Coefficients = in.PickValueInArray(engine::kCoefficientSources);
   return state;
 }
 

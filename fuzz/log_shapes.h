@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/analysis_settings.h"
 #include "engine/texts.h"
 #include "fuzz/number_text.h"
 
@@ -25,36 +26,54 @@ inline const std::string kAcceptedVerdict = t::kVerdictPrefix + kFive + t::kAcce
 inline const std::string kEstimates = t::kEstimatesMean + kFive + t::kEstimatesDeviation + kFive;
 inline const std::string kMeanInterval = kFour + t::kMeanInterval + kFour;
 inline const std::string kDeviationInterval = kFour + t::kDeviationInterval + kFour;
+inline const std::string kNoCriticalPoint =
+    t::kNoCriticalPointPrefix + kInteger + t::kNoCriticalPointSuffix;
+
+// The intervals' heading for one reliability, the sample size in its slot.
+inline std::string intervalsHeading(engine::Reliability gamma) {
+  return t::kIntervalsHeadingPrefix + std::string(engine::reliabilityText(gamma)) +
+         t::kIntervalsHeadingMiddle + kInteger + t::kIntervalsHeadingSuffix;
+}
+inline std::string levelLine(engine::SignificanceLevel alpha) {
+  return t::kSignificanceLevel + std::string(engine::levelText(alpha));
+}
 }  // namespace shape
 
 inline const std::vector<std::string>& logShapes() {
   namespace t = engine::text;
   using shape::kFive;
   using shape::kInteger;
-  static const std::vector<std::string> shapes = {
-      t::kFileNotOpened,
-      t::kLoadedPrefix + kInteger + t::kLoadedSuffix,
-      t::kNoData,
-      t::kIntervalLength + kFive,
-      t::kMinimum + kFive,
-      t::kMaximum + kFive,
-      t::kBadIntervalLength,
-      t::kBadRangeBounds,
-      t::kBadRangeOrder,
-      t::kIntervalCount + kInteger,
-      t::kTooManyIntervals,
-      t::kOutOfRangePrefix + kInteger + t::kOutOfRangeSuffix,
-      t::kDegenerateSpread,
-      t::kMergedPrefix + kInteger + t::kMergedSuffix,
-      t::kNewIntervalCount + kInteger,
-      shape::kTooFew,
-      shape::kRejectedVerdict,
-      shape::kAcceptedVerdict,
-      shape::kEstimates,
-      t::kIntervalsHeading,
-      shape::kMeanInterval,
-      shape::kDeviationInterval,
-  };
+  static const std::vector<std::string> shapes = [] {
+    std::vector<std::string> all = {
+        t::kFileNotOpened,
+        t::kLoadedPrefix + kInteger + t::kLoadedSuffix,
+        t::kNoData,
+        t::kIntervalLength + kFive,
+        t::kMinimum + kFive,
+        t::kMaximum + kFive,
+        t::kBadIntervalLength,
+        t::kBadRangeBounds,
+        t::kBadRangeOrder,
+        t::kIntervalCount + kInteger,
+        t::kTooManyIntervals,
+        t::kOutOfRangePrefix + kInteger + t::kOutOfRangeSuffix,
+        t::kDegenerateSpread,
+        t::kMergedPrefix + kInteger + t::kMergedSuffix,
+        t::kNewIntervalCount + kInteger,
+        shape::kTooFew,
+        shape::kRejectedVerdict,
+        shape::kAcceptedVerdict,
+        shape::kEstimates,
+        shape::kMeanInterval,
+        shape::kDeviationInterval,
+        shape::kNoCriticalPoint,
+    };
+    for (const engine::Reliability gamma : engine::kReliabilities)
+      all.push_back(shape::intervalsHeading(gamma));
+    for (const engine::SignificanceLevel alpha : engine::kSignificanceLevels)
+      if (alpha != engine::SignificanceLevel::FivePercent) all.push_back(shape::levelLine(alpha));
+    return all;
+  }();
   return shapes;
 }
 

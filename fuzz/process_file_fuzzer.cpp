@@ -6,6 +6,7 @@
 #include <random>
 #include <string>
 
+#include "engine/interval_coefficients.h"
 #include "engine/process_file.h"
 #include "engine/recorded_view.h"
 #include "engine/run_result.h"
@@ -57,7 +58,8 @@ uint32_t bitsOf(float value) {
 bool sameState(const AnalysisState& a, const AnalysisState& b) {
   if (a.FileName != b.FileName || a.FileChanged != b.FileChanged ||
       bitsOf(a.Xmin) != bitsOf(b.Xmin) || bitsOf(a.Xmax) != bitsOf(b.Xmax) ||
-      bitsOf(a.IntervalLength) != bitsOf(b.IntervalLength) || a.SampleCount != b.SampleCount)
+      bitsOf(a.IntervalLength) != bitsOf(b.IntervalLength) || a.SampleCount != b.SampleCount ||
+      a.Alpha != b.Alpha || a.Gamma != b.Gamma || a.Coefficients != b.Coefficients)
     return false;
   for (size_t i = 0; i < a.Sample.size(); ++i)
     if (bitsOf(a.Sample[i]) != bitsOf(b.Sample[i])) return false;
@@ -103,7 +105,23 @@ std::string tail(const std::string& line, const char* prefix) {
 
 bool reachedGrouping(RunOutcome outcome) {
   return outcome == RunOutcome::DegenerateSpread || outcome == RunOutcome::TooFewIntervals ||
-         outcome == RunOutcome::Rejected || outcome == RunOutcome::Accepted;
+         outcome == RunOutcome::NoCriticalPoint || outcome == RunOutcome::Rejected ||
+         outcome == RunOutcome::Accepted;
+}
+
+// The level's line stands right before the verdict (or the line saying there is none), and
+// nowhere at the default level.
+void checkLevelLine(const AnalysisState& state, const std::vector<std::string>& log,
+                    size_t verdict) {
+  const std::string line = fuzz::shape::levelLine(state.Alpha);
+  const size_t count = size_t(std::count_if(log.begin(), log.end(), [](const std::string& l) {
+    return l.rfind(engine::text::kSignificanceLevel, 0) == 0;
+  }));
+  if (state.Alpha == engine::SignificanceLevel::FivePercent) {
+    FUZZ_CHECK(count == 0, "a level line at the default level");
+  } else {
+    FUZZ_CHECK(count == 1 && verdict >= 1 && log[verdict - 1] == line, "level line: " + line);
+  }
 }
 
 void checkRun(const AnalysisState& state, const RecordedView& view, RunOutcome outcome,
@@ -117,6 +135,12 @@ void checkRun(const AnalysisState& state, const RecordedView& view, RunOutcome o
   const auto lastIs = [&](const std::string& shape) {
     return fuzz::matchesShape(last, shape, separator);
   };
+
+  const bool verdictPlace = outcome == RunOutcome::NoCriticalPoint ||
+                            outcome == RunOutcome::Rejected || outcome == RunOutcome::Accepted;
+  if (!verdictPlace)
+    for (const std::string& line : log)
+      FUZZ_CHECK(line.rfind(t::kSignificanceLevel, 0) != 0, "a level line without a verdict");
 
   switch (outcome) {
     case RunOutcome::NoData:
@@ -136,18 +160,30 @@ void checkRun(const AnalysisState& state, const RecordedView& view, RunOutcome o
     case RunOutcome::TooFewIntervals:
       FUZZ_CHECK(lastIs(fuzz::shape::kTooFew), last);
       break;
+    case RunOutcome::NoCriticalPoint:
+      FUZZ_CHECK(lastIs(fuzz::shape::kNoCriticalPoint), last);
+      checkLevelLine(state, log, log.size() - 1);
+      break;
     case RunOutcome::Rejected:
       FUZZ_CHECK(lastIs(fuzz::shape::kRejectedVerdict), last);
+      checkLevelLine(state, log, log.size() - 1);
       break;
-    case RunOutcome::Accepted:
+    case RunOutcome::Accepted: {
+      const std::string heading =
+          t::kIntervalsHeadingPrefix + std::string(engine::reliabilityText(state.Gamma)) +
+          t::kIntervalsHeadingMiddle +
+          std::to_string(engine::coefficientSampleSize(state.Coefficients, state.SampleCount)) +
+          t::kIntervalsHeadingSuffix;
       FUZZ_CHECK(
           log.size() >= 5 && lastIs(fuzz::shape::kDeviationInterval) &&
               fuzz::matchesShape(log[log.size() - 2], fuzz::shape::kMeanInterval, separator) &&
-              log[log.size() - 3] == t::kIntervalsHeading &&
+              log[log.size() - 3] == heading &&
               fuzz::matchesShape(log[log.size() - 4], fuzz::shape::kEstimates, separator) &&
               fuzz::matchesShape(log[log.size() - 5], fuzz::shape::kAcceptedVerdict, separator),
           last);
+      checkLevelLine(state, log, log.size() - 5);
       break;
+    }
     default:
       FUZZ_CHECK(false, "outcome " + std::to_string(int(outcome)));
   }

@@ -187,6 +187,10 @@ class SolutionQuotes {
     } else {
       missing("comparison");
     }
+    std::smatch level;
+    const std::string alpha =
+        logMatch("^Уровень значимости α = ([0-9.]+)$", level) ? level.str(1) : "0.05";
+    if (find("для уровня значимости α = ([0-9.]+) и ", m)) same("α", m[1], alpha);
     if (find("χ²_кр\\([^;]+; (-?[0-9]+)\\) = #\\.$", m)) {
       same("degrees of freedom of χ²_кр", m[1], engine::formatInteger(std::stoll(groups) - 3));
       same("χ²_кр in the table", m[2], verdict[4]);
@@ -206,6 +210,15 @@ class SolutionQuotes {
       }
     } else if (find("^Точечные оценки: ", m)) {
       problems_.push_back("estimates without the log's");
+    }
+    if (logMatch("^Доверительные интервалы для надёжности = ([0-9.]+) и при n=([0-9]+) имеют вид:$",
+                 logged)) {
+      if (find("с надёжностью γ = ([0-9.]+): .* и N = ([0-9]+)\\.$", m)) {
+        same("γ", m[1], logged[1]);
+        same("N", m[2], logged[2]);
+      } else {
+        missing("γ and N");
+      }
     }
     if (logMatch("^# < m < #$", logged)) {
       if (find("откуда # < m < #\\.$", m)) {

@@ -25,6 +25,8 @@ constexpr int kLabelPadding = 2;
 constexpr int kEditPadding = 8;
 constexpr int kButtonPadding = 12;
 constexpr int kCellPadding = 8;
+// A combo box's frame and its drop-down arrow.
+constexpr int kComboPadding = 32;
 
 bool fits(const QFontMetricsF& metrics, const TextFit& fit, const LayoutScale& scale) {
   if (fit.designWidth > 0 &&
@@ -139,6 +141,14 @@ const std::vector<TextFit>& fixedTexts() {
       {QString::fromUtf8(text::kIntervalLabel), 128, 20, kLabelPadding},
       {QString::fromUtf8(text::kXminLabel), 33, 20, kLabelPadding},
       {QString::fromUtf8(text::kXmaxLabel), 37, 20, kLabelPadding},
+      {QString::fromUtf8(text::kCheckGroup), 249, 20, kLabelPadding},
+      {QString::fromUtf8(text::kLevelLabel), 150, 20, kLabelPadding},
+      {QString::fromUtf8(text::kReliabilityLabel), 150, 20, kLabelPadding},
+      {QString::fromUtf8(text::kCoefficientsLabel), 249, 20, kLabelPadding},
+      {QStringLiteral("0.025"), 93, 24, kComboPadding},
+      {QStringLiteral("0.999"), 93, 24, kComboPadding},
+      {QString::fromUtf8(text::kCoefficientsMethod), 249, 24, kComboPadding},
+      {QString::fromUtf8(text::kCoefficientsSample), 249, 24, kComboPadding},
       {QString::fromUtf8(text::kApplyButton), 89, 25, kButtonPadding},
       {QString::fromUtf8(text::kCancelButton), 91, 25, kButtonPadding},
       // The widest field value the fixed format writes, e.g. a negative bound.

@@ -6,6 +6,8 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMimeData>
@@ -28,6 +30,7 @@
 #include "ui/message_sink.h"
 #include "ui/opt_form.h"
 #include "ui/result_grid.h"
+#include "ui/result_line.h"
 #include "ui/sample_opening.h"
 #include "ui/solution_actions.h"
 #include "ui/tab_chain.h"
@@ -53,7 +56,9 @@ TMainForm::TMainForm(QWidget* owner, const std::optional<std::string>& sampleArg
   buildControls();
   setupOpening(*this);
   state_.FileName = firstSampleName(sampleArgument);
-  engine::loadCriticalPoints(criticalPointsPath(), state_.CriticalPoints, *this);
+  const std::string tablePath = criticalPointsPath();
+  tablePath_ = QFileInfo(QFile::decodeName(tablePath.c_str())).absoluteFilePath();
+  engine::loadCriticalPoints(tablePath, state_.CriticalPoints, *this);
   ProcessFile();
 }
 
@@ -84,6 +89,7 @@ void TMainForm::buildControls() {
 
   Option = new QPushButton(QString::fromUtf8(text::kOptionButton), this);
   ExitBut = new QPushButton(QString::fromUtf8(text::kExitButton), this);
+  Result = new ResultLine(this);
 
   // Every text is fitted to the designed size, so the window never goes below it.
   setMinimumSize(designedClientSize(scale_));
@@ -115,6 +121,7 @@ void TMainForm::ProcessFile() {
   engine::RunResult result;
   const char separator = localeDecimalSeparator();
   engine::ProcessFile(state_, *this, separator, result);
+  Result->showResult(result, tablePath_, separator);
   solution_->follow(result, separator);
   Chart->refresh();
   // A new run starts at the top of the table, whatever the last one was scrolled to.
@@ -188,6 +195,7 @@ void TMainForm::applyLayout() {
   Log->setGeometry(layout.log);
   Option->setGeometry(layout.option);
   ExitBut->setGeometry(layout.exitBut);
+  Result->setGeometry(layout.result);
 }
 
 void TMainForm::spreadColumns() {

@@ -28,6 +28,7 @@ namespace ui {
 class AnalysisChart;
 class ResultGrid;
 class SolutionActions;
+class ResultLine;
 
 class TMainForm : public QWidget, public engine::AnalysisView {
   Q_OBJECT
@@ -88,6 +89,7 @@ class TMainForm : public QWidget, public engine::AnalysisView {
   QPlainTextEdit* Log = nullptr;
   QPushButton* Option = nullptr;
   QPushButton* ExitBut = nullptr;
+  ResultLine* Result = nullptr;
   QMenu* PopupMenu = nullptr;
   QAction* N1 = nullptr;
   QAction* Word1 = nullptr;
@@ -107,6 +109,7 @@ class TMainForm : public QWidget, public engine::AnalysisView {
   LayoutScale scale_;
   engine::AnalysisState state_;
   QStringList logLines_;
+  QString tablePath_;  // where the critical-point table was looked for, in full
   bool placedOnScreen_ = false;
   std::vector<int> designedColumns_;
   std::unique_ptr<report::WordApplication> WordApplication;

@@ -10,7 +10,11 @@ namespace {
 constexpr int kClientWidth = 834;
 constexpr int kClientHeight = 553;
 constexpr int kChartHeight = 265;
-constexpr int kGridHeight = 169;
+// The result line sits between chart and grid, in room the grid gave up.
+constexpr int kResultTop = 276;
+constexpr int kResultHeight = 22;
+constexpr int kGridTop = 302;
+constexpr int kGridHeight = 147;
 
 }  // namespace
 
@@ -26,7 +30,9 @@ MainLayout mainLayout(const LayoutScale& scale, const QSize& client) {
 
   MainLayout layout;
   layout.chart = scale.rect(8, 8, 785, kChartHeight).adjusted(0, 0, wider, chartTaller);
-  layout.grid = scale.rect(8, 280, 785, kGridHeight).adjusted(0, chartTaller, wider, taller);
+  layout.result =
+      scale.rect(8, kResultTop, 785, kResultHeight).adjusted(0, chartTaller, wider, chartTaller);
+  layout.grid = scale.rect(8, kGridTop, 785, kGridHeight).adjusted(0, chartTaller, wider, taller);
   layout.log = scale.rect(8, 456, 585, 89).adjusted(0, taller, wider, taller);
   layout.option = scale.rect(600, 456, 193, 41).translated(wider, taller);
   layout.exitBut = scale.rect(600, 504, 193, 41).translated(wider, taller);

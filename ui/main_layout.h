@@ -14,6 +14,7 @@ struct MainLayout {
   QRect log;
   QRect option;
   QRect exitBut;
+  QRect result;  // the result line, under the chart
 };
 
 // The client area as designed (the outer 850 x 595 less frame and caption);
@@ -23,7 +24,8 @@ QSize designedClientSize(const LayoutScale& scale);
 // At the designed size the controls sit as designed. Room beyond it widens
 // chart, grid and log, shares the extra height between chart and grid in the
 // proportion of their heights, and moves the buttons, kept at their size, so
-// they stay at the right next to the log.
+// they stay at the right next to the log; the result line keeps its height under the chart,
+// as wide as the chart.
 MainLayout mainLayout(const LayoutScale& scale, const QSize& client);
 
 }  // namespace ui

@@ -1,6 +1,8 @@
 // The options dialog: its layout, the two modes of Apply, Cancel.
 #include "ui/opt_form.h"
 
+#include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -23,15 +25,38 @@ TOptForm* OptForm = nullptr;
 
 namespace {
 
-// The designed outer size is 295 x 215; the frame and caption take the rest.
+// The designed outer size is kOptionsFrame's; the frame and caption take the rest.
 constexpr int kClientWidth = 279;
-constexpr int kClientHeight = 173;
+constexpr int kClientHeight = 315;
+// The group of the test's settings, under the four fields and above the buttons.
+constexpr int kGroupTop = 136;
+constexpr int kGroupHeight = 134;
+constexpr int kButtonsTop = kGroupTop + kGroupHeight + 8;
 constexpr int kFieldPrecision = 3;
 constexpr int kFieldDecimals = 2;
 
 QString fieldText(float value) {
   return QString::fromStdString(
       engine::formatFixed(value, kFieldPrecision, kFieldDecimals, localeDecimalSeparator()));
+}
+
+// α and γ as the fields write numbers: with the locale's decimal separator.
+QString choiceText(const char* value) {
+  return QString::fromUtf8(value).replace(QLatin1Char('.'), QLatin1Char(localeDecimalSeparator()));
+}
+
+// The index of a setting among its choices, which the combo box lists in the same order.
+template <typename Setting, size_t count>
+int indexOf(const Setting (&choices)[count], Setting value) {
+  for (size_t i = 0; i < count; ++i)
+    if (choices[i] == value) return static_cast<int>(i);
+  return 0;
+}
+
+template <typename Setting, size_t count>
+Setting chosen(const Setting (&choices)[count], const QComboBox* box) {
+  const int index = box->currentIndex();
+  return index >= 0 && static_cast<size_t>(index) < count ? choices[index] : choices[0];
 }
 
 }  // namespace
@@ -69,6 +94,7 @@ TOptForm::TOptForm(TMainForm& owner)
   buildControls();
   NameF->setText(QString::fromStdString(owner_.state().FileName));
   showNumbers();
+  showSettings();
   // Filling NameF has marked a file change; the dialog starts in numbers mode.
   owner_.state().FileChanged = false;
 }
@@ -112,16 +138,66 @@ void TOptForm::buildControls() {
   XmaxOpt = field(scale.rect(152, 104, 121, 24));
   StaticText3 = label(text::kXminLabel, scale.rect(8, 80, 33, 20));
   StaticText4 = label(text::kXmaxLabel, scale.rect(8, 112, 37, 20));
-  OkBut = button(text::kApplyButton, scale.rect(8, 136, 89, 25));
-  CanBut = button(text::kCancelButton, scale.rect(184, 136, 91, 25));
+  buildCheckGroup(scale);
+  OkBut = button(text::kApplyButton, scale.rect(8, kButtonsTop, 89, 25));
+  CanBut = button(text::kCancelButton, scale.rect(184, kButtonsTop, 91, 25));
 
-  // The interval length comes first, the file name only third.
-  setTabChain({LIopt, XminOpt, NameF, XmaxOpt, OkBut, CanBut});
+  // The interval length comes first, the file name only third; the group follows the fields.
+  setTabChain({LIopt, XminOpt, NameF, XmaxOpt, AlphaOpt, GammaOpt, CoefficientsOpt, OkBut, CanBut});
   LIopt->setFocus();
 
   connect(NameF, &QLineEdit::textChanged, this, [this] { runHandler([this] { NameFChange(); }); });
   connect(OkBut, &QPushButton::clicked, this, [this] { runHandler([this] { OkButClick(); }); });
   connect(CanBut, &QPushButton::clicked, this, [this] { runHandler([this] { CanButClick(); }); });
+}
+
+void TOptForm::buildCheckGroup(const LayoutScale& scale) {
+  CheckGroup = new QGroupBox(QString::fromUtf8(text::kCheckGroup), this);
+  CheckGroup->setGeometry(scale.rect(8, kGroupTop, 265, kGroupHeight));
+  // Inside the group, positions count from its corner.
+  auto label = [&](const char* caption, QRect geometry) {
+    auto* result = new QLabel(QString::fromUtf8(caption), CheckGroup);
+    result->setGeometry(geometry);
+    result->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return result;
+  };
+  auto choices = [&](const QStringList& items, QRect geometry) {
+    auto* result = new QComboBox(CheckGroup);
+    result->addItems(items);
+    result->setGeometry(geometry);
+    return result;
+  };
+  QStringList levels, reliabilities;
+  for (const engine::SignificanceLevel level : engine::kSignificanceLevels)
+    levels.append(choiceText(engine::levelText(level)));
+  for (const engine::Reliability reliability : engine::kReliabilities)
+    reliabilities.append(choiceText(engine::reliabilityText(reliability)));
+
+  StaticText5 = label(text::kLevelLabel, scale.rect(8, 26, 150, 20));
+  AlphaOpt = choices(levels, scale.rect(164, 22, 93, 24));
+  StaticText6 = label(text::kReliabilityLabel, scale.rect(8, 56, 150, 20));
+  GammaOpt = choices(reliabilities, scale.rect(164, 52, 93, 24));
+  StaticText7 = label(text::kCoefficientsLabel, scale.rect(8, 82, 249, 20));
+  CoefficientsOpt = choices(
+      {QString::fromUtf8(text::kCoefficientsMethod), QString::fromUtf8(text::kCoefficientsSample)},
+      scale.rect(8, 102, 249, 24));
+  StaticText5->setBuddy(AlphaOpt);
+  StaticText6->setBuddy(GammaOpt);
+  StaticText7->setBuddy(CoefficientsOpt);
+}
+
+void TOptForm::showSettings() {
+  const engine::AnalysisState& state = owner_.state();
+  AlphaOpt->setCurrentIndex(indexOf(engine::kSignificanceLevels, state.Alpha));
+  GammaOpt->setCurrentIndex(indexOf(engine::kReliabilities, state.Gamma));
+  CoefficientsOpt->setCurrentIndex(indexOf(engine::kCoefficientSources, state.Coefficients));
+}
+
+void TOptForm::storeSettings() {
+  engine::AnalysisState& state = owner_.state();
+  state.Alpha = chosen(engine::kSignificanceLevels, AlphaOpt);
+  state.Gamma = chosen(engine::kReliabilities, GammaOpt);
+  state.Coefficients = chosen(engine::kCoefficientSources, CoefficientsOpt);
 }
 
 void TOptForm::showNumbers() {
@@ -135,6 +211,8 @@ void TOptForm::NameFChange() { owner_.state().FileChanged = true; }
 
 void TOptForm::OkButClick() {
   engine::AnalysisState& state = owner_.state();
+  // The choices cannot be wrong, so a field's error later does not undo them.
+  storeSettings();
   if (state.FileChanged) {
     state.FileName = NameF->text().toStdString();
     owner_.ProcessFile();

@@ -5,12 +5,15 @@
 #include <QString>
 #include <QWidget>
 
+class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
 namespace ui {
 
+class LayoutScale;
 class TMainForm;
 
 // The dialog's text-to-real conversion: a number written with `locale`'s
@@ -28,8 +31,9 @@ class TOptForm : public QWidget {
   explicit TOptForm(TMainForm& owner);
   ~TOptForm() override;
 
-  // Apply. Numbers mode throws ConversionError at the first field that is not
-  // a number, after storing the fields before it; no run takes place then.
+  // Apply. The three choices of the group are stored first, in both modes. Numbers mode
+  // throws ConversionError at the first field that is not a number, after storing the
+  // fields before it; no run takes place then.
   void OkButClick();
   void CanButClick();
   void NameFChange();
@@ -45,12 +49,23 @@ class TOptForm : public QWidget {
   QLineEdit* XmaxOpt = nullptr;
   QLabel* StaticText3 = nullptr;
   QLabel* StaticText4 = nullptr;
+  // The test's level, the intervals' reliability and their coefficients, stored by Apply.
+  QGroupBox* CheckGroup = nullptr;
+  QLabel* StaticText5 = nullptr;
+  QComboBox* AlphaOpt = nullptr;
+  QLabel* StaticText6 = nullptr;
+  QComboBox* GammaOpt = nullptr;
+  QLabel* StaticText7 = nullptr;
+  QComboBox* CoefficientsOpt = nullptr;
   QPushButton* OkBut = nullptr;
   QPushButton* CanBut = nullptr;
 
  private:
   void buildControls();
+  void buildCheckGroup(const LayoutScale& scale);
   void showNumbers();
+  void showSettings();
+  void storeSettings();
 
   TMainForm& owner_;
 };

@@ -45,6 +45,14 @@ TEST_F(CliEndToEndTest, ExitStatusSaysWhetherEveryFileWasRead) {
       {{"--bogus", "Input.txt"}, 2, "", "tarnek-cli: unknown option --bogus\n"},
       {{"Input.txt", "--xmin"}, 2, "", "tarnek-cli: --xmin needs a value\n"},
       {{"--h", "1,5", "Input.txt"}, 2, "", "tarnek-cli: --h: not a number: 1,5\n"},
+      {{"--alpha", "0.1", "Input.txt"},
+       2,
+       "",
+       "tarnek-cli: --alpha must be 0.05, 0.025 or 0.01: 0.1\n"},
+      {{"--coefficients", "n", "Input.txt"},
+       2,
+       "",
+       "tarnek-cli: --coefficients must be method or sample: n\n"},
       {{"--csv", "--json", "Input.txt"},
        2,
        "",
@@ -84,8 +92,10 @@ TEST_F(CliEndToEndTest, JsonHoldsOneObjectPerFileInTheGivenShape) {
   EXPECT_NE(loaded.find(R"(],"grid":[["1","2","3","4","5","6","7","8","9","10","11"],[)"),
             std::string::npos);
   EXPECT_NE(loaded.find(R"(]],"histogram":[[)"), std::string::npos);
-  // Every critical point is 0: no curve, and the verdict rejects.
-  EXPECT_NE(loaded.find(R"(,"curve":[],"result":{"outcome":"rejected","n":100,"h":1,)"),
+  // Every critical point is 0: no verdict, no curve, but the p-value.
+  EXPECT_NE(loaded.find(R"(,"curve":[],"result":{"outcome":"no_critical_point","n":100,"h":1,)"),
+            std::string::npos);
+  EXPECT_NE(loaded.find(R"("statistic":2.312088,"critical":null,"p_value":0.67856)"),
             std::string::npos);
 
   const std::string emptyRow = R"(["","","","","","","","","","",""])";
@@ -98,7 +108,8 @@ TEST_F(CliEndToEndTest, JsonHoldsOneObjectPerFileInTheGivenShape) {
                             R"("n":null,"h":null,"xmin":null,"xmax":null,"intervals":null,)"
                             R"("groups":null,"df":null,"mean":null,"sd":null,"statistic":null,)"
                             R"("critical":null,"p_value":null,"mean_interval":null,)"
-                            R"("sd_interval":null,"table":null,"stopped_at":null}})");
+                            R"("sd_interval":null,"table":null,"stopped_at":null,"alpha":0.05,)"
+                            R"("gamma":0.95,"coefficients":"method","t":null,"q":null}})");
 }
 
 TEST_F(CliEndToEndTest, DecimalSeparatorFollowsTheLocaleEnvironment) {

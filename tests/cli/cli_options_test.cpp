@@ -48,6 +48,54 @@ TEST(ParseCommandLine, KeepsValuesAndFilesInOrder) {
   EXPECT_EQ(parsed.options.files, (std::vector<std::string>{"b.txt", "a.txt", "--xmax"}));
 }
 
+TEST(ParseCommandLine, SettingsTakeOnlyTheirChoices) {
+  using engine::CoefficientSource;
+  using engine::Reliability;
+  using engine::SignificanceLevel;
+  struct Case {
+    std::vector<std::string> args;
+    bool valid;
+    SignificanceLevel alpha = SignificanceLevel::FivePercent;
+    Reliability gamma = Reliability::NinetyFive;
+    CoefficientSource coefficients = CoefficientSource::Method;
+  };
+  const Case cases[] = {
+      {{"a.txt"}, true},
+      {{"--alpha", "0.01", "a.txt"}, true, SignificanceLevel::OnePercent},
+      {{"--alpha", "0.025", "a.txt"}, true, SignificanceLevel::TwoAndAHalfPercent},
+      {{"--alpha", "0.050", "a.txt"}, true},  // the same number
+      {{"--gamma", "0.999", "--coefficients", "sample", "a.txt"},
+       true,
+       SignificanceLevel::FivePercent,
+       Reliability::NinetyNinePointNine,
+       CoefficientSource::Sample},
+      {{"--gamma", "0.99", "--coefficients", "method", "a.txt"},
+       true,
+       SignificanceLevel::FivePercent,
+       Reliability::NinetyNine},
+      // The last of two wins, as with every option that takes a value.
+      {{"--alpha", "0.01", "--alpha", "0.05", "a.txt"}, true},
+      {{"--alpha", "0.1", "a.txt"}, false},
+      {{"--alpha", "0,05", "a.txt"}, false},
+      {{"--alpha", "5%", "a.txt"}, false},
+      {{"--gamma", "0.9", "a.txt"}, false},
+      {{"--gamma", "95", "a.txt"}, false},
+      {{"--coefficients", "Sample", "a.txt"}, false},
+      {{"--coefficients", "", "a.txt"}, false},
+      {{"a.txt", "--alpha"}, false},
+  };
+  for (const Case& c : cases) {
+    std::string joined;
+    for (const auto& arg : c.args) joined += "[" + arg + "]";
+    const ParsedCommandLine parsed = parseCommandLine(c.args);
+    EXPECT_EQ(parsed.kind, c.valid ? Kind::Run : Kind::UsageError) << joined;
+    if (!c.valid) continue;
+    EXPECT_EQ(parsed.options.alpha, c.alpha) << joined;
+    EXPECT_EQ(parsed.options.gamma, c.gamma) << joined;
+    EXPECT_EQ(parsed.options.coefficients, c.coefficients) << joined;
+  }
+}
+
 TEST(ParseStoredNumber, ReadsFiniteNumbersWithAPointOnly) {
   const std::pair<const char*, std::optional<float>> cases[] = {
       {"-0.5", -0.5f},         {"1e3", 1000.0f},       {"12.345", 12.345f},

@@ -14,8 +14,11 @@ using Lines = std::vector<std::string>;
 // A run that has just accepted the hypothesis with the given estimates.
 struct AcceptedRun {
   AcceptedRun(float mean, float deviation, int32_t n, float xmin, float xmax, float h,
-              char separator = '.')
+              char separator = '.', Reliability gamma = Reliability::NinetyFive,
+              CoefficientSource coefficients = CoefficientSource::Method)
       : run(state, view, separator) {
+    state.Gamma = gamma;
+    state.Coefficients = coefficients;
     state.SampleCount = n;
     state.Xmin = xmin;
     state.Xmax = xmax;
@@ -44,6 +47,64 @@ TEST(NormalFit, MeanIntervalFollowsTheSampleSizeButNotTheHeading) {
             (Lines{"m=px=10   b=S=2",
                    "Доверительные интервалы для надёжности = 0.95 и при n=100 имеют вид:",
                    "9,206 < m < 10,79", "1,714 < b < 2,286"}));
+}
+
+struct IntervalCase {
+  const char* name;
+  Reliability gamma;
+  CoefficientSource coefficients;
+  int32_t n;
+  Lines intervals;  // the heading and the two interval lines
+  double t, q;
+};
+
+TEST(NormalFit, IntervalsUseTheChosenReliabilityAndCoefficients) {
+  const IntervalCase cases[] = {
+      {"method",
+       Reliability::NinetyFive,
+       CoefficientSource::Method,
+       25,
+       {"Доверительные интервалы для надёжности = 0.95 и при n=100 имеют вид:", "9.206 < m < 10.79",
+        "1.714 < b < 2.286"},
+       1.984,
+       0.143},
+      // t = 2.064 and q = 0.318 for 25 values.
+      {"sample of 25",
+       Reliability::NinetyFive,
+       CoefficientSource::Sample,
+       25,
+       {"Доверительные интервалы для надёжности = 0.95 и при n=25 имеют вид:", "9.174 < m < 10.83",
+        "1.364 < b < 2.636"},
+       2.064,
+       0.318},
+      // t = 2.626, q = 0.197.
+      {"0.99 for the method",
+       Reliability::NinetyNine,
+       CoefficientSource::Method,
+       100,
+       {"Доверительные интервалы для надёжности = 0.99 и при n=100 имеют вид:", "9.475 < m < 10.53",
+        "1.606 < b < 2.394"},
+       2.626,
+       0.197},
+      // t = 4.781, q = 1.795: the interval for b starts at 0.
+      {"0.999 for ten values",
+       Reliability::NinetyNinePointNine,
+       CoefficientSource::Sample,
+       10,
+       {"Доверительные интервалы для надёжности = 0.999 и при n=10 имеют вид:", "6.976 < m < 13.02",
+        "0 < b < 5.59"},
+       4.781,
+       1.795},
+  };
+  for (const IntervalCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    AcceptedRun accepted(10, 2, c.n, 0, 10, 1, '.', c.gamma, c.coefficients);
+    const Lines& log = accepted.view.log();
+    ASSERT_EQ(log.size(), 4u);
+    EXPECT_EQ(Lines(log.begin() + 1, log.end()), c.intervals);
+    EXPECT_EQ(accepted.run.result.t, c.t);
+    EXPECT_EQ(accepted.run.result.q, c.q);
+  }
 }
 
 struct CurveCase {

@@ -52,7 +52,7 @@ TEST(ProcessFile, ShippedSampleIsAcceptedWithTheWholePath) {
   EXPECT_EQ(view.log()[0], "Загружено 100 элементов");
   EXPECT_EQ(view.log()[5], "Число интервалов равно " + std::to_string(k));
   EXPECT_EQ(view.log().size() >= 4 ? view.log()[view.log().size() - 3] : "",
-            text::kIntervalsHeading);
+            "Доверительные интервалы для надёжности = 0.95 и при n=100 имеют вид:");
   EXPECT_FALSE(view.curve().empty());
 }
 

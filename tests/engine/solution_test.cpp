@@ -11,6 +11,8 @@
 
 #include "engine/critical_points.h"
 #include "engine/document_plain_text.h"
+#include "engine/interval_coefficients.h"
+#include "engine/number_format.h"
 #include "engine/process_file.h"
 #include "engine/recorded_view.h"
 #include "fuzz/fuzzed_state.h"
@@ -22,9 +24,10 @@ namespace {
 
 // Read against the log and the grid of the same run: x_min, x_max, k, the merges of intervals 1
 // and 9, k′ = 7, Xb = 2.3121 < 9.488 for 7 − 3 degrees of freedom, m=px=500.4 b=S=1.9228 and the
-// two intervals are the log's; x̄ = 500.4, s = 1.923, the first row, the groups' n_g²/n′_g 9.5
-// (row 2) and 11.73 (row 8) and Xb = 2.312 are the grid's. The sums check by hand:
-// 96 + 27 + 52 + 17 + 0 + 18 + 52 + 72 + 32 = 366, and 6 + 3 = 9 in 2.384 + 6.143 ≈ 8.526.
+// two intervals are the log's, p = e^(−2.3121/2)·(1 + 2.3121/2) = 0.6786 for 4 degrees of freedom;
+// x̄ = 500.4, s = 1.923, the first row, the groups' n_g²/n′_g 9.5 (row 2) and 11.73 (row 8) and Xb
+// = 2.312 are the grid's. The sums check by hand: 96 + 27 + 52 + 17 + 0 + 18 + 52 + 72 + 32 = 366,
+// and 6 + 3 = 9 in 2.384 + 6.143 ≈ 8.526.
 const char* const kShippedSampleSolution = R"text(Ход решения
 
 1. Исходные данные
@@ -72,9 +75,10 @@ x̄ = Σn_i x_i / n = 50040 / 100 = 500.4 (столбец 4, строка ито
 Гипотеза H_0: генеральная совокупность распределена нормально с параметрами, оценёнными по выборке (a = x̄, σ = s).
 Наблюдаемое значение критерия: χ²_набл = Σn_g^2 / n′_g − n = 102.31 − 100 = 2.312 (столбец 11, строка итогов).
 Число степеней свободы k′ − 3 = 7 − 3 = 4: из числа групп вычитают 1, потому что сумма частот равна n, и ещё 2 — по числу параметров нормального закона (a и σ), оценённых по той же выборке.
-Критическая точка из таблицы критических точек распределения χ² для уровня значимости α = 0.05 и 4 степеней свободы: χ²_кр(0.05; 4) = 9.488.
+Критическая точка распределения χ² для уровня значимости α = 0.05 и 4 степеней свободы (таблица критических точек, строка 4, столбец 3): χ²_кр(0.05; 4) = 9.488.
 Сравнение: χ²_набл = 2.3121 < χ²_кр = 9.488.
 Вывод: нет оснований отвергнуть гипотезу о нормальном распределении генеральной совокупности — расхождение эмпирических и теоретических частот незначимо (случайно).
+Вероятность получить при H_0 значение не меньше наблюдаемого (p-значение) при 4 степенях свободы: p = P(χ² ≥ 2.3121) = 0.6786; гипотезу отвергают, когда p не больше α.
 
 6. Оценки параметров и доверительные интервалы
 Точечные оценки: математическое ожидание m ≈ x̄ = 500.4, среднее квадратическое отклонение b ≈ s = 1.9228.
@@ -271,6 +275,40 @@ TEST(Solution, VerdictsSayTheirConclusionAndTheCoefficientsSample) {
   EXPECT_EQ(flat.text.find("6. Оценки"), std::string::npos);
 }
 
+TEST(Solution, FollowsTheLevelTheReliabilityAndTheCoefficientsSample) {
+  std::mt19937 generator(1);
+  AnalysisState state = loadedState(normalValues(57, 20, 3, generator), 2);
+  state.Gamma = Reliability::NinetyNine;
+  state.Coefficients = CoefficientSource::Sample;
+  state.Alpha = SignificanceLevel::TwoAndAHalfPercent;
+  const SolvedRun solved = solve(state, ',');
+  ASSERT_EQ(solved.result.outcome, RunOutcome::Accepted) << solved.text;
+  const IntervalCoefficients coefficients = intervalCoefficients(Reliability::NinetyNine, 57);
+  for (const std::string& says :
+       {std::string("уровня значимости α = 0.025 и "), std::string("строка 3, столбец 2)"),
+        std::string("с надёжностью γ = 0.99: "),
+        "t = t(γ; N) = " + formatGeneral(coefficients.t, 6, 2, ','),
+        "q = q(γ; N) = " + formatGeneral(coefficients.q, 6, 2, ','),
+        std::string("взяты для объёма этой выборки: N = n = 57.")})
+    EXPECT_NE(solved.text.find(says), std::string::npos) << says << "\n" << solved.text;
+  EXPECT_EQ(solved.text.find("как в методике"), std::string::npos);
+}
+
+TEST(Solution, NoCriticalPointSaysWhereTheTableIsEmpty) {
+  std::mt19937 generator(1);
+  AnalysisState state = loadedState(normalValues(57, 20, 3, generator), 2);
+  state.CriticalPoints.cells[3][1] = 0.0f;  // the 0.01 point for 3 degrees of freedom
+  state.Alpha = SignificanceLevel::OnePercent;
+  const SolvedRun solved = solve(state);
+  ASSERT_EQ(solved.result.outcome, RunOutcome::NoCriticalPoint);
+  for (const char* says :
+       {"\nРасчёт остановлен\n", "нет годного значения χ²_кр(0.01; 3) (строка 3, столбец 1)",
+        "(p-значение) при 3 степенях свободы: p = ",
+        "Что делать: проверьте файл таблицы exttable.txt"})
+    EXPECT_NE(solved.text.find(says), std::string::npos) << says << "\n" << solved.text;
+  EXPECT_EQ(solved.text.find("Сравнение:"), std::string::npos);
+}
+
 TEST(Solution, SaysHowManyValuesWereOutsideTheRange) {
   AnalysisState state = testing::stateInMemory({1, 2, 2, 3, 10, -4}, 1, 1, 3);
   const SolvedRun solved = solve(state);
@@ -323,12 +361,15 @@ TEST(Solution, QuotesEveryNumberAsTheLogAndTheGridShowIt) {
     if (!(h > 0)) h = static_cast<float>(scale);
     AnalysisState state = loadedState(values, h);
     if (i % 7 == 0) state.Xmin = static_cast<float>(low + (high - low) / 4);  // set by hand
+    state.Alpha = kSignificanceLevels[i % 3];
+    state.Gamma = kReliabilities[(i / 3) % 3];
+    state.Coefficients = kCoefficientSources[(i / 9) % 2];
     expectQuotesAgree(state, i % 2 ? ',' : '.', outcomes, "random sample " + std::to_string(i));
   }
   for (const RunOutcome outcome :
        {RunOutcome::NoData, RunOutcome::BadParameters, RunOutcome::TooManyIntervals,
-        RunOutcome::DegenerateSpread, RunOutcome::TooFewIntervals, RunOutcome::Rejected,
-        RunOutcome::Accepted})
+        RunOutcome::DegenerateSpread, RunOutcome::TooFewIntervals, RunOutcome::NoCriticalPoint,
+        RunOutcome::Rejected, RunOutcome::Accepted})
     EXPECT_GT(outcomes[outcome], 0) << "no run ended with outcome " << static_cast<int>(outcome);
 }
 

@@ -1,5 +1,6 @@
 // The windows fit the screen, follow the window's size and cut no text; the focus orders are as
 // designed.
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -55,9 +56,9 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<ScreenCase>& info) { return std::string(info.param.name); });
 
 TEST(ScreenChoice, DialogIsMovedInWhereItsDesignedPlaceLeavesTheScreen) {
-  const QRect available(0, 0, 500, 300);
+  const QRect available(0, 0, 500, 400);
   const QPoint corner = ui::placeFrame(available, ui::kOptionsFrame, 1.0);
-  EXPECT_EQ(corner, QPoint(500 - 295, 300 - 215));
+  EXPECT_EQ(corner, QPoint(500 - 295, 400 - 357));
 }
 
 class FontChoice : public ::testing::TestWithParam<double> {};
@@ -116,7 +117,10 @@ TEST_P(ResizeGeometry, ChartAndGridTakeTheRoomLogWidensButtonsKeepSizeAtTheRight
     EXPECT_EQ(client.height() - button.bottom(), designedClient.height() - was.bottom());
   }
   // Stacked without overlap and inside the client area.
-  EXPECT_LT(grown.chart.bottom(), grown.grid.top());
+  EXPECT_LT(grown.chart.bottom(), grown.result.top());
+  EXPECT_EQ(grown.result.height(), designed.result.height());
+  EXPECT_EQ(grown.result.width(), grown.chart.width());
+  EXPECT_LT(grown.result.bottom(), grown.grid.top());
   EXPECT_LT(grown.grid.bottom(), grown.log.top());
   EXPECT_LT(grown.log.right(), grown.option.left());
   EXPECT_LT(grown.option.bottom(), grown.exitBut.top());
@@ -136,7 +140,8 @@ TEST(ResizeGeometry, DesignedSizePutsEveryControlWhereItWasDrawn) {
   const ui::LayoutScale scale(1.0);
   const ui::MainLayout layout = ui::mainLayout(scale, ui::designedClientSize(scale));
   EXPECT_EQ(layout.chart, QRect(8, 8, 785, 265));
-  EXPECT_EQ(layout.grid, QRect(8, 280, 785, 169));
+  EXPECT_EQ(layout.result, QRect(8, 276, 785, 22));
+  EXPECT_EQ(layout.grid, QRect(8, 302, 785, 147));
   EXPECT_EQ(layout.log, QRect(8, 456, 585, 89));
   EXPECT_EQ(layout.option, QRect(600, 456, 193, 41));
   EXPECT_EQ(layout.exitBut, QRect(600, 504, 193, 41));
@@ -234,9 +239,10 @@ TEST_F(Layout, TabOrdersFollowTheDesign) {
                                            form.ExitBut};
   EXPECT_EQ(tabChain(form.Log, 5), mainOrder);
   ui::TOptForm& dialog = *ui::OptForm;
-  const std::vector<QWidget*> dialogOrder = {dialog.LIopt,   dialog.XminOpt, dialog.NameF,
-                                             dialog.XmaxOpt, dialog.OkBut,   dialog.CanBut};
-  EXPECT_EQ(tabChain(dialog.LIopt, 6), dialogOrder);
+  const std::vector<QWidget*> dialogOrder = {
+      dialog.LIopt,    dialog.XminOpt,         dialog.NameF, dialog.XmaxOpt, dialog.AlphaOpt,
+      dialog.GammaOpt, dialog.CoefficientsOpt, dialog.OkBut, dialog.CanBut};
+  EXPECT_EQ(tabChain(dialog.LIopt, 9), dialogOrder);
 }
 
 }  // namespace

@@ -1,0 +1,83 @@
+// The line under the chart that keeps the run's verdict in view.
+#include "ui/result_line.h"
+
+#include <QFontMetrics>
+#include <QPalette>
+
+#include "engine/result_sentence.h"
+#include "ui/captions.h"
+
+namespace ui {
+
+namespace {
+
+QString fromUtf8(const std::string& text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Dark enough to read on the window's face; the mark and the words carry the meaning anyway.
+QColor toneColour(engine::RunOutcome outcome, const QPalette& palette) {
+  switch (engine::resultTone(outcome)) {
+    case engine::ResultTone::Accepted:
+      return QColor(0, 110, 0);
+    case engine::ResultTone::Rejected:
+      return QColor(175, 0, 0);
+    case engine::ResultTone::NoVerdict:
+      break;
+  }
+  return outcome == engine::RunOutcome::NoCriticalPoint ? QColor(150, 75, 0)
+                                                        : palette.color(QPalette::WindowText);
+}
+
+}  // namespace
+
+ResultLine::ResultLine(QWidget* parent) : QLabel(parent) {
+  setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+  setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  setTextFormat(Qt::PlainText);
+  setIndent(4);
+  setAccessibleName(QString::fromUtf8(text::kResultLineName));
+  // The line's width is the window's business, never the sentence's.
+  setMinimumWidth(1);
+  setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+}
+
+void ResultLine::showResult(const engine::RunResult& result, const QString& tablePath,
+                            char decimalSeparator) {
+  result_ = result;
+  tablePath_ = tablePath;
+  decimalSeparator_ = decimalSeparator;
+  sentence_ =
+      fromUtf8(engine::resultSentence(result_, decimalSeparator_, tablePath_.toStdString()));
+  QPalette colours = palette();
+  colours.setColor(QPalette::WindowText, toneColour(result.outcome, QWidget::palette()));
+  setPalette(colours);
+  setToolTip(sentence_);
+  setAccessibleDescription(sentence_);
+  fitText();
+}
+
+void ResultLine::resizeEvent(QResizeEvent* event) {
+  QLabel::resizeEvent(event);
+  fitText();
+}
+
+void ResultLine::fitText() {
+  const QFontMetrics metrics(font());
+  const int room = contentsRect().width() - 2 * indent();
+  if (metrics.horizontalAdvance(sentence_) <= room) {
+    setText(sentence_);
+    return;
+  }
+  QString shown = sentence_;
+  if (result_.outcome == engine::RunOutcome::NoCriticalPoint) {
+    // The path goes last and gives way first, from its middle, so its start and name stay.
+    const QString rest = fromUtf8(engine::resultSentence(result_, decimalSeparator_, ""));
+    const QString path =
+        metrics.elidedText(tablePath_, Qt::ElideMiddle, room - metrics.horizontalAdvance(rest));
+    shown = rest + path;
+  }
+  setText(metrics.elidedText(shown, Qt::ElideRight, room));
+}
+
+}  // namespace ui
