@@ -4,7 +4,8 @@
 # Defaults: build/ui/tarnek and screenshots/. SCREENSHOT_DISPLAY picks the X display number
 # (default 99). Each picture is the whole screen (import -window root) after the first run;
 # at 1280x800 and 120 dpi there are also a maximised window, the focus on "Выход" after
-# four Tabs, and the empty chart of a missing sample.
+# four Tabs, and the empty chart of a missing sample; at 120 and 192 dpi also the worked solution's
+# window that F2 opens.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 "$here/scripts/install-deps.sh" desktop
@@ -75,6 +76,11 @@ for setting in 1280x800:96 1280x800:120 1280x800:144 1280x800:192 1920x1080:192;
     DISPLAY=$display xdotool mousemove $((left + 100)) $((top - 8)) click --repeat 2 --delay 80 1
     sleep 1
     shoot "tarnek-$size-$dpi-maximised"
+  fi
+  if [ "$dpi" = 120 ] || [ "$dpi" = 192 ]; then
+    DISPLAY=$display xdotool windowactivate --sync "$window" key F2
+    sleep 1
+    shoot "tarnek-$size-$dpi-solution"
   fi
   stop_screen
 done
