@@ -162,8 +162,13 @@ void writeMoments(SolutionWriter& out) {
       .text(formatInteger(r.n.value_or(0) - 1))
       .math(") = ")
       .text(out.gridNumber(*r.deviation));
-  deviation.text(std::isfinite(*r.deviation) ? " (столбец 7, строка итогов)."
-                                             : ": при n = 1 делить на n − 1 = 0 нельзя.");
+  if (std::isfinite(*r.deviation)) {
+    deviation.text(" (столбец 7, строка итогов).");
+  } else if (r.n.value_or(0) < 2) {
+    deviation.text(": при ").math("n = 1").text(" делить на ").math("n − 1 = 0").text(" нельзя.");
+  } else {
+    deviation.text(": сумма квадратов слишком велика для расчёта.");
+  }
 }
 
 }  // namespace engine

@@ -92,7 +92,7 @@ void writeMerging(SolutionWriter& out) {
         .text(".");
   } else {
     ParagraphWriter small = out.paragraph();
-    small.text("Меньше 5: ");
+    small.text("Теоретические частоты меньше 5: ");
     for (size_t i = 0; i < r.markedIntervals.size(); ++i) {
       const int32_t interval = r.markedIntervals[i];
       const std::string index = formatInteger(interval);
