@@ -447,3 +447,27 @@ TEST(DocumentModel, TypedTextJoinsTheRunBeforeOnlyInTheSameFormat) {
 
 }  // namespace
 }  // namespace report
+
+namespace report {
+namespace {
+
+// A formula is typed run by run; its runs stand side by side on one line.
+TEST(TableLayout, RunsOfOneLineAddUpAndABreakStartsANewLine) {
+  Table table;
+  table.rows = 1;
+  table.columns = 2;
+  table.cells.resize(2);
+  RunFormat italic;
+  italic.italic = true;
+  for (const char* text : {"8888", "8888", "8888"})
+    table.cells[0].paragraphs[0].runs.push_back(report::Run{QString::fromLatin1(text), -1, italic});
+  table.cells[1].paragraphs[0].runs.push_back(report::Run{QStringLiteral("8888\n8888")});
+  table.cells[1].paragraphs[0].runs.push_back(report::Run{QStringLiteral("8888")});
+  const std::vector<int32_t> widths = autofitColumnWidths(table, 1000000);
+  const int32_t padding = 2 * kCellMarginTwips + 30;
+  EXPECT_EQ(widths[0] - padding, textWidthTwips(QStringLiteral("888888888888"), 20));
+  EXPECT_EQ(widths[1] - padding, textWidthTwips(QStringLiteral("88888888"), 20));
+}
+
+}  // namespace
+}  // namespace report
