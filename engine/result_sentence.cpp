@@ -54,9 +54,8 @@ std::string resultSentence(const RunResult& result, char decimalSeparator,
       return verdict(result, false, decimalSeparator);
     case RunOutcome::NoCriticalPoint:
       return text::kResultNoCriticalPoint + std::string(levelText(result.alpha)) +
-             text::kResultDegreesOfFreedom + degreesOfFreedomText(result) +
-             text::kResultNoPointPValue + pValueText(result, decimalSeparator) +
-             text::kResultTableDamaged + tablePath;
+             text::kResultNoPointDegrees + degreesOfFreedomText(result) + text::kResultPValue +
+             pValueText(result, decimalSeparator) + text::kResultTableDamaged + tablePath;
     case RunOutcome::TooFewIntervals:
       return text::kResultTooFewPrefix + formatInteger(result.groups.value_or(0)) +
              text::kResultTooFewSuffix;

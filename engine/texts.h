@@ -60,11 +60,9 @@ inline constexpr const char* kResultNotBelow = " ≥ Xk = ";
 inline constexpr const char* kResultDegreesOfFreedom = " (степеней свободы: ";
 inline constexpr const char* kResultLevel = ", α = ";
 inline constexpr const char* kResultPValue = "), p = ";
-inline constexpr const char* kResultNoCriticalPoint =
-    "⚠ Проверка невозможна: нет критической точки для α = ";
-inline constexpr const char* kResultNoPointPValue = ", p = ";
-inline constexpr const char* kResultTableDamaged =
-    ") — таблица критических точек отсутствует или повреждена: ";
+inline constexpr const char* kResultNoCriticalPoint = "⚠ Нет критической точки (α = ";
+inline constexpr const char* kResultNoPointDegrees = ", степеней свободы: ";
+inline constexpr const char* kResultTableDamaged = ". Таблица не найдена или повреждена: ";
 inline constexpr const char* kResultTooFewPrefix =
     "Проверка невозможна: число интервалов после объединения ";
 inline constexpr const char* kResultTooFewSuffix = " меньше 4";

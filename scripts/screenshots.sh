@@ -4,8 +4,9 @@
 # Defaults: build/ui/tarnek and screenshots/. SCREENSHOT_DISPLAY picks the X display number
 # (default 99). Each picture is the whole screen (import -window root) after the first run;
 # at 1280x800 and 120 dpi there are also a maximised window, the focus on "Выход" after
-# four Tabs, and the empty chart of a missing sample; at 120 and 192 dpi also the worked solution's
-# window that F2 opens.
+# four Tabs, and the empty chart of a missing sample; at 120 and 192 dpi the options dialog
+# opened from the keyboard, the result line of a run without a critical-point table and the
+# worked solution's window that F2 opens.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 "$here/scripts/install-deps.sh" desktop
@@ -22,6 +23,7 @@ cleanup() {
 trap cleanup EXIT
 cp "$here/data/Input.txt" "$here/data/exttable.txt" "$work/"
 mkdir "$work/empty" && cp "$here/data/exttable.txt" "$work/empty/"
+mkdir "$work/notable" && cp "$here/data/Input.txt" "$work/notable/"
 
 start_screen() {  # size dpi
   Xvfb "$display" -screen 0 "${1}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
@@ -89,3 +91,27 @@ start_screen 1280x800 120
 start_program "$work/empty"
 shoot "tarnek-1280x800-120-empty"
 stop_screen
+
+for dpi in 120 192; do
+  start_screen 1280x800 "$dpi"
+  start_program "$work"
+  # Three Tabs from the log reach "Настройки".
+  DISPLAY=$display xdotool windowactivate --sync "$window" key --delay 150 Tab Tab Tab space
+  sleep 1
+  shoot "tarnek-1280x800-$dpi-dialog"
+  stop_screen
+  # Without a table the start-up message comes first; Return closes it.
+  start_screen 1280x800 "$dpi"
+  (cd "$work/notable" && DISPLAY=$display XDG_DATA_DIRS="$work/none" "$program" >/dev/null 2>&1) &
+  pids+=($!)
+  sleep 2
+  DISPLAY=$display xdotool key Return
+  for _ in $(seq 200); do
+    window=$(DISPLAY=$display xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -1) &&
+      [ -n "$window" ] && break
+    sleep 0.05
+  done
+  sleep 1
+  shoot "tarnek-1280x800-$dpi-no-table"
+  stop_screen
+done

@@ -27,10 +27,10 @@ namespace {
 
 // The designed outer size is kOptionsFrame's; the frame and caption take the rest.
 constexpr int kClientWidth = 279;
-constexpr int kClientHeight = 315;
+constexpr int kClientHeight = 326;
 // The group of the test's settings, under the four fields and above the buttons.
 constexpr int kGroupTop = 136;
-constexpr int kGroupHeight = 134;
+constexpr int kGroupHeight = 145;
 constexpr int kButtonsTop = kGroupTop + kGroupHeight + 8;
 constexpr int kFieldPrecision = 3;
 constexpr int kFieldDecimals = 2;
@@ -173,14 +173,15 @@ void TOptForm::buildCheckGroup(const LayoutScale& scale) {
   for (const engine::Reliability reliability : engine::kReliabilities)
     reliabilities.append(choiceText(engine::reliabilityText(reliability)));
 
-  StaticText5 = label(text::kLevelLabel, scale.rect(8, 26, 150, 20));
-  AlphaOpt = choices(levels, scale.rect(164, 22, 93, 24));
-  StaticText6 = label(text::kReliabilityLabel, scale.rect(8, 56, 150, 20));
-  GammaOpt = choices(reliabilities, scale.rect(164, 52, 93, 24));
-  StaticText7 = label(text::kCoefficientsLabel, scale.rect(8, 82, 249, 20));
+  // The first row keeps clear of the title, which the style may draw across the frame's top.
+  StaticText5 = label(text::kLevelLabel, scale.rect(8, 37, 150, 20));
+  AlphaOpt = choices(levels, scale.rect(164, 33, 93, 24));
+  StaticText6 = label(text::kReliabilityLabel, scale.rect(8, 67, 150, 20));
+  GammaOpt = choices(reliabilities, scale.rect(164, 63, 93, 24));
+  StaticText7 = label(text::kCoefficientsLabel, scale.rect(8, 90, 249, 20));
   CoefficientsOpt = choices(
       {QString::fromUtf8(text::kCoefficientsMethod), QString::fromUtf8(text::kCoefficientsSample)},
-      scale.rect(8, 102, 249, 24));
+      scale.rect(8, 114, 249, 24));
   StaticText5->setBuddy(AlphaOpt);
   StaticText6->setBuddy(GammaOpt);
   StaticText7->setBuddy(CoefficientsOpt);

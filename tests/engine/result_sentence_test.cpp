@@ -54,8 +54,8 @@ TEST(ResultSentence, SaysTheOutcomeAndWhyInWords) {
        "α = 0.05), p = 0.04999",
        ResultTone::Rejected},
       {"no critical point", noPoint, '.',
-       "⚠ Проверка невозможна: нет критической точки для α = 0.025 (степеней свободы: 4, "
-       "p = 0.6786) — таблица критических точек отсутствует или повреждена: /data/exttable.txt",
+       "⚠ Нет критической точки (α = 0.025, степеней свободы: 4), p = 0.6786. Таблица не найдена "
+       "или повреждена: /data/exttable.txt",
        ResultTone::NoVerdict},
       {"too few", tooFew, '.', "Проверка невозможна: число интервалов после объединения 3 меньше 4",
        ResultTone::NoVerdict},

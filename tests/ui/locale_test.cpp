@@ -1,5 +1,6 @@
 // Under a comma locale the log, the dialog and Apply all use the comma (run with
 // LC_ALL=ru_RU.UTF-8).
+#include <QComboBox>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
@@ -27,6 +28,19 @@ TEST_F(CommaLocale, LogAndDialogWriteNumbersWithAComma) {
   EXPECT_TRUE(mainForm_->logLines().contains(QString::fromUtf8("Длина интервала 0,5")));
   EXPECT_EQ(ui::OptForm->LIopt->text(), QStringLiteral("0,50"));
   EXPECT_EQ(ui::OptForm->XminOpt->text(), QStringLiteral("12,30"));
+}
+
+TEST_F(CommaLocale, ChoicesShowTheCommaButTheLogKeepsThePointOfItsLevelAndReliability) {
+  EXPECT_EQ(ui::OptForm->AlphaOpt->itemText(1), QStringLiteral("0,025"));
+  EXPECT_EQ(ui::OptForm->GammaOpt->itemText(2), QStringLiteral("0,999"));
+  ui::OptForm->AlphaOpt->setCurrentIndex(1);
+  ui::OptForm->GammaOpt->setCurrentIndex(2);
+  QTest::mouseClick(ui::OptForm->OkBut, Qt::LeftButton);
+  const QStringList& log = mainForm_->logLines();
+  EXPECT_TRUE(log.contains(QString::fromUtf8("Уровень значимости α = 0.025")));
+  EXPECT_EQ(
+      log.value(log.size() - 3),
+      QString::fromUtf8("Доверительные интервалы для надёжности = 0.999 и при n=100 имеют вид:"));
 }
 
 TEST_F(CommaLocale, ApplyReadsTheCommaAndRejectsThePoint) {
