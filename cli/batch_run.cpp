@@ -87,10 +87,10 @@ int runBatch(const CliOptions& options, char decimalSeparator, std::ostream& out
     out.write(report.data(), static_cast<std::streamsize>(report.size()));
     // A sample that could not be read has no report; nothing is written in its name.
     if (options.docxPath && opened) {
-      const auto write = [&](const std::string& path) {
-        return writeReport && writeReport(view, solution ? &*solution : nullptr, path, err);
-      };
-      if (!replaceFile(*options.docxPath, write, err)) status = 1;
+      std::string document;
+      if (!writeReport || !writeReport(view, solution ? &*solution : nullptr, document, err) ||
+          !saveReport(*options.docxPath, document, err))
+        status = 1;
     }
     if (!out) return 1;  // the caller says why; the rest would be lost too
   }

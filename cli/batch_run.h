@@ -24,12 +24,12 @@ engine::RunOutcome analyseFile(const std::string& file, const engine::CriticalPo
                                const CliOptions& options, char decimalSeparator,
                                engine::RecordedView& view, engine::RunResult* result = nullptr);
 
-// Writes the Word report of a finished analysis to a path, with the worked
-// solution after the log when `solution` is not null; false, with the reason
-// on `err`, when it could not.
+// Builds the whole Word report file of a finished analysis into `document`,
+// with the worked solution after the log when `solution` is not null; false,
+// with the reason on `err`, when it could not.
 using ReportWriter =
     std::function<bool(const engine::RecordedView& view, const engine::TextDocument* solution,
-                       const std::string& path, std::ostream& err)>;
+                       std::string& document, std::ostream& err)>;
 
 // Loads the table once (its messages to `err`), analyses every file and
 // prints each report to `out` (with --solution, the worked solution too);

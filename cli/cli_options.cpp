@@ -1,6 +1,7 @@
 // Hand-written reading of the tarnek-cli command line.
 #include "cli/cli_options.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -12,10 +13,14 @@ const char* const kUsage =
     "Usage: tarnek-cli [--table PATH] [--h H] [--xmin A] [--xmax B] [--alpha A] [--gamma G]\n"
     "                  [--coefficients method|sample] [--json | --csv] [--solution]\n"
     "                  [--docx OUT.docx] [--] FILE...\n"
-    "Analyses each sample FILE as the window's first run and prints its log and grid.\n"
+    "       tarnek-cli --to-sample OUT.txt [--h H] [--column N] [--grouped]\n"
+    "                  [--decimal auto|point|comma] [--] IN\n"
+    "Analyses each sample FILE as the window's first run and prints its log and grid;\n"
+    "with --to-sample, writes the data of IN as a sample file instead.\n"
     "\n"
     "  --table PATH    critical-point table (default ./exttable.txt, else the installed one)\n"
-    "  --h H           interval length for a second run on the loaded sample\n"
+    "  --h H           interval length for a second run on the loaded sample; with\n"
+    "                  --to-sample, the length written (default: Sturges' rule)\n"
     "  --xmin A        lower bound of the range for that second run\n"
     "  --xmax B        upper bound of the range for that second run\n"
     "  --alpha A       significance level of the test: 0.05 (default), 0.025 or 0.01\n"
@@ -32,21 +37,29 @@ const char* const kUsage =
     "                  could be opened; an existing OUT.docx is replaced whole, keeping its\n"
     "                  permissions; OUT.docx may not be FILE or the table, nor anything\n"
     "                  but a regular file\n"
+    "  --to-sample OUT.txt  read IN as the data window reads pasted values (text, CSV or\n"
+    "                  TSV; UTF-8 or UTF-16) and write it to OUT.txt as the window saves\n"
+    "                  it; what was recognised and skipped goes to standard error\n"
+    "  --column N      take the values from column N (default: the first column of\n"
+    "                  numbers that is not a running index 1, 2, 3, ...)\n"
+    "  --grouped       IN is a grouped series: rows \"a b n\", \"a-b n\", \"[a; b) n\" or \"x n\"\n"
+    "  --decimal SEP   auto (\".\" and \",\" both, unless \",\" separates fields), point or\n"
+    "                  comma\n"
     "  --help          this text\n"
     "  --              end of options: every later argument is a FILE\n"
     "\n"
-    "Numbers use \".\" as the decimal point. Exit status: 0 when the table and every FILE\n"
-    "were read, 1 when the table could not be loaded or is malformed, a FILE could not be\n"
-    "opened, the report not written or the output failed, 2 for a usage error or a --docx\n"
-    "target that is an input file.\n";
+    "Numbers on the command line take \".\" or \",\" as the decimal separator. Exit status:\n"
+    "0 when the table and every FILE were read, 1 when the table could not be loaded or is\n"
+    "malformed, a FILE could not be opened, IN held nothing usable, a file not written or\n"
+    "the output failed, 2 for a usage error or an output file that is an input file.\n";
 
 namespace {
 
 // A number with "." as the decimal point, the whole text consumed, in double.
-std::optional<double> parseDouble(const std::string& text) {
+std::optional<double> parseDouble(const std::string& plain) {
   double value = 0.0;
-  const char* first = text.data();
-  const char* last = first + text.size();
+  const char* first = plain.data();
+  const char* last = first + plain.size();
   const auto [end, error] = std::from_chars(first, last, value);
   if (error != std::errc() || end != last) return std::nullopt;
   return value;
@@ -56,7 +69,15 @@ std::optional<double> parseDouble(const std::string& text) {
 
 std::optional<float> parseStoredNumber(const std::string& text) {
   // Parsed as double, then stored, as the window's text-to-real conversion does.
-  const std::optional<double> value = parseDouble(text);
+  // One "," and no "." is a decimal comma; any other comma makes the text no number.
+  std::string plain = text;
+  const size_t comma = plain.find(',');
+  if (comma != std::string::npos) {
+    if (plain.find(',', comma + 1) != std::string::npos || plain.find('.') != std::string::npos)
+      return std::nullopt;
+    plain[comma] = '.';
+  }
+  const std::optional<double> value = parseDouble(plain);
   if (!value) return std::nullopt;
   const float result = engine::stored(*value);
   if (!std::isfinite(result)) return std::nullopt;
@@ -64,6 +85,48 @@ std::optional<float> parseStoredNumber(const std::string& text) {
 }
 
 namespace {
+
+// A column number 1, 2, … in plain decimal digits.
+std::optional<int32_t> parseColumn(const std::string& text) {
+  int32_t column = 0;
+  const char* last = text.data() + text.size();
+  const auto [end, error] = std::from_chars(text.data(), last, column);
+  if (error != std::errc() || end != last || column < 1) return std::nullopt;
+  return column;
+}
+
+std::optional<engine::DataReadOptions::Decimal> parseDecimal(const std::string& text) {
+  using Decimal = engine::DataReadOptions::Decimal;
+  if (text == "auto") return Decimal::Auto;
+  if (text == "point") return Decimal::Point;
+  if (text == "comma") return Decimal::Comma;
+  return std::nullopt;
+}
+
+bool given(const std::vector<std::string>& seen, const char* option) {
+  return std::find(seen.begin(), seen.end(), option) != seen.end();
+}
+
+// What --to-sample cannot be combined with, or what needs it.
+std::optional<std::string> sampleOptionsProblem(const CliOptions& options,
+                                                const std::vector<std::string>& seen) {
+  if (!options.toSample) {
+    for (const char* option : {"--column", "--grouped", "--decimal"})
+      if (given(seen, option)) return std::string(option) + " needs --to-sample";
+    return std::nullopt;
+  }
+  if (options.files.size() != 1) return std::string("--to-sample takes exactly one IN");
+  for (const char* option : {"--table", "--xmin", "--xmax", "--alpha", "--gamma", "--coefficients",
+                             "--json", "--csv", "--docx"})
+    if (given(seen, option)) return std::string(option) + " cannot be used with --to-sample";
+  if (options.grouped && options.intervalLength)
+    return std::string("--h cannot be used with --grouped: the series gives the interval length");
+  if (options.grouped && options.column)
+    return std::string("--column cannot be used with --grouped");
+  if (options.intervalLength && !(*options.intervalLength > 0.0f))
+    return std::string("--h must be above 0 for --to-sample");
+  return std::nullopt;
+}
 
 ParsedCommandLine usageError(std::string message) {
   ParsedCommandLine parsed;
@@ -100,6 +163,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
   ParsedCommandLine parsed;
   CliOptions& options = parsed.options;
   bool optionsEnded = false;
+  std::vector<std::string> seen;  // the options given, for the checks at the end
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
@@ -110,6 +174,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
       optionsEnded = true;
       continue;
     }
+    seen.push_back(arg);
     if (arg == "--help") {
       parsed.kind = ParsedCommandLine::Kind::Help;
       return parsed;
@@ -126,14 +191,35 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
       options.solution = true;
       continue;
     }
+    if (arg == "--grouped") {
+      options.grouped = true;
+      continue;
+    }
     const bool setting = arg == "--alpha" || arg == "--gamma" || arg == "--coefficients";
     const bool takesValue = setting || arg == "--table" || arg == "--h" || arg == "--xmin" ||
-                            arg == "--xmax" || arg == "--docx";
+                            arg == "--xmax" || arg == "--docx" || arg == "--to-sample" ||
+                            arg == "--column" || arg == "--decimal";
     if (!takesValue) return usageError("unknown option " + arg);
     if (i + 1 >= args.size()) return usageError(arg + " needs a value");
     const std::string& value = args[++i];
     if (setting) {
       if (const auto error = readSetting(arg, value, options)) return usageError(*error);
+      continue;
+    }
+    if (arg == "--to-sample") {
+      options.toSample = value;
+      continue;
+    }
+    if (arg == "--column") {
+      const std::optional<int32_t> column = parseColumn(value);
+      if (!column) return usageError("--column: not a column number: " + value);
+      options.column = column;
+      continue;
+    }
+    if (arg == "--decimal") {
+      const std::optional<engine::DataReadOptions::Decimal> decimal = parseDecimal(value);
+      if (!decimal) return usageError("--decimal takes auto, point or comma, not " + value);
+      options.decimal = *decimal;
       continue;
     }
     if (arg == "--docx") {
@@ -154,6 +240,8 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
       options.xmax = number;
   }
   if (options.files.empty()) return usageError("no FILE given");
+  if (const std::optional<std::string> problem = sampleOptionsProblem(parsed.options, seen))
+    return usageError(*problem);
   if (options.json && options.csv) return usageError("--json and --csv cannot be combined");
   if (options.solution && options.csv) return usageError("--solution and --csv cannot be combined");
   if (options.docxPath && options.files.size() > 1)

@@ -1,10 +1,12 @@
 // The command line of tarnek-cli: what it asks for, and how it is read.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "engine/data_reader.h"
 #include "engine/analysis_settings.h"
 
 namespace cli {
@@ -26,6 +28,11 @@ struct CliOptions {
   // Where --docx writes the report of the one FILE.
   std::optional<std::string> docxPath;
   std::vector<std::string> files;
+  // --to-sample: write the one FILE's data as a sample file there instead of analysing it.
+  std::optional<std::string> toSample;
+  std::optional<int32_t> column;  // --column N, 1-based
+  bool grouped = false;           // --grouped
+  engine::DataReadOptions::Decimal decimal = engine::DataReadOptions::Decimal::Auto;
 
   bool hasOverrides() const { return intervalLength || xmin || xmax; }
 };
@@ -42,8 +49,9 @@ struct ParsedCommandLine {
 // options. Never throws.
 ParsedCommandLine parseCommandLine(const std::vector<std::string>& args);
 
-// A finite number with "." as the decimal point, the whole text consumed,
-// rounded to the float it is stored as; nullopt otherwise.
+// A finite number with "." or "," as the decimal separator (never a group
+// separator: "1,234.5" is no number), the whole text consumed, rounded to the
+// float it is stored as; nullopt otherwise.
 std::optional<float> parseStoredNumber(const std::string& text);
 
 extern const char* const kUsage;

@@ -55,7 +55,7 @@ void keepSeriousMessages(QtMsgType type, const QMessageLogContext&, const QStrin
 
 }  // namespace
 
-extern "C" bool tarnekWriteDocxReport(const cli::DocxReportData& data, const std::string& path,
+extern "C" bool tarnekBuildDocxReport(const cli::DocxReportData& data, std::string& document,
                                       std::string& error) {
   std::unique_ptr<QApplication> application;
   if (QCoreApplication::instance() == nullptr) {
@@ -68,7 +68,8 @@ extern "C" bool tarnekWriteDocxReport(const cli::DocxReportData& data, const std
     application = std::make_unique<QApplication>(argc, argv);
   }
   try {
-    report::saveReportDocument(reportTexts(data), drawChart(data), QString::fromStdString(path));
+    const QByteArray bytes = report::reportDocumentBytes(reportTexts(data), drawChart(data));
+    document.assign(bytes.constData(), static_cast<size_t>(bytes.size()));
     return true;
   } catch (const std::exception& failure) {
     error = failure.what();

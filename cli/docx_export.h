@@ -32,9 +32,9 @@ struct DocxReportData {
 
 }  // namespace cli
 
-// The module's one entry point. Draws the chart offscreen at the window's size and writes
-// chart, grid and log to `path` through the report's automation steps, starting the offscreen
-// platform when no application exists. False, with the reason in `error`, when the report
-// could not be written.
-extern "C" bool tarnekWriteDocxReport(const cli::DocxReportData& data, const std::string& path,
+// The module's one entry point. Draws the chart offscreen at the window's size and puts the
+// whole .docx file of chart, grid and log, built through the report's automation steps, into
+// `document`, starting the offscreen platform when no application exists. False, with the
+// reason in `error`, when the report could not be built.
+extern "C" bool tarnekBuildDocxReport(const cli::DocxReportData& data, std::string& document,
                                       std::string& error);

@@ -14,7 +14,7 @@ namespace cli {
 namespace {
 
 constexpr const char* kModuleName = "libtarnek_docx_export.so";
-constexpr const char* kEntryName = "tarnekWriteDocxReport";
+constexpr const char* kEntryName = "tarnekBuildDocxReport";
 
 // Beside the executable in the build tree; in ../lib/tarnek/ once installed (the package puts
 // tarnek-cli in /usr/bin and the module in /usr/lib/tarnek).
@@ -38,8 +38,8 @@ QString modulePath() {
 
 }  // namespace
 
-bool writeReportThroughModule(const engine::RecordedView& view,
-                              const engine::TextDocument* solution, const std::string& path,
+bool buildReportThroughModule(const engine::RecordedView& view,
+                              const engine::TextDocument* solution, std::string& document,
                               std::ostream& err) {
   // Never unloaded (QLibrary leaves that to unload()): Qt registers exit handlers inside it.
   QLibrary module(modulePath());
@@ -49,14 +49,14 @@ bool writeReportThroughModule(const engine::RecordedView& view,
         << module.errorString().toStdString() << '\n';
     return false;
   }
-  const auto write = reinterpret_cast<decltype(&tarnekWriteDocxReport)>(module.resolve(kEntryName));
-  if (write == nullptr) {
+  const auto build = reinterpret_cast<decltype(&tarnekBuildDocxReport)>(module.resolve(kEntryName));
+  if (build == nullptr) {
     err << "tarnek-cli: the Word report module is damaged: " << module.errorString().toStdString()
         << '\n';
     return false;
   }
   std::string error;
-  if (write(docxReportData(view, solution), path, error)) return true;
+  if (build(docxReportData(view, solution), document, error)) return true;
   err << "tarnek-cli: " << error << '\n';
   return false;
 }

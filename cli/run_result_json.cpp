@@ -2,7 +2,7 @@
 #include "cli/run_result_json.h"
 
 #include "cli/json_writer.h"
-#include "cli/shortest_number.h"
+#include "engine/shortest_number.h"
 
 namespace cli {
 
@@ -11,7 +11,7 @@ namespace {
 void appendNull(std::string& out) { out += "null"; }
 
 void appendFloat(std::string& out, float value) {
-  if (!appendShortest(out, value)) appendNull(out);
+  if (!engine::appendShortest(out, value)) appendNull(out);
 }
 
 void appendValue(std::string& out, const std::optional<float>& value) {
@@ -141,6 +141,8 @@ void appendResultJson(std::string& out, const engine::RunResult& result) {
   appendTable(out, result);
   out += ",\"stopped_at\":";
   appendStop(out, result.stoppedAt);
+  out += ",\"truncated\":";
+  out += result.truncated ? "true" : "false";
   // The settings come after what older readers know.
   out += ",\"alpha\":";
   appendJsonNumber(out, engine::levelValue(result.alpha));

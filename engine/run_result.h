@@ -50,6 +50,13 @@ struct RunResult {
   std::vector<TableRow> table;
   int32_t tableColumns = 0;
   std::optional<ReadStop> stoppedAt;  // where reading the sample stopped early
+  bool truncated = false;             // the sample file holds more values than were read
+  // The settings the run used, and the rounded coefficients of its intervals.
+  SignificanceLevel alpha = SignificanceLevel::FivePercent;
+  Reliability gamma = Reliability::NinetyFive;
+  CoefficientSource coefficients = CoefficientSource::Method;
+  std::optional<double> t;
+  std::optional<double> q;
 
   // What the worked solution quotes besides the numbers above.
   std::string fileName;           // FileName the run worked on
@@ -62,12 +69,6 @@ struct RunResult {
   std::vector<int32_t> markedIntervals;       // intervals whose n'_i was below 5, in order
   std::vector<IntervalGroup> intervalGroups;  // the groups the test formed, in order
   std::optional<float> halfWidth;             // δ of the interval for the mean
-  // The settings the run used, and the rounded coefficients of its intervals.
-  SignificanceLevel alpha = SignificanceLevel::FivePercent;
-  Reliability gamma = Reliability::NinetyFive;
-  CoefficientSource coefficients = CoefficientSource::Method;
-  std::optional<double> t;
-  std::optional<double> q;
 };
 
 // P(χ²_df ≥ Xb) for a run that came as far as looking up its critical point; empty otherwise.

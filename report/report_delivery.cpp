@@ -57,6 +57,10 @@ DocumentDelivery saveToFile(const QString& path) {
   };
 }
 
+DocumentDelivery keepInMemory(QByteArray& bytes) {
+  return [&bytes](const DocumentModel& document) { bytes = documentBytes(document); };
+}
+
 std::unique_ptr<WordApplication> makeDesktopWordApplication(NotifyUser message,
                                                             SampleFileName sampleFile) {
   // The folder is read once per report, so a TMPDIR fixed meanwhile counts.

@@ -22,6 +22,10 @@ DocumentDelivery openInFolder(const QString& folder, FileOpener opener, NotifyUs
 // Writes a document to `path`, replacing what is there. A failure raises AutomationError.
 DocumentDelivery saveToFile(const QString& path);
 
+// Puts the whole .docx file of a document into `bytes`, for a caller that writes it itself.
+// A failure raises AutomationError.
+DocumentDelivery keepInMemory(QByteArray& bytes);
+
 // Gives the name of the sample file a report is about (for the document's title).
 using SampleFileName = std::function<QString()>;
 

@@ -1,6 +1,7 @@
 // The report without a window: grid and log texts and a chart picture, saved to a file.
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -42,5 +43,9 @@ class TextReportSource : public ReportSource {
 // Builds the report through the same automation steps as the window's command and writes it
 // to `path` (replacing it) instead of opening it. Needs no display. Throws AutomationError.
 void saveReportDocument(const ReportTexts& texts, const QImage& chart, const QString& path);
+
+// The same report as the whole .docx file in memory, for a caller that writes it itself.
+// Throws AutomationError.
+QByteArray reportDocumentBytes(const ReportTexts& texts, const QImage& chart);
 
 }  // namespace report

@@ -44,7 +44,8 @@ TEST_F(CliEndToEndTest, ExitStatusSaysWhetherEveryFileWasRead) {
       {{}, 2, "", "tarnek-cli: no FILE given\n\nUsage: tarnek-cli"},
       {{"--bogus", "Input.txt"}, 2, "", "tarnek-cli: unknown option --bogus\n"},
       {{"Input.txt", "--xmin"}, 2, "", "tarnek-cli: --xmin needs a value\n"},
-      {{"--h", "1,5", "Input.txt"}, 2, "", "tarnek-cli: --h: not a number: 1,5\n"},
+      {{"--h", "1,234.5", "Input.txt"}, 2, "", "tarnek-cli: --h: not a number: 1,234.5\n"},
+      {{"--h", "1,5", "Input.txt"}, 0, "Обрабатываю файл - Input.txt\nДлина интервала 1.5\n", ""},
       {{"--alpha", "0.1", "Input.txt"},
        2,
        "",
@@ -108,7 +109,8 @@ TEST_F(CliEndToEndTest, JsonHoldsOneObjectPerFileInTheGivenShape) {
                             R"("n":null,"h":null,"xmin":null,"xmax":null,"intervals":null,)"
                             R"("groups":null,"df":null,"mean":null,"sd":null,"statistic":null,)"
                             R"("critical":null,"p_value":null,"mean_interval":null,)"
-                            R"("sd_interval":null,"table":null,"stopped_at":null,"alpha":0.05,)"
+                            R"("sd_interval":null,"table":null,"stopped_at":null,"truncated":false,)"
+                            R"("alpha":0.05,)"
                             R"("gamma":0.95,"coefficients":"method","t":null,"q":null}})");
 }
 
