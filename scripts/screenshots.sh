@@ -5,8 +5,10 @@
 # (default 99). Each picture is the whole screen (import -window root) after the first run;
 # at 1280x800 and 120 dpi there are also a maximised window, the focus on "Выход" after
 # four Tabs, and the empty chart of a missing sample; at 120 and 192 dpi the options dialog
-# opened from the keyboard, the result line of a run without a critical-point table and the
-# worked solution's window that F2 opens.
+# opened from the keyboard, the result line of a run without a critical-point table, the
+# notice over a sample with a decimal comma on line 6, the "Файл" menu open, the data window
+# with a pasted column, the same window with a grouped series, and the worked solution's window
+# that F2 opens.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 "$here/scripts/install-deps.sh" desktop
@@ -24,6 +26,12 @@ trap cleanup EXIT
 cp "$here/data/Input.txt" "$here/data/exttable.txt" "$work/"
 mkdir "$work/empty" && cp "$here/data/exttable.txt" "$work/empty/"
 mkdir "$work/notable" && cp "$here/data/Input.txt" "$work/notable/"
+# The shipped sample with its 41st value typed with a decimal comma, and 30 of its values as a
+# column with decimal commas, to be typed into the data window.
+sed '6s/\./,/' "$here/data/Input.txt" >"$work/typo.txt"
+sed -n '2,4p' "$here/data/Input.txt" | tr -s ' ' '\n' | sed '/^$/d; s/\./,/' >"$work/column.txt"
+# Recent files are remembered here, not in the user's settings.
+export XDG_CONFIG_HOME="$work/config"
 
 start_screen() {  # size dpi
   Xvfb "$display" -screen 0 "${1}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
@@ -44,11 +52,11 @@ stop_screen() {
   pids=()
 }
 
-start_program() {  # folder
-  (cd "$1" && DISPLAY=$display "$program" >/dev/null 2>&1) &
+start_program() {  # folder [argument]
+  (cd "$1" && DISPLAY=$display "$program" "${@:2}" >/dev/null 2>&1) &
   pids+=($!)
   for _ in $(seq 200); do
-    window=$(DISPLAY=$display xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -1) &&
+    window=$(DISPLAY=$display xdotool search --onlyvisible --name "^$title — " 2>/dev/null | head -1) &&
       [ -n "$window" ] && break
     sleep 0.05
   done
@@ -107,11 +115,45 @@ for dpi in 120 192; do
   sleep 2
   DISPLAY=$display xdotool key Return
   for _ in $(seq 200); do
-    window=$(DISPLAY=$display xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -1) &&
+    window=$(DISPLAY=$display xdotool search --onlyvisible --name "^$title — " 2>/dev/null | head -1) &&
       [ -n "$window" ] && break
     sleep 0.05
   done
   sleep 1
   shoot "tarnek-1280x800-$dpi-no-table"
+  stop_screen
+done
+
+type_lines() {  # lines..., each followed by Return
+  for line in "$@"; do
+    DISPLAY=$display xdotool type --delay 10 "$line"
+    DISPLAY=$display xdotool key Return
+  done
+}
+
+for dpi in 120 192; do
+  start_screen 1280x800 "$dpi"
+  start_program "$work" typo.txt
+  shoot "notice-1280x800-$dpi"
+  # "Файл" is the menu bar's first title, at its left end just below the window's top.
+  left=$(DISPLAY=$display xwininfo -id "$window" | awk '/Absolute upper-left X/ {print $NF}')
+  top=$(DISPLAY=$display xwininfo -id "$window" | awk '/Absolute upper-left Y/ {print $NF}')
+  DISPLAY=$display xdotool mousemove $((left + 15 * dpi / 96)) $((top + 8 * dpi / 96)) click 1
+  sleep 0.7
+  shoot "menu-1280x800-$dpi"
+  # "Данные…" is the second item.
+  DISPLAY=$display xdotool key Down Down Return
+  sleep 1
+  mapfile -t column <"$work/column.txt"
+  type_lines "${column[@]}"
+  sleep 0.5
+  shoot "data-window-1280x800-$dpi"
+  DISPLAY=$display xdotool key ctrl+a
+  type_lines "150-154 0" "154-158 6" "158-162 18" "162-166 40" "[166; 170) 22" "170-174 10" \
+    "174-178 4"
+  # Alt+И: "Интервальный ряд".
+  DISPLAY=$display xdotool key alt+Cyrillic_i
+  sleep 0.5
+  shoot "grouped-1280x800-$dpi"
   stop_screen
 done

@@ -5,18 +5,12 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
-#include <cmath>
-#include <limits>
 
-#include "engine/number_format.h"
-#include "engine/stored.h"
 #include "ui/captions.h"
-#include "ui/conversion_error.h"
-#include "ui/decimal_separator.h"
 #include "ui/main_form.h"
 #include "ui/message_sink.h"
+#include "ui/number_field.h"
 #include "ui/tab_chain.h"
 
 namespace ui {
@@ -32,13 +26,6 @@ constexpr int kClientHeight = 326;
 constexpr int kGroupTop = 136;
 constexpr int kGroupHeight = 145;
 constexpr int kButtonsTop = kGroupTop + kGroupHeight + 8;
-constexpr int kFieldPrecision = 3;
-constexpr int kFieldDecimals = 2;
-
-QString fieldText(float value) {
-  return QString::fromStdString(
-      engine::formatFixed(value, kFieldPrecision, kFieldDecimals, localeDecimalSeparator()));
-}
 
 // α and γ as the fields write numbers: with the locale's decimal separator.
 QString choiceText(const char* value) {
@@ -57,30 +44,6 @@ template <typename Setting, size_t count>
 Setting chosen(const Setting (&choices)[count], const QComboBox* box) {
   const int index = box->currentIndex();
   return index >= 0 && static_cast<size_t>(index) < count ? choices[index] : choices[0];
-}
-
-}  // namespace
-
-double localeNumber(const QString& text, const QLocale& locale, bool* ok) {
-  // Exactly a number with the locale's decimal separator: grouped digits are
-  // not taken as one number ("2,500" is not 2500 where the point separates).
-  QLocale strict = locale;
-  strict.setNumberOptions(strict.numberOptions() | QLocale::RejectGroupSeparator);
-  return strict.toDouble(text, ok);
-}
-
-namespace {
-
-// The locale's text-to-number conversion; anything a float cannot hold is an error too.
-float fieldValue(const QLineEdit* field) {
-  const QString text = field->text();
-  bool ok = false;
-  const double value = localeNumber(text, QLocale::system(), &ok);
-  if (!ok || !std::isfinite(value))
-    throw ConversionError(QString::fromUtf8(text::kNotANumber).arg(text));
-  if (std::abs(value) > static_cast<double>(std::numeric_limits<float>::max()))
-    throw ConversionError(QString::fromUtf8(text::kNumberOutOfRange).arg(text));
-  return engine::stored(value);
 }
 
 }  // namespace
@@ -203,9 +166,9 @@ void TOptForm::storeSettings() {
 
 void TOptForm::showNumbers() {
   const engine::AnalysisState& state = owner_.state();
-  LIopt->setText(fieldText(state.IntervalLength));
-  XminOpt->setText(fieldText(state.Xmin));
-  XmaxOpt->setText(fieldText(state.Xmax));
+  showStoredNumber(*LIopt, state.IntervalLength);
+  showStoredNumber(*XminOpt, state.Xmin);
+  showStoredNumber(*XmaxOpt, state.Xmax);
 }
 
 void TOptForm::NameFChange() { owner_.state().FileChanged = true; }
@@ -221,9 +184,10 @@ void TOptForm::OkButClick() {
     return;
   }
   // Each field is stored as soon as it is read: an error keeps the ones before it.
-  state.IntervalLength = fieldValue(LIopt);
-  state.Xmin = fieldValue(XminOpt);
-  state.Xmax = fieldValue(XmaxOpt);
+  state.IntervalLength =
+      appliedNumber(*LIopt, state.IntervalLength, QString::fromUtf8(text::kIntervalLabel));
+  state.Xmin = appliedNumber(*XminOpt, state.Xmin, QString::fromUtf8(text::kXminLabel));
+  state.Xmax = appliedNumber(*XmaxOpt, state.Xmax, QString::fromUtf8(text::kXmaxLabel));
   owner_.ProcessFile();
 }
 

@@ -46,6 +46,7 @@ const engine::TextDocument* SolutionActions::reportSolution() const {
 }
 
 void addSolutionActions(QMenu& menu, const SolutionActions& actions) {
+  if (!menu.isEmpty()) menu.addSeparator();
   menu.addAction(actions.showAction());
   menu.addAction(actions.reportAction());
 }

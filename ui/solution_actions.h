@@ -47,7 +47,8 @@ class SolutionActions : public QObject {
   engine::TextDocument document_;
 };
 
-// Adds the window's command and the report's option, in that order, to a menu.
+// Adds the window's command and the report's option, in that order, to a menu, after a
+// separator when the menu holds something already.
 void addSolutionActions(QMenu& menu, const SolutionActions& actions);
 
 }  // namespace ui

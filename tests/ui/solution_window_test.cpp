@@ -11,6 +11,7 @@
 #include "report/document_application.h"
 #include "report/report_delivery.h"
 #include "tests/ui/window_fixture.h"
+#include "ui/main_menu.h"
 #include "ui/result_grid.h"
 #include "ui/solution_actions.h"
 
@@ -49,6 +50,9 @@ std::pair<int, int> scriptedCharacters(const QTextDocument& document) {
 
 TEST_F(Solution, F2OpensAWindowBesideTheMainOneWithRealScripts) {
   EXPECT_EQ(mainForm_->solution()->showAction()->shortcut(), QKeySequence(Qt::Key_F2));
+  // "Анализ → Ход решения" is the same command.
+  EXPECT_TRUE(
+      mainForm_->Menu->analysisMenu->actions().contains(mainForm_->solution()->showAction()));
   EXPECT_EQ(mainForm_->solution()->window(), nullptr);  // made on first use
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
   ui::SolutionWindow* window = mainForm_->solution()->window();
