@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/data_reader.h"
 #include "engine/analysis_settings.h"
+#include "engine/data_reader.h"
 
 namespace cli {
 

@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "ui/captions.h"
+#include "ui/decimal_separator.h"
 #include "ui/main_form.h"
 #include "ui/message_sink.h"
 #include "ui/number_field.h"

@@ -100,18 +100,19 @@ TEST_F(CliEndToEndTest, JsonHoldsOneObjectPerFileInTheGivenShape) {
             std::string::npos);
 
   const std::string emptyRow = R"(["","","","","","","","","","",""])";
-  EXPECT_EQ(objects[1], R"({"file":"no)"
-                        "\xEF\xBF\xBD"
-                        R"(\"such\u000a.txt",)" +
-                            messages + R"(,"log":["Не смог открыть входной файл"],"grid":[)" +
-                            emptyRow + "," + emptyRow + "," + emptyRow + "," + emptyRow +
-                            R"(],"histogram":[],"curve":[],"result":{"outcome":"open_failed",)"
-                            R"("n":null,"h":null,"xmin":null,"xmax":null,"intervals":null,)"
-                            R"("groups":null,"df":null,"mean":null,"sd":null,"statistic":null,)"
-                            R"("critical":null,"p_value":null,"mean_interval":null,)"
-                            R"("sd_interval":null,"table":null,"stopped_at":null,"truncated":false,)"
-                            R"("alpha":0.05,)"
-                            R"("gamma":0.95,"coefficients":"method","t":null,"q":null}})");
+  EXPECT_EQ(objects[1],
+            R"({"file":"no)"
+            "\xEF\xBF\xBD"
+            R"(\"such\u000a.txt",)" +
+                messages + R"(,"log":["Не смог открыть входной файл"],"grid":[)" + emptyRow + "," +
+                emptyRow + "," + emptyRow + "," + emptyRow +
+                R"(],"histogram":[],"curve":[],"result":{"outcome":"open_failed",)"
+                R"("n":null,"h":null,"xmin":null,"xmax":null,"intervals":null,)"
+                R"("groups":null,"df":null,"mean":null,"sd":null,"statistic":null,)"
+                R"("critical":null,"p_value":null,"mean_interval":null,)"
+                R"("sd_interval":null,"table":null,"stopped_at":null,"truncated":false,)"
+                R"("alpha":0.05,)"
+                R"("gamma":0.95,"coefficients":"method","t":null,"q":null}})");
 }
 
 TEST_F(CliEndToEndTest, DecimalSeparatorFollowsTheLocaleEnvironment) {

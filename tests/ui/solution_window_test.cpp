@@ -3,6 +3,7 @@
 #include "ui/solution_window.h"
 
 #include <QApplication>
+#include <QMenu>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTextCursor>
