@@ -1,8 +1,10 @@
 // Hand-written reading of the tarnek-cli command line.
 #include "cli/cli_options.h"
 
+#include <cctype>
 #include <charconv>
 #include <cmath>
+#include <filesystem>
 
 #include "engine/stored.h"
 
@@ -10,7 +12,8 @@ namespace cli {
 
 const char* const kUsage =
     "Usage: tarnek-cli [--table PATH] [--h H] [--xmin A] [--xmax B] [--json | --csv]\n"
-    "                  [--docx OUT.docx] [--] FILE...\n"
+    "                  [--docx OUT.docx] [--pdf OUT.pdf] [--chart OUT.png|OUT.svg|OUT.pdf]\n"
+    "                  [--] FILE...\n"
     "Analyses each sample FILE as the window's first run and prints its log and grid.\n"
     "\n"
     "  --table PATH    critical-point table (default ./exttable.txt, else the installed one)\n"
@@ -23,13 +26,16 @@ const char* const kUsage =
     "                  could be opened; an existing OUT.docx is replaced whole, keeping its\n"
     "                  permissions; OUT.docx may not be FILE or the table, nor anything\n"
     "                  but a regular file\n"
+    "  --pdf OUT.pdf   the same report as PDF (A4), under the same rules\n"
+    "  --chart OUT     the chart alone, under the same rules: OUT.png at twice the\n"
+    "                  window's pixel density, OUT.svg or OUT.pdf as vector drawings\n"
     "  --help          this text\n"
     "  --              end of options: every later argument is a FILE\n"
     "\n"
     "Numbers use \".\" as the decimal point. Exit status: 0 when the table and every FILE\n"
     "were read, 1 when the table could not be loaded or is malformed, a FILE could not be\n"
-    "opened, the report not written or the output failed, 2 for a usage error or a --docx\n"
-    "target that is an input file.\n";
+    "opened, a report or chart not written or the output failed, 2 for a usage error or an\n"
+    "output (--docx, --pdf, --chart) that is an input file.\n";
 
 std::optional<float> parseStoredNumber(const std::string& text) {
   // Parsed as double, then stored, as the window's text-to-real conversion does.
@@ -43,6 +49,17 @@ std::optional<float> parseStoredNumber(const std::string& text) {
   return result;
 }
 
+std::optional<ExportKind> chartExportKind(const std::string& path) {
+  const size_t dot = path.rfind('.');
+  if (dot == std::string::npos || path.find('/', dot) != std::string::npos) return std::nullopt;
+  std::string suffix = path.substr(dot + 1);
+  for (char& c : suffix) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (suffix == "png") return ExportKind::ChartPng;
+  if (suffix == "svg") return ExportKind::ChartSvg;
+  if (suffix == "pdf") return ExportKind::ChartPdf;
+  return std::nullopt;
+}
+
 namespace {
 
 ParsedCommandLine usageError(std::string message) {
@@ -53,6 +70,14 @@ ParsedCommandLine usageError(std::string message) {
 }
 
 }  // namespace
+
+std::vector<std::pair<std::string, std::string>> outputs(const CliOptions& options) {
+  std::vector<std::pair<std::string, std::string>> named;
+  if (options.docxPath) named.emplace_back("--docx", *options.docxPath);
+  if (options.pdfPath) named.emplace_back("--pdf", *options.pdfPath);
+  if (options.chartPath) named.emplace_back("--chart", *options.chartPath);
+  return named;
+}
 
 ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
   ParsedCommandLine parsed;
@@ -80,13 +105,24 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
       options.csv = true;
       continue;
     }
-    const bool takesValue =
-        arg == "--table" || arg == "--h" || arg == "--xmin" || arg == "--xmax" || arg == "--docx";
+    const bool takesValue = arg == "--table" || arg == "--h" || arg == "--xmin" ||
+                            arg == "--xmax" || arg == "--docx" || arg == "--pdf" ||
+                            arg == "--chart";
     if (!takesValue) return usageError("unknown option " + arg);
     if (i + 1 >= args.size()) return usageError(arg + " needs a value");
     const std::string& value = args[++i];
     if (arg == "--docx") {
       options.docxPath = value;
+      continue;
+    }
+    if (arg == "--pdf") {
+      options.pdfPath = value;
+      continue;
+    }
+    if (arg == "--chart") {
+      if (!chartExportKind(value))
+        return usageError("--chart: the name must end in .png, .svg or .pdf: " + value);
+      options.chartPath = value;
       continue;
     }
     if (arg == "--table") {
@@ -104,8 +140,14 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
   }
   if (options.files.empty()) return usageError("no FILE given");
   if (options.json && options.csv) return usageError("--json and --csv cannot be combined");
-  if (options.docxPath && options.files.size() > 1)
-    return usageError("--docx takes exactly one FILE");
+  for (const auto& [name, path] : outputs(options)) {
+    if (options.files.size() > 1) return usageError(name + " takes exactly one FILE");
+    for (const auto& [otherName, otherPath] : outputs(options)) {
+      if (otherName != name && std::filesystem::path(otherPath).lexically_normal() ==
+                                   std::filesystem::path(path).lexically_normal())
+        return usageError(name + " and " + otherName + " name the same file: " + path);
+    }
+  }
   return parsed;
 }
 

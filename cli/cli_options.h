@@ -3,7 +3,10 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include "cli/report_export.h"
 
 namespace cli {
 
@@ -16,12 +19,18 @@ struct CliOptions {
   std::optional<float> xmax;
   bool json = false;
   bool csv = false;  // the grouped table as CSV instead of the report; excludes json
-  // Where --docx writes the report of the one FILE.
+  // Where --docx and --pdf write the report of the one FILE, and --chart its chart.
   std::optional<std::string> docxPath;
+  std::optional<std::string> pdfPath;
+  std::optional<std::string> chartPath;
   std::vector<std::string> files;
 
   bool hasOverrides() const { return intervalLength || xmin || xmax; }
 };
+
+// The files the options ask to write, each with its option's name, in the order --docx, --pdf,
+// --chart.
+std::vector<std::pair<std::string, std::string>> outputs(const CliOptions& options);
 
 struct ParsedCommandLine {
   enum class Kind { Run, Help, UsageError };
@@ -34,6 +43,10 @@ struct ParsedCommandLine {
 // argument even when it starts with "-", so "--xmin -5" works; "--" ends the
 // options. Never throws.
 ParsedCommandLine parseCommandLine(const std::vector<std::string>& args);
+
+// What --chart writes, by the name's suffix in any case: ".png", ".svg" or ".pdf"; nullopt for
+// any other name.
+std::optional<ExportKind> chartExportKind(const std::string& path);
 
 // A finite number with "." as the decimal point, the whole text consumed,
 // rounded to the float it is stored as; nullopt otherwise.

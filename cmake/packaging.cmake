@@ -6,7 +6,7 @@ set(dist_dir ${PROJECT_SOURCE_DIR}/dist)
 set(app_id org.tarnek.Tarnek)
 
 install(TARGETS tarnek tarnek-cli RUNTIME DESTINATION bin)
-install(TARGETS tarnek_docx_export LIBRARY DESTINATION lib/tarnek)
+install(TARGETS tarnek_report_export LIBRARY DESTINATION lib/tarnek)
 install(FILES ${PROJECT_SOURCE_DIR}/data/exttable.txt ${PROJECT_SOURCE_DIR}/data/Input.txt
         DESTINATION share/tarnek)
 install(FILES ${dist_dir}/${app_id}.desktop DESTINATION share/applications)

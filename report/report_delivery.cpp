@@ -7,6 +7,7 @@
 #include "report/automation_error.h"
 #include "report/desktop_launcher.h"
 #include "report/docx_writer.h"
+#include "report/report_format.h"
 #include "report/new_report_file.h"
 
 namespace report {
@@ -15,9 +16,10 @@ namespace {
 
 const QString kShowOperation = QStringLiteral("Application.Visible");
 
-QByteArray documentBytes(const DocumentModel& document) {
+QByteArray documentBytes(const DocumentModel& document,
+                         ReportFormat format = ReportFormat::Docx) {
   try {
-    return docxBytes(document);
+    return reportBytes(document, format);
   } catch (const std::runtime_error& error) {
     throw AutomationError(
         kShowOperation,
@@ -45,9 +47,9 @@ DocumentDelivery openInFolder(const QString& folder, FileOpener opener, NotifyUs
   };
 }
 
-DocumentDelivery saveToFile(const QString& path) {
-  return [path](const DocumentModel& document) {
-    const QByteArray bytes = documentBytes(document);
+DocumentDelivery saveToFile(const QString& path, ReportFormat format) {
+  return [path, format](const DocumentModel& document) {
+    const QByteArray bytes = documentBytes(document, format);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
       throw AutomationError(kShowOperation,

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "report/document_application.h"
+#include "report/report_format.h"
 
 namespace report {
 
@@ -19,8 +20,9 @@ using NotifyUser = std::function<void(const QString&)>;
 // cannot be written raises AutomationError naming the folder and the system's reason.
 DocumentDelivery openInFolder(const QString& folder, FileOpener opener, NotifyUser message);
 
-// Writes a document to `path`, replacing what is there. A failure raises AutomationError.
-DocumentDelivery saveToFile(const QString& path);
+// Writes a document to `path` in `format`, replacing what is there. A failure raises
+// AutomationError.
+DocumentDelivery saveToFile(const QString& path, ReportFormat format = ReportFormat::Docx);
 
 // Gives the name of the sample file a report is about (for the document's title).
 using SampleFileName = std::function<QString()>;

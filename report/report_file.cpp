@@ -32,11 +32,12 @@ QString TextReportSource::logLine(int32_t index) const {
 
 void TextReportSource::copyChartToClipboard() { *clipboard_ = chart_; }
 
-void saveReportDocument(const ReportTexts& texts, const QImage& chart, const QString& path) {
+void saveReportDocument(const ReportTexts& texts, const QImage& chart, const QString& path,
+                        ReportFormat format) {
   QImage clipboard;
   TextReportSource source(texts, chart, &clipboard);
   DocumentApplication word(
-      saveToFile(path), [&clipboard] { return clipboard; },
+      saveToFile(path, format), [&clipboard] { return clipboard; },
       [&texts] { return reportProperties(texts.sampleFileName); });
   buildWordReport(word, source);
 }

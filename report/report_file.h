@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <vector>
 
+#include "report/report_format.h"
 #include "report/report_source.h"
 
 namespace report {
@@ -36,7 +37,9 @@ class TextReportSource : public ReportSource {
 };
 
 // Builds the report through the same automation steps as the window's command and writes it
-// to `path` (replacing it) instead of opening it. Needs no display. Throws AutomationError.
-void saveReportDocument(const ReportTexts& texts, const QImage& chart, const QString& path);
+// to `path` (replacing it) in `format` instead of opening it. Needs no display. Throws
+// AutomationError.
+void saveReportDocument(const ReportTexts& texts, const QImage& chart, const QString& path,
+                        ReportFormat format = ReportFormat::Docx);
 
 }  // namespace report

@@ -318,4 +318,23 @@ QImage AnalysisChart::printPicture(double devicePixelRatio) {
   return image;
 }
 
+void AnalysisChart::paintVector(QPainter& painter) {
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+  focusFrameShown_ = false;
+  // Qt Charts strokes a solid line one segment at a time; a dash longer than any chart makes it
+  // stroke the curve as one path, which a drawing program then treats as one line.
+  const QPen curvePen = Series2->pen();
+  QPen wholeCurve = curvePen;
+  wholeCurve.setDashPattern({1e6, 1.0});
+  Series2->setPen(wholeCurve);
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  painter.fillRect(rect(), Qt::white);
+  QWidget::render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+  painter.restore();
+  Series2->setPen(curvePen);
+  focusFrameShown_ = true;
+}
+
 }  // namespace ui

@@ -36,6 +36,9 @@ class AnalysisChart : public QChartView {
   QImage picture();
   // The chart as drawn, rendered at devicePixelRatio times its pixels for print.
   QImage printPicture(double devicePixelRatio);
+  // The chart as drawn, without the focus frame, on a painter of a vector device (SVG, PDF,
+  // printer) whose unit is the chart's pixel: lines, areas and text stay vectors.
+  void paintVector(QPainter& painter);
 
   // Points of a series as appended and kept: non-finite points are dropped.
   int pointCount(int series) const;

@@ -1,0 +1,39 @@
+// What tarnek-cli hands the report module: plain texts and points, nothing of the engine.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace cli {
+
+struct ReportChartPoint {
+  double x = 0.0;
+  double y = 0.0;
+  std::string label;
+  std::uint8_t red = 0;
+  std::uint8_t green = 0;
+  std::uint8_t blue = 0;
+};
+
+struct ReportData {
+  std::vector<std::string> logLines;
+  std::vector<std::vector<std::string>> gridRows;  // row 0 the header, every row as wide
+  std::int32_t columnCount = 0;
+  std::vector<ReportChartPoint> histogram;
+  std::vector<ReportChartPoint> curve;
+  std::string sampleFileName;  // for the document's title
+};
+
+// What the module writes: the report as the window makes it, in either format, or the chart
+// alone as the window exports it.
+enum class ExportKind : std::int32_t { DocxReport, PdfReport, ChartPng, ChartSvg, ChartPdf };
+
+}  // namespace cli
+
+// The module's one entry point. Draws the chart offscreen at the window's size and writes
+// `kind` to `path`: the report (chart, grid and log, through the report's automation steps)
+// or the chart alone, starting the offscreen platform when no application exists. False,
+// with the reason in `error`, when nothing could be written.
+extern "C" bool tarnekWriteExport(const cli::ReportData& data, cli::ExportKind kind,
+                                  const std::string& path, std::string& error);
