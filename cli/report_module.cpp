@@ -6,8 +6,8 @@
 #include <QFileInfo>
 #include <QLibrary>
 
-#include "cli/report_export.h"
 #include "cli/report_data.h"
+#include "cli/report_export.h"
 
 namespace cli {
 

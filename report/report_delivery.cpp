@@ -7,8 +7,8 @@
 #include "report/automation_error.h"
 #include "report/desktop_launcher.h"
 #include "report/docx_writer.h"
-#include "report/report_format.h"
 #include "report/new_report_file.h"
+#include "report/report_format.h"
 
 namespace report {
 
@@ -16,8 +16,7 @@ namespace {
 
 const QString kShowOperation = QStringLiteral("Application.Visible");
 
-QByteArray documentBytes(const DocumentModel& document,
-                         ReportFormat format = ReportFormat::Docx) {
+QByteArray documentBytes(const DocumentModel& document, ReportFormat format = ReportFormat::Docx) {
   try {
     return reportBytes(document, format);
   } catch (const std::runtime_error& error) {

@@ -8,7 +8,7 @@ namespace report {
 
 ReportFormat reportFormatForPath(const QString& path) {
   return path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive) ? ReportFormat::Pdf
-                                                                    : ReportFormat::Docx;
+                                                                   : ReportFormat::Docx;
 }
 
 QString reportSuffix(ReportFormat format) {

@@ -68,9 +68,9 @@ QByteArray pdfBytes(AnalysisChart& chart) {
     const int dpi = chart.logicalDpiX();
     writer.setResolution(dpi);
     const QSizeF points = QSizeF(chart.size()) * 72.0 / dpi;
-    writer.setPageLayout(QPageLayout(QPageSize(points, QPageSize::Point, QString(),
-                                               QPageSize::ExactMatch),
-                                     QPageLayout::Portrait, QMarginsF()));
+    writer.setPageLayout(
+        QPageLayout(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch),
+                    QPageLayout::Portrait, QMarginsF()));
     writer.setTitle(chartTitle(chart));
     writer.setCreator(QStringLiteral("Tarnek"));
     QPainter painter;

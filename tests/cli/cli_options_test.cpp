@@ -23,6 +23,11 @@ TEST(ParseCommandLine, TellsRunsHelpAndUsageErrorsApart) {
       {{"--h", "1,5", "a.txt"}, Kind::UsageError},
       {{"--docx", "out.docx", "a.txt"}, Kind::Run},
       {{"--docx", "out.docx", "a.txt", "b.txt"}, Kind::UsageError},
+      {{"--pdf", "out.pdf", "--chart", "out.SVG", "--docx", "out.docx", "a.txt"}, Kind::Run},
+      {{"--pdf", "a.txt"}, Kind::UsageError},
+      {{"--chart", "out.gif", "a.txt"}, Kind::UsageError},
+      {{"--chart", "out.png/", "a.txt"}, Kind::UsageError},
+      {{"--docx", "same", "--pdf", "./same", "a.txt"}, Kind::UsageError},
   };
   for (const auto& [args, expected] : cases) {
     std::string joined;
@@ -44,6 +49,16 @@ TEST(ParseCommandLine, KeepsValuesAndFilesInOrder) {
   EXPECT_FALSE(parsed.options.xmax.has_value());
   EXPECT_TRUE(parsed.options.json);
   EXPECT_EQ(parsed.options.files, (std::vector<std::string>{"b.txt", "a.txt", "--xmax"}));
+}
+
+TEST(ChartExportKind, FollowsTheSuffixInAnyCase) {
+  const std::pair<const char*, std::optional<ExportKind>> cases[] = {
+      {"c.png", ExportKind::ChartPng},       {"C.PNG", ExportKind::ChartPng},
+      {"dir.x/c.Svg", ExportKind::ChartSvg}, {"c.pdf", ExportKind::ChartPdf},
+      {"c.png.txt", std::nullopt},           {"png", std::nullopt},
+      {"dir.png/c", std::nullopt},           {"c.", std::nullopt},
+  };
+  for (const auto& [path, kind] : cases) EXPECT_EQ(chartExportKind(path), kind) << path;
 }
 
 TEST(ParseStoredNumber, ReadsFiniteNumbersWithAPointOnly) {

@@ -328,7 +328,8 @@ TEST_F(FakeLauncher, OnlyALauncherThatFailsOrIsMissingGivesTheMessage) {
     ASSERT_EQ(messages.size(), c.message ? 1 : 0);
     if (c.message) {
       const QString path = QDir(folder.path()).absoluteFilePath(files[0]);
-      EXPECT_TRUE(messages[0].contains(QDir::toNativeSeparators(path))) << messages[0].toStdString();
+      EXPECT_TRUE(messages[0].contains(QDir::toNativeSeparators(path)))
+          << messages[0].toStdString();
     }
   }
 }
