@@ -93,10 +93,10 @@ int runBatch(const CliOptions& options, char decimalSeparator, std::ostream& out
     // A sample that could not be read has no report; nothing is written in its name.
     if (opened) {
       for (const auto& [kind, target] : exports(options)) {
-        const auto write = [&, kind = kind](const std::string& path) {
-          return writeReport && writeReport(view, kind, path, err);
-        };
-        if (!replaceFile(target, write, err)) status = 1;
+        std::string document;
+        if (!writeReport || !writeReport(view, kind, document, err) ||
+            !saveReport(target, document, err))
+          status = 1;
       }
     }
     if (!out) return 1;  // the caller says why; the rest would be lost too

@@ -24,10 +24,11 @@ engine::RunOutcome analyseFile(const std::string& file, const engine::CriticalPo
                                const CliOptions& options, char decimalSeparator,
                                engine::RecordedView& view, engine::RunResult* result = nullptr);
 
-// Writes the report or the chart of a finished analysis to a path; false,
-// with the reason on `err`, when it could not.
+// Builds the whole file `kind` asks for (the report, or the chart) of a
+// finished analysis into `document`; false, with the reason on `err`, when it
+// could not.
 using ReportWriter = std::function<bool(const engine::RecordedView& view, ExportKind kind,
-                                        const std::string& path, std::ostream& err)>;
+                                        std::string& document, std::ostream& err)>;
 
 // Loads the table once (its messages to `err`), analyses every file and
 // prints each report to `out`; with --docx, --pdf or --chart, `writeReport`

@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
   std::ostream out(&standardOutput);
   const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
   int status = cli::runCommandLine(args, ui::localeDecimalSeparator(), out, std::cerr,
-                                   cli::writeReportThroughModule);
+                                   cli::buildReportThroughModule);
   out.flush();
   if (standardOutput.error() != 0) {
     std::cerr << "tarnek-cli: cannot write to standard output: "

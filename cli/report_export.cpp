@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QColor>
-#include <QSaveFile>
 #include <cstdio>
 #include <exception>
 #include <memory>
@@ -33,13 +32,6 @@ void drawChart(ui::AnalysisChart& chart, const cli::ReportData& data) {
   chart.refresh();
 }
 
-void writeChartFile(ui::AnalysisChart& chart, ui::ChartFormat format, const QString& path) {
-  const QByteArray bytes = ui::chartFileBytes(chart, format);
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-    throw std::runtime_error(file.errorString().toStdString());
-}
-
 report::ReportTexts reportTexts(const cli::ReportData& data) {
   report::ReportTexts texts;
   texts.columnCount = data.columnCount;
@@ -53,6 +45,26 @@ report::ReportTexts reportTexts(const cli::ReportData& data) {
   return texts;
 }
 
+QByteArray exportBytes(const cli::ReportData& data, cli::ExportKind kind) {
+  const ui::LayoutScale scale(1.0);
+  ui::AnalysisChart chart(scale, nullptr);
+  drawChart(chart, data);
+  switch (kind) {
+    case cli::ExportKind::DocxReport:
+    case cli::ExportKind::PdfReport:
+      break;
+    case cli::ExportKind::ChartPng:
+      return ui::chartFileBytes(chart, ui::ChartFormat::Png);
+    case cli::ExportKind::ChartSvg:
+      return ui::chartFileBytes(chart, ui::ChartFormat::Svg);
+    case cli::ExportKind::ChartPdf:
+      return ui::chartFileBytes(chart, ui::ChartFormat::Pdf);
+  }
+  return report::reportDocumentBytes(
+      reportTexts(data), chart.printPicture(ui::kPrintPixelRatio),
+      kind == cli::ExportKind::PdfReport ? report::ReportFormat::Pdf : report::ReportFormat::Docx);
+}
+
 // Qt's own warnings about the desktop it does not use are noise on a terminal.
 void keepSeriousMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
   if (type == QtCriticalMsg || type == QtFatalMsg)
@@ -61,11 +73,11 @@ void keepSeriousMessages(QtMsgType type, const QMessageLogContext&, const QStrin
 
 }  // namespace
 
-extern "C" bool tarnekWriteExport(const cli::ReportData& data, cli::ExportKind kind,
-                                  const std::string& path, std::string& error) {
+extern "C" bool tarnekBuildExport(const cli::ReportData& data, cli::ExportKind kind,
+                                  std::string& document, std::string& error) {
   std::unique_ptr<QApplication> application;
   if (QCoreApplication::instance() == nullptr) {
-    // Nothing is shown: the chart is only drawn into a picture.
+    // Nothing is shown: the chart is only drawn.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(keepSeriousMessages);
     static int argc = 1;
@@ -74,28 +86,8 @@ extern "C" bool tarnekWriteExport(const cli::ReportData& data, cli::ExportKind k
     application = std::make_unique<QApplication>(argc, argv);
   }
   try {
-    const ui::LayoutScale scale(1.0);
-    ui::AnalysisChart chart(scale, nullptr);
-    drawChart(chart, data);
-    const QString file = QString::fromStdString(path);
-    switch (kind) {
-      case cli::ExportKind::DocxReport:
-      case cli::ExportKind::PdfReport:
-        report::saveReportDocument(reportTexts(data), chart.printPicture(ui::kPrintPixelRatio),
-                                   file,
-                                   kind == cli::ExportKind::PdfReport ? report::ReportFormat::Pdf
-                                                                      : report::ReportFormat::Docx);
-        break;
-      case cli::ExportKind::ChartPng:
-        writeChartFile(chart, ui::ChartFormat::Png, file);
-        break;
-      case cli::ExportKind::ChartSvg:
-        writeChartFile(chart, ui::ChartFormat::Svg, file);
-        break;
-      case cli::ExportKind::ChartPdf:
-        writeChartFile(chart, ui::ChartFormat::Pdf, file);
-        break;
-    }
+    const QByteArray bytes = exportBytes(data, kind);
+    document.assign(bytes.constData(), static_cast<size_t>(bytes.size()));
     return true;
   } catch (const std::exception& failure) {
     error = failure.what();

@@ -31,9 +31,9 @@ enum class ExportKind : std::int32_t { DocxReport, PdfReport, ChartPng, ChartSvg
 
 }  // namespace cli
 
-// The module's one entry point. Draws the chart offscreen at the window's size and writes
-// `kind` to `path`: the report (chart, grid and log, through the report's automation steps)
-// or the chart alone, starting the offscreen platform when no application exists. False,
-// with the reason in `error`, when nothing could be written.
-extern "C" bool tarnekWriteExport(const cli::ReportData& data, cli::ExportKind kind,
-                                  const std::string& path, std::string& error);
+// The module's one entry point. Draws the chart offscreen at the window's size and puts the
+// whole file `kind` asks for into `document`: the report (chart, grid and log, built through
+// the report's automation steps) or the chart alone, starting the offscreen platform when no
+// application exists. False, with the reason in `error`, when it could not be built.
+extern "C" bool tarnekBuildExport(const cli::ReportData& data, cli::ExportKind kind,
+                                  std::string& document, std::string& error);

@@ -14,7 +14,7 @@ namespace cli {
 namespace {
 
 constexpr const char* kModuleName = "libtarnek_report_export.so";
-constexpr const char* kEntryName = "tarnekWriteExport";
+constexpr const char* kEntryName = "tarnekBuildExport";
 
 // Beside the executable in the build tree; in ../lib/tarnek/ once installed (the package puts
 // tarnek-cli in /usr/bin and the module in /usr/lib/tarnek).
@@ -38,8 +38,8 @@ QString modulePath() {
 
 }  // namespace
 
-bool writeReportThroughModule(const engine::RecordedView& view, ExportKind kind,
-                              const std::string& path, std::ostream& err) {
+bool buildReportThroughModule(const engine::RecordedView& view, ExportKind kind,
+                              std::string& document, std::ostream& err) {
   // Never unloaded (QLibrary leaves that to unload()): Qt registers exit handlers inside it.
   QLibrary module(modulePath());
   module.setLoadHints(QLibrary::ResolveAllSymbolsHint);
@@ -48,14 +48,14 @@ bool writeReportThroughModule(const engine::RecordedView& view, ExportKind kind,
         << module.errorString().toStdString() << '\n';
     return false;
   }
-  const auto write = reinterpret_cast<decltype(&tarnekWriteExport)>(module.resolve(kEntryName));
-  if (write == nullptr) {
+  const auto build = reinterpret_cast<decltype(&tarnekBuildExport)>(module.resolve(kEntryName));
+  if (build == nullptr) {
     err << "tarnek-cli: the report module is damaged: " << module.errorString().toStdString()
         << '\n';
     return false;
   }
   std::string error;
-  if (write(reportData(view), kind, path, error)) return true;
+  if (build(reportData(view), kind, document, error)) return true;
   err << "tarnek-cli: " << error << '\n';
   return false;
 }

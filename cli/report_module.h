@@ -11,8 +11,9 @@ namespace cli {
 
 // The report needs the chart and Qt's widgets, which would slow every plain
 // run's start, so they live in a module beside the executable, loaded here.
-// False, with the reason on `err`, when the module or the writing fails.
-bool writeReportThroughModule(const engine::RecordedView& view, ExportKind kind,
-                              const std::string& path, std::ostream& err);
+// Puts the whole file `kind` asks for into `document`; false, with the reason on `err`, when
+// the module or the building fails.
+bool buildReportThroughModule(const engine::RecordedView& view, ExportKind kind,
+                              std::string& document, std::ostream& err);
 
 }  // namespace cli

@@ -58,6 +58,11 @@ DocumentDelivery saveToFile(const QString& path, ReportFormat format) {
   };
 }
 
+DocumentDelivery keepInMemory(QByteArray& bytes, ReportFormat format) {
+  return
+      [&bytes, format](const DocumentModel& document) { bytes = documentBytes(document, format); };
+}
+
 std::unique_ptr<WordApplication> makeDesktopWordApplication(NotifyUser message,
                                                             SampleFileName sampleFile) {
   // The folder is read once per report, so a TMPDIR fixed meanwhile counts.

@@ -24,6 +24,10 @@ DocumentDelivery openInFolder(const QString& folder, FileOpener opener, NotifyUs
 // AutomationError.
 DocumentDelivery saveToFile(const QString& path, ReportFormat format = ReportFormat::Docx);
 
+// Puts the whole file of a document in `format` into `bytes`, for a caller that writes it
+// itself. A failure raises AutomationError.
+DocumentDelivery keepInMemory(QByteArray& bytes, ReportFormat format = ReportFormat::Docx);
+
 // Gives the name of the sample file a report is about (for the document's title).
 using SampleFileName = std::function<QString()>;
 

@@ -42,4 +42,15 @@ void saveReportDocument(const ReportTexts& texts, const QImage& chart, const QSt
   buildWordReport(word, source);
 }
 
+QByteArray reportDocumentBytes(const ReportTexts& texts, const QImage& chart, ReportFormat format) {
+  QImage clipboard;
+  TextReportSource source(texts, chart, &clipboard);
+  QByteArray bytes;
+  DocumentApplication word(
+      keepInMemory(bytes, format), [&clipboard] { return clipboard; },
+      [&texts] { return reportProperties(texts.sampleFileName); });
+  buildWordReport(word, source);
+  return bytes;
+}
+
 }  // namespace report

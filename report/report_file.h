@@ -1,6 +1,7 @@
 // The report without a window: grid and log texts and a chart picture, saved to a file.
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -41,5 +42,10 @@ class TextReportSource : public ReportSource {
 // AutomationError.
 void saveReportDocument(const ReportTexts& texts, const QImage& chart, const QString& path,
                         ReportFormat format = ReportFormat::Docx);
+
+// The same report as the whole file in `format` in memory, for a caller that writes it itself.
+// Throws AutomationError.
+QByteArray reportDocumentBytes(const ReportTexts& texts, const QImage& chart,
+                               ReportFormat format = ReportFormat::Docx);
 
 }  // namespace report
