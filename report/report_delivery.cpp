@@ -2,8 +2,10 @@
 #include "report/report_delivery.h"
 
 #include <QDir>
-#include <QSaveFile>
+#include <QFile>
+#include <string_view>
 
+#include "files/replace_file.h"
 #include "report/automation_error.h"
 #include "report/desktop_launcher.h"
 #include "report/docx_writer.h"
@@ -49,11 +51,13 @@ DocumentDelivery openInFolder(const QString& folder, FileOpener opener, NotifyUs
 DocumentDelivery saveToFile(const QString& path, ReportFormat format) {
   return [path, format](const DocumentModel& document) {
     const QByteArray bytes = documentBytes(document, format);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-      throw AutomationError(kShowOperation,
-                            QStringLiteral("не удалось записать файл «%1»: %2")
-                                .arg(QDir::toNativeSeparators(path), file.errorString()));
+    std::string reason;
+    if (!files::replaceFile(QFile::encodeName(path).toStdString(),
+                            std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
+                            reason)) {
+      throw AutomationError(kShowOperation, QStringLiteral("не удалось записать файл «%1»: %2")
+                                                .arg(QDir::toNativeSeparators(path),
+                                                     QString::fromLocal8Bit(reason.c_str())));
     }
   };
 }
