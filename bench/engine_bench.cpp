@@ -1,15 +1,20 @@
 // Benchmarks of the analysis engine: a whole run, the number formats and the readers.
 #include <benchmark/benchmark.h>
 
+#include <cmath>
+#include <cstdio>
 #include <fstream>
 #include <random>
 #include <sstream>
 
 #include "engine/critical_points.h"
+#include "engine/data_reader.h"
+#include "engine/data_text.h"
 #include "engine/number_format.h"
 #include "engine/process_file.h"
 #include "engine/recorded_view.h"
 #include "engine/sample_reader.h"
+#include "engine/sample_writer.h"
 
 namespace {
 
@@ -98,5 +103,46 @@ void BM_ReadCriticalPoints(benchmark::State& bench) {
   }
 }
 BENCHMARK(BM_ReadCriticalPoints);
+
+// 200 values pasted from a spreadsheet: a header, an index column, decimal commas; decoded,
+// read and written as the sample file the data window saves.
+void BM_ReadPastedData(benchmark::State& bench) {
+  std::ostringstream text;
+  text << "\xEF\xBB\xBF№;Масса, г\r\n";
+  std::mt19937 generator(7);
+  std::normal_distribution<double> normal(500.4, 1.9);
+  for (int i = 1; i <= 200; ++i) {
+    std::string value = std::to_string(std::round(normal(generator) * 100) / 100);
+    value.resize(value.find('.') + 3);
+    value[value.find('.')] = ',';
+    text << i << ';' << value << "\r\n";
+  }
+  const std::string contents = text.str();
+  for (auto _ : bench) {
+    const engine::DataRead read = engine::readData(engine::decodeDataText(contents).text, {});
+    benchmark::DoNotOptimize(engine::savedSampleText(read, 1.0f));
+  }
+}
+BENCHMARK(BM_ReadPastedData);
+
+// A grouped series of 20 intervals and 200 values, read and written as its sample file.
+void BM_ReadGroupedSeries(benchmark::State& bench) {
+  std::string text = "Интервал;Частота\n";
+  const int frequencies[20] = {1,  2,  3,  5,  8,  11, 14, 17, 19, 20,
+                               20, 19, 17, 14, 11, 8,  5,  3,  2,  1};
+  for (int i = 0; i < 20; ++i) {
+    const double left = 1.2 + 0.1 * i;
+    char line[64];
+    std::snprintf(line, sizeof line, "[%.1f; %.1f);%d\n", left, left + 0.1, frequencies[i]);
+    text += line;
+  }
+  engine::DataReadOptions options;
+  options.mode = engine::DataReadOptions::Mode::Grouped;
+  for (auto _ : bench) {
+    const engine::DataRead read = engine::readData(text, options);
+    benchmark::DoNotOptimize(engine::savedSampleText(read, 1.0f));
+  }
+}
+BENCHMARK(BM_ReadGroupedSeries);
 
 }  // namespace

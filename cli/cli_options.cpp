@@ -1,6 +1,7 @@
 // Hand-written reading of the tarnek-cli command line.
 #include "cli/cli_options.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -14,10 +15,14 @@ const char* const kUsage =
     "Usage: tarnek-cli [--table PATH] [--h H] [--xmin A] [--xmax B] [--json | --csv]\n"
     "                  [--docx OUT.docx] [--pdf OUT.pdf] [--chart OUT.png|OUT.svg|OUT.pdf]\n"
     "                  [--] FILE...\n"
-    "Analyses each sample FILE as the window's first run and prints its log and grid.\n"
+    "       tarnek-cli --to-sample OUT.txt [--h H] [--column N] [--grouped]\n"
+    "                  [--decimal auto|point|comma] [--] IN\n"
+    "Analyses each sample FILE as the window's first run and prints its log and grid;\n"
+    "with --to-sample, writes the data of IN as a sample file instead.\n"
     "\n"
     "  --table PATH    critical-point table (default ./exttable.txt, else the installed one)\n"
-    "  --h H           interval length for a second run on the loaded sample\n"
+    "  --h H           interval length for a second run on the loaded sample; with\n"
+    "                  --to-sample, the length written (default: Sturges' rule)\n"
     "  --xmin A        lower bound of the range for that second run\n"
     "  --xmax B        upper bound of the range for that second run\n"
     "  --json          one JSON object per FILE, one per line\n"
@@ -29,19 +34,36 @@ const char* const kUsage =
     "  --pdf OUT.pdf   the same report as PDF (A4), under the same rules\n"
     "  --chart OUT     the chart alone, under the same rules: OUT.png at twice the\n"
     "                  window's pixel density, OUT.svg or OUT.pdf as vector drawings\n"
+    "  --to-sample OUT.txt  read IN as the data window reads pasted values (text, CSV or\n"
+    "                  TSV; UTF-8 or UTF-16) and write it to OUT.txt as the window saves\n"
+    "                  it; what was recognised and skipped goes to standard error\n"
+    "  --column N      take the values from column N (default: the first column of\n"
+    "                  numbers that is not a running index 1, 2, 3, ...)\n"
+    "  --grouped       IN is a grouped series: rows \"a b n\", \"a-b n\", \"[a; b) n\" or \"x n\"\n"
+    "  --decimal SEP   auto (\".\" and \",\" both, unless \",\" separates fields), point or\n"
+    "                  comma\n"
     "  --help          this text\n"
     "  --              end of options: every later argument is a FILE\n"
     "\n"
-    "Numbers use \".\" as the decimal point. Exit status: 0 when the table and every FILE\n"
-    "were read, 1 when the table could not be loaded or is malformed, a FILE could not be\n"
-    "opened, a report or chart not written or the output failed, 2 for a usage error or an\n"
-    "output (--docx, --pdf, --chart) that is an input file.\n";
+    "Numbers on the command line take \".\" or \",\" as the decimal separator. Exit status:\n"
+    "0 when the table and every FILE were read, 1 when the table could not be loaded or is\n"
+    "malformed, a FILE could not be opened, IN held nothing usable, a report, chart or\n"
+    "sample not written or the output failed, 2 for a usage error or an output file (--docx,\n"
+    "--pdf, --chart, --to-sample) that is an input file.\n";
 
 std::optional<float> parseStoredNumber(const std::string& text) {
   // Parsed as double, then stored, as the window's text-to-real conversion does.
+  // One "," and no "." is a decimal comma; any other comma makes the text no number.
+  std::string plain = text;
+  const size_t comma = plain.find(',');
+  if (comma != std::string::npos) {
+    if (plain.find(',', comma + 1) != std::string::npos || plain.find('.') != std::string::npos)
+      return std::nullopt;
+    plain[comma] = '.';
+  }
   double value = 0.0;
-  const char* first = text.data();
-  const char* last = first + text.size();
+  const char* first = plain.data();
+  const char* last = first + plain.size();
   const auto [end, error] = std::from_chars(first, last, value);
   if (error != std::errc() || end != last) return std::nullopt;
   const float result = engine::stored(value);
@@ -61,6 +83,48 @@ std::optional<ExportKind> chartExportKind(const std::string& path) {
 }
 
 namespace {
+
+// A column number 1, 2, … in plain decimal digits.
+std::optional<int32_t> parseColumn(const std::string& text) {
+  int32_t column = 0;
+  const char* last = text.data() + text.size();
+  const auto [end, error] = std::from_chars(text.data(), last, column);
+  if (error != std::errc() || end != last || column < 1) return std::nullopt;
+  return column;
+}
+
+std::optional<engine::DataReadOptions::Decimal> parseDecimal(const std::string& text) {
+  using Decimal = engine::DataReadOptions::Decimal;
+  if (text == "auto") return Decimal::Auto;
+  if (text == "point") return Decimal::Point;
+  if (text == "comma") return Decimal::Comma;
+  return std::nullopt;
+}
+
+bool given(const std::vector<std::string>& seen, const char* option) {
+  return std::find(seen.begin(), seen.end(), option) != seen.end();
+}
+
+// What --to-sample cannot be combined with, or what needs it.
+std::optional<std::string> sampleOptionsProblem(const CliOptions& options,
+                                                const std::vector<std::string>& seen) {
+  if (!options.toSample) {
+    for (const char* option : {"--column", "--grouped", "--decimal"})
+      if (given(seen, option)) return std::string(option) + " needs --to-sample";
+    return std::nullopt;
+  }
+  if (options.files.size() != 1) return std::string("--to-sample takes exactly one IN");
+  for (const char* option :
+       {"--table", "--xmin", "--xmax", "--json", "--csv", "--docx", "--pdf", "--chart"})
+    if (given(seen, option)) return std::string(option) + " cannot be used with --to-sample";
+  if (options.grouped && options.intervalLength)
+    return std::string("--h cannot be used with --grouped: the series gives the interval length");
+  if (options.grouped && options.column)
+    return std::string("--column cannot be used with --grouped");
+  if (options.intervalLength && !(*options.intervalLength > 0.0f))
+    return std::string("--h must be above 0 for --to-sample");
+  return std::nullopt;
+}
 
 ParsedCommandLine usageError(std::string message) {
   ParsedCommandLine parsed;
@@ -83,6 +147,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
   ParsedCommandLine parsed;
   CliOptions& options = parsed.options;
   bool optionsEnded = false;
+  std::vector<std::string> seen;  // the options given, for the checks at the end
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
@@ -93,6 +158,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
       optionsEnded = true;
       continue;
     }
+    seen.push_back(arg);
     if (arg == "--help") {
       parsed.kind = ParsedCommandLine::Kind::Help;
       return parsed;
@@ -105,12 +171,33 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
       options.csv = true;
       continue;
     }
+    if (arg == "--grouped") {
+      options.grouped = true;
+      continue;
+    }
     const bool takesValue = arg == "--table" || arg == "--h" || arg == "--xmin" ||
                             arg == "--xmax" || arg == "--docx" || arg == "--pdf" ||
-                            arg == "--chart";
+                            arg == "--chart" || arg == "--to-sample" || arg == "--column" ||
+                            arg == "--decimal";
     if (!takesValue) return usageError("unknown option " + arg);
     if (i + 1 >= args.size()) return usageError(arg + " needs a value");
     const std::string& value = args[++i];
+    if (arg == "--to-sample") {
+      options.toSample = value;
+      continue;
+    }
+    if (arg == "--column") {
+      const std::optional<int32_t> column = parseColumn(value);
+      if (!column) return usageError("--column: not a column number: " + value);
+      options.column = column;
+      continue;
+    }
+    if (arg == "--decimal") {
+      const std::optional<engine::DataReadOptions::Decimal> decimal = parseDecimal(value);
+      if (!decimal) return usageError("--decimal takes auto, point or comma, not " + value);
+      options.decimal = *decimal;
+      continue;
+    }
     if (arg == "--docx") {
       options.docxPath = value;
       continue;
@@ -139,6 +226,8 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
       options.xmax = number;
   }
   if (options.files.empty()) return usageError("no FILE given");
+  if (const std::optional<std::string> problem = sampleOptionsProblem(parsed.options, seen))
+    return usageError(*problem);
   if (options.json && options.csv) return usageError("--json and --csv cannot be combined");
   for (const auto& [name, path] : outputs(options)) {
     if (options.files.size() > 1) return usageError(name + " takes exactly one FILE");

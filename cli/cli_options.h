@@ -1,12 +1,14 @@
 // The command line of tarnek-cli: what it asks for, and how it is read.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "cli/report_export.h"
+#include "engine/data_reader.h"
 
 namespace cli {
 
@@ -24,6 +26,11 @@ struct CliOptions {
   std::optional<std::string> pdfPath;
   std::optional<std::string> chartPath;
   std::vector<std::string> files;
+  // --to-sample: write the one FILE's data as a sample file there instead of analysing it.
+  std::optional<std::string> toSample;
+  std::optional<int32_t> column;  // --column N, 1-based
+  bool grouped = false;           // --grouped
+  engine::DataReadOptions::Decimal decimal = engine::DataReadOptions::Decimal::Auto;
 
   bool hasOverrides() const { return intervalLength || xmin || xmax; }
 };
@@ -48,8 +55,9 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args);
 // any other name.
 std::optional<ExportKind> chartExportKind(const std::string& path);
 
-// A finite number with "." as the decimal point, the whole text consumed,
-// rounded to the float it is stored as; nullopt otherwise.
+// A finite number with "." or "," as the decimal separator (never a group
+// separator: "1,234.5" is no number), the whole text consumed, rounded to the
+// float it is stored as; nullopt otherwise.
 std::optional<float> parseStoredNumber(const std::string& text);
 
 extern const char* const kUsage;

@@ -4,6 +4,7 @@
 #include "cli/batch_run.h"
 #include "cli/cli_options.h"
 #include "cli/report_target.h"
+#include "cli/sample_import.h"
 #include "ui/data_files.h"
 
 namespace cli {
@@ -21,6 +22,7 @@ int runCommandLine(const std::vector<std::string>& args, char decimalSeparator, 
     case ParsedCommandLine::Kind::Run:
       break;
   }
+  if (parsed.options.toSample) return writeSample(parsed.options, err);
   CliOptions options = parsed.options;
   // The table actually read, so that a report cannot be written over it by another name.
   if (!options.tablePath) options.tablePath = ui::criticalPointsPath();

@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "cli/shortest_number.h"
+#include "engine/shortest_number.h"
 
 namespace cli {
 
@@ -14,7 +14,8 @@ constexpr int32_t kColumns = engine::kTableColumns;
 void appendRow(std::string& out, const std::array<std::optional<float>, kColumns>& fields) {
   for (int32_t column = 0; column < kColumns; ++column) {
     if (column > 0) out += ',';
-    if (const auto& field = fields[static_cast<size_t>(column)]) appendShortest(out, *field);
+    if (const auto& field = fields[static_cast<size_t>(column)])
+      engine::appendShortest(out, *field);
   }
   out += '\n';
 }

@@ -3,7 +3,7 @@
 
 #include "cli/json_writer.h"
 #include "cli/p_value.h"
-#include "cli/shortest_number.h"
+#include "engine/shortest_number.h"
 
 namespace cli {
 
@@ -12,7 +12,7 @@ namespace {
 void appendNull(std::string& out) { out += "null"; }
 
 void appendFloat(std::string& out, float value) {
-  if (!appendShortest(out, value)) appendNull(out);
+  if (!engine::appendShortest(out, value)) appendNull(out);
 }
 
 void appendValue(std::string& out, const std::optional<float>& value) {
@@ -144,6 +144,8 @@ void appendResultJson(std::string& out, const engine::RunResult& result) {
   appendTable(out, result);
   out += ",\"stopped_at\":";
   appendStop(out, result.stoppedAt);
+  out += ",\"truncated\":";
+  out += result.truncated ? "true" : "false";
   out += '}';
 }
 

@@ -9,9 +9,10 @@ namespace cli {
 
 // Appends {"outcome", "n", "h", "xmin", "xmax", "intervals", "groups", "df", "mean",
 // "sd", "statistic", "critical", "p_value", "mean_interval", "sd_interval", "table",
-// "stopped_at"}: numbers as JSON numbers, stored floats in their shortest form,
-// null for what the run did not reach (and for a non-finite value). The p-value
-// is the chi-square upper tail at the statistic, present with a verdict only.
+// "stopped_at", "truncated"}: numbers as JSON numbers, stored floats in their
+// shortest form, null for what the run did not reach (and for a non-finite
+// value). The p-value is the chi-square upper tail at the statistic, present
+// with a verdict only; "truncated" is true or false.
 void appendResultJson(std::string& out, const engine::RunResult& result);
 
 }  // namespace cli

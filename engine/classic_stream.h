@@ -1,7 +1,9 @@
 // Reading numbers the way both input files are read: formatted stream input
-// in the classic locale, where a failed read stores nothing.
+// in the classic locale, where a failed read stores nothing, and no number is
+// longer than 1,000 characters.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <istream>
 #include <locale>
@@ -10,21 +12,21 @@
 
 namespace engine {
 
-// True and the value in `out` when a float could be read; `out` untouched
-// otherwise. An overflowing number fails like text that is not a number.
-inline bool readFloat(std::istream& in, float& out) {
-  float value = 0.0f;
-  if (!(in >> value)) return false;
-  out = value;
-  return true;
-}
+// The most characters one number may take. Formatted input gathers a whole
+// number before it converts it, so a file of one endless number would cost
+// memory and time in its size; a longer one fails like text that is not a
+// number, after this many characters.
+inline constexpr size_t kMaxNumberCharacters = 1000;
 
-inline bool readInteger(std::istream& in, int32_t& out) {
-  int32_t value = 0;
-  if (!(in >> value)) return false;
-  out = value;
-  return true;
-}
+// True and the value in `out` when a float could be read; `out` untouched
+// otherwise. Reads exactly what `in >> float` reads, blanks before it
+// skipped, and gives the same value, except that a number of more than
+// kMaxNumberCharacters characters fails. An overflowing number fails like
+// text that is not a number. A failure sets failbit on `in`.
+bool readFloat(std::istream& in, float& out);
+
+// The same for a whole number, as `in >> int32_t` reads it.
+bool readInteger(std::istream& in, int32_t& out);
 
 inline void useClassicLocale(std::istream& in) { in.imbue(std::locale::classic()); }
 

@@ -35,6 +35,7 @@ struct RunResult {
   std::vector<TableRow> table;
   int32_t tableColumns = 0;
   std::optional<ReadStop> stoppedAt;  // where reading the sample stopped early
+  bool truncated = false;             // the sample file holds more values than were read
 };
 
 }  // namespace engine

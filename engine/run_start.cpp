@@ -53,6 +53,7 @@ std::optional<SampleRead> loadSample(AnalysisState& state, AnalysisView& view) {
   const SampleRead read = readSampleFile(in, state);
   view.appendLog(std::string(text::kLoadedPrefix) + formatInteger(read.count) +
                  text::kLoadedSuffix);
+  if (read.truncated) view.appendLog(text::kMoreValuesThanRead);
   if (read.stop) view.appendLog(readStopLine(*read.stop));
   return read;
 }
@@ -99,6 +100,7 @@ bool startRun(AnalysisRun& run, RunOutcome& outcome) {
       return false;
     }
     run.result.stoppedAt = run.sampleRead->stop;
+    run.result.truncated = run.sampleRead->truncated;
     findRange(state);
   }
   run.result.n = state.SampleCount;

@@ -78,6 +78,10 @@ SampleRead readSample(std::istream& in, AnalysisState& state) {
   }
   state.SampleCount = result.count;
   result.stop = tokens.stop();
+  // Whatever follows a full sample is only looked at: a bad token there is no stop.
+  float extra = 0.0f;
+  result.truncated =
+      result.count == kMaxSampleCount && tokens.next(extra) == SampleTokens::Step::Read;
   return result;
 }
 

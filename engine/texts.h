@@ -9,6 +9,8 @@ inline constexpr const char* kTableBadFormat = "Не правильный фор
 inline constexpr const char* kFileNotOpened = "Не смог открыть входной файл";
 inline constexpr const char* kLoadedPrefix = "Загружено ";
 inline constexpr const char* kLoadedSuffix = " элементов";
+inline constexpr const char* kMoreValuesThanRead =
+    "В файле больше 200 значений, обработаны первые 200";
 inline constexpr const char* kReadStoppedPrefix = "Чтение файла остановлено в строке ";
 inline constexpr const char* kReadStoppedMiddle = " на «";
 inline constexpr const char* kReadStoppedSuffix = "»";

@@ -5,6 +5,7 @@
 #include <sstream>
 #include <string>
 
+#include "engine/classic_stream.h"
 #include "engine/critical_points.h"
 #include "fuzz/fuzz_check.h"
 #include "fuzz/plain_tokens.h"
@@ -14,6 +15,7 @@ namespace {
 using engine::CriticalPointTable;
 using engine::kCriticalPointColumns;
 using engine::kCriticalPointRows;
+using engine::kMaxNumberCharacters;
 using engine::TableLoad;
 
 std::string cellName(size_t row, size_t column) {
@@ -32,7 +34,9 @@ bool replay(const std::vector<std::string>& tokens, CriticalPointTable& table, T
       return true;
     }
     if (!fuzz::isPlainInteger(tokens[next])) return false;
-    if (!fuzz::plainInteger(tokens[next++], number) || number != row) {
+    // A number of more than 1,000 characters is not read, like text that is not a number.
+    const bool tooLong = tokens[next].size() > kMaxNumberCharacters;
+    if (tooLong || !fuzz::plainInteger(tokens[next++], number) || number != row) {
       result = TableLoad::BadFormat;
       return true;
     }
@@ -43,7 +47,7 @@ bool replay(const std::vector<std::string>& tokens, CriticalPointTable& table, T
       }
       if (!fuzz::isPlainReal(tokens[next])) return false;
       float value = 0;
-      if (fuzz::plainFloat(tokens[next++], value)) {
+      if (tokens[next].size() <= kMaxNumberCharacters && fuzz::plainFloat(tokens[next++], value)) {
         table.cells[size_t(row)][size_t(column)] = value;
       } else {
         failed = true;

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 seconds=${1:-30}
 build=${2:-build-fuzz}
-targets=(sample_reader critical_points number_format process_file)
+targets=(sample_reader critical_points number_format process_file data_reader)
 
 # TARNEK_WERROR=ON makes warnings errors, as in CI.
 CC=clang CXX=clang++ cmake -S . -B "$build" -DTARNEK_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \

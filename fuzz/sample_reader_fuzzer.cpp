@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/analysis_state.h"
+#include "engine/classic_stream.h"
 #include "engine/sample_reader.h"
 #include "engine/utf8_text.h"
 #include "fuzz/fuzz_check.h"
@@ -40,28 +41,40 @@ Reading readText(const std::string& text) {
   return reading;
 }
 
-// What formatted stream input alone makes of the text: how many numbers it reads (the interval
-// length included, at most 201), and whether and where a read failed before the end.
+// What formatted stream input alone makes of the text, a number of more than 1,000 characters
+// refused: how many numbers it reads (the interval length included, at most 201), whether and
+// where a read failed before the end, and whether a number follows the 200th value.
 struct StreamReading {
   int32_t numbers = 0;
   bool failed = false;
   int32_t line = 0;
   std::string token;
+  bool moreThan200 = false;
 };
 
 StreamReading streamReading(const std::string& text) {
   StreamReading reading;
   std::istringstream in(text);
   in.imbue(std::locale::classic());
-  while (reading.numbers <= engine::kMaxSampleCount) {
+  while (reading.numbers <= engine::kMaxSampleCount + 1) {
     in >> std::ws;
     if (in.peek() == EOF) break;
     const auto start = static_cast<size_t>(in.tellg());
     float value = 0;
-    if (in >> value) {
+    const bool read = static_cast<bool>(in >> value);
+    // Where the number ended, to tell its length; the stream knows no position once at the end.
+    const bool atEnd = in.eof();
+    in.clear();
+    const size_t numberEnd = atEnd ? text.size() : static_cast<size_t>(in.tellg());
+    if (read && numberEnd - start <= engine::kMaxNumberCharacters) {
+      if (reading.numbers == engine::kMaxSampleCount + 1) {
+        reading.moreThan200 = true;
+        break;
+      }
       ++reading.numbers;
       continue;
     }
+    if (reading.numbers == engine::kMaxSampleCount + 1) break;  // after a full sample: no stop
     reading.failed = true;
     reading.line = 1 + static_cast<int32_t>(std::count(text.begin(), text.begin() + start, '\n'));
     size_t end = start;
@@ -136,6 +149,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // that read began; never once 200 values are stored.
   const StreamReading stream = streamReading(marked ? text.substr(kByteOrderMark.size()) : text);
   FUZZ_CHECK(result.stop.has_value() == stream.failed, "stop " + std::to_string(stream.failed));
+  FUZZ_CHECK(result.truncated == stream.moreThan200,
+             "more than 200: " + std::to_string(stream.moreThan200));
   FUZZ_CHECK(stream.numbers == (result.intervalLengthRead ? n + 1 : 0),
              std::to_string(stream.numbers) + " numbers read by the stream");
   if (result.stop) {
@@ -153,7 +168,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (size_t i = 0; i < used; ++i) {
     float value = 0;
     if (!fuzz::isPlainReal(tokens[i])) return 0;
-    if (!fuzz::plainFloat(tokens[i], value)) break;  // an overflow ends the reading
+    // An overflow or a number too long to be read ends the reading.
+    if (tokens[i].size() > engine::kMaxNumberCharacters || !fuzz::plainFloat(tokens[i], value))
+      break;
     expected.push_back(value);
   }
   FUZZ_CHECK(result.stop.has_value() == (expected.size() < used), "stop in a plain file");

@@ -31,3 +31,8 @@ print('%-40s %12.2f ms' % (sys.argv[2], r['median']*1000))" "$work/$result.json"
   peak=$(cd data && /usr/bin/time -f %M "$cli" Input.txt 2>&1 >/dev/null | tail -1)
   printf "%-40s %12s KiB\n" "tarnek-cli Input.txt peak memory" "$peak"
 fi
+
+# Reading one endless number: peak memory and time on a line of 1 GiB of digits.
+if [ -x build-bench/cli/tarnek-cli ]; then
+  bench/peak_memory_long_line.sh build-bench/cli/tarnek-cli
+fi

@@ -4,6 +4,8 @@
 namespace ui::text {
 
 inline constexpr const char* kMainWindowTitle = "Математическая статистика";
+// After the installed example's name in the title.
+inline constexpr const char* kExampleMark = " (пример)";
 inline constexpr const char* kChartTitle = "Группированный статистический ряд";
 inline constexpr const char* kOptionButton = "Настройки";
 inline constexpr const char* kExitButton = "Выход";
@@ -11,6 +13,31 @@ inline constexpr const char* kCopyPicture = "скопировать рисуно
 inline constexpr const char* kWordReport = "создать документ Word";
 inline constexpr const char* kHistogramTitle = "Series";
 inline constexpr const char* kCurveTitle = "Gauss";
+
+inline constexpr const char* kFileMenu = "&Файл";
+inline constexpr const char* kOpenItem = "&Открыть…";
+inline constexpr const char* kDataItem = "&Данные…";
+inline constexpr const char* kExitItem = "В&ыход";
+inline constexpr const char* kAnalysisMenu = "&Анализ";
+inline constexpr const char* kSettingsItem = "&Настройки…";
+inline constexpr const char* kHelpMenu = "&Справка";
+inline constexpr const char* kAboutItem = "&О программе";
+// %1 is the version.
+inline constexpr const char* kAboutText =
+    "Tarnek %1\n\n"
+    "Математическая статистика: группированный статистический ряд, гистограмма, "
+    "проверка гипотезы о нормальном распределении по критерию Пирсона, "
+    "доверительные интервалы.\n\n"
+    "Свободная программа: GNU General Public License версии 3 или более поздней.";
+
+// %1 is the path of a recent file that is no longer there.
+inline constexpr const char* kRecentFileGone = "Файл «%1» не найден";
+
+// The notice above the chart; %1 is the file's name.
+inline constexpr const char* kNoticeHeading = "Проверьте данные файла «%1»:";
+inline constexpr const char* kOpenInDataWindow = "Открыть в окне данных";
+// After the line where reading stopped; %1 is the number of values analysed.
+inline constexpr const char* kValuesAnalysed = ", проанализировано значений: %1";
 
 inline constexpr const char* kOptionsTitle = "Опции";
 inline constexpr const char* kFileNameLabel = "Имя файла";
@@ -23,5 +50,7 @@ inline constexpr const char* kCancelButton = "Отмена";
 // %1 is the text of the field as typed.
 inline constexpr const char* kNotANumber = "«%1» не является правильным числом";
 inline constexpr const char* kNumberOutOfRange = "Число «%1» вне допустимого диапазона";
+// %1 is the field's label, %2 one of the two messages above.
+inline constexpr const char* kFieldError = "%1: %2";
 
 }  // namespace ui::text

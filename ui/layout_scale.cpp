@@ -160,7 +160,7 @@ ScreenSpec primaryScreenSpec() {
 }
 
 LayoutScale screenLayoutScale() {
-  const double factor = screenFactor(primaryScreenSpec(), kMainWindowFrame);
+  const double factor = screenFactor(primaryScreenSpec(), kMainWindowMenuFrame);
   return LayoutScale(factor, fittingFont(factor, formFontFamilies(), fixedTexts()));
 }
 

@@ -55,6 +55,14 @@ struct DesignedFrame {
 inline const DesignedFrame kMainWindowFrame{QPoint(171, 39), QSize(850, 595)};
 inline const DesignedFrame kOptionsFrame{QPoint(354, 91), QSize(295, 215)};
 
+// The room the menu bar adds above the main window's designed layout, in
+// design pixels: at every scale a screen gives, at least the menu bar's real
+// height in the windows' fitted font.
+inline constexpr int kMenuBarDesignHeight = 24;
+// The main window's frame with its menu bar: what the screen must hold.
+inline const DesignedFrame kMainWindowMenuFrame{
+    kMainWindowFrame.topLeft, kMainWindowFrame.outerSize + QSize(0, kMenuBarDesignHeight)};
+
 // The screen's density over the design density, lowered so that the whole
 // framed window fits the available area.
 double screenFactor(const ScreenSpec& screen, const DesignedFrame& window);
@@ -78,7 +86,8 @@ QFont chartTitleFont(const LayoutScale& scale);
 // The fixed texts of both windows with the controls that hold them.
 const std::vector<TextFit>& fixedTexts();
 
-// The one scale both windows use on the primary screen, fitted to the main window.
+// The one scale both windows use on the primary screen, fitted to the main
+// window with its menu bar.
 LayoutScale screenLayoutScale();
 ScreenSpec primaryScreenSpec();
 

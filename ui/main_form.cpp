@@ -6,8 +6,10 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -17,15 +19,22 @@
 
 #include "engine/critical_points.h"
 #include "engine/process_file.h"
+#include "engine/run_result.h"
 #include "report/report_delivery.h"
 #include "report/word_report.h"
 #include "ui/analysis_chart.h"
 #include "ui/captions.h"
 #include "ui/data_files.h"
+#include "ui/data_notice.h"
+#include "ui/data_window/data_window.h"
+#include "ui/data_window/spreadsheet_file.h"
 #include "ui/decimal_separator.h"
+#include "ui/file_run.h"
 #include "ui/main_layout.h"
+#include "ui/main_menu.h"
 #include "ui/message_sink.h"
 #include "ui/opt_form.h"
+#include "ui/recent_files.h"
 #include "ui/result_grid.h"
 #include "ui/sample_opening.h"
 #include "ui/tab_chain.h"
@@ -52,7 +61,9 @@ TMainForm::TMainForm(QWidget* owner, const std::optional<std::string>& sampleArg
   setupOpening(*this);
   state_.FileName = firstSampleName(sampleArgument);
   engine::loadCriticalPoints(criticalPointsPath(), state_.CriticalPoints, *this);
+  rememberFiles_ = sampleArgument.has_value();
   ProcessFile();
+  rememberFiles_ = true;
 }
 
 TMainForm::~TMainForm() {
@@ -82,13 +93,18 @@ void TMainForm::buildControls() {
 
   Option = new QPushButton(QString::fromUtf8(text::kOptionButton), this);
   ExitBut = new QPushButton(QString::fromUtf8(text::kExitButton), this);
+  Menu = new MainMenu(*this);
+  Notice = new DataNotice(scale_, this);
+  connect(Notice, &DataNotice::openRequested, this,
+          [this](const QString& file) { runHandler([&] { openInDataWindow(file); }); });
 
   // Every text is fitted to the designed size, so the window never goes below it.
-  setMinimumSize(designedClientSize(scale_));
-  resize(designedClientSize(scale_));
+  const QSize smallest = designedClientSize(scale_) + QSize(0, menuBarHeight());
+  setMinimumSize(smallest);
+  resize(smallest);
   applyLayout();
   const ScreenSpec screen = primaryScreenSpec();
-  move(placeFrame(screen.available, kMainWindowFrame, scale_.factor()));
+  move(placeFrame(screen.available, kMainWindowMenuFrame, scale_.factor()));
 
   // Not attached to any control: ChartContextPopup opens it where it computes.
   PopupMenu = new QMenu(this);
@@ -109,10 +125,13 @@ void TMainForm::buildControls() {
 }
 
 void TMainForm::ProcessFile() {
-  engine::ProcessFile(state_, *this, localeDecimalSeparator());
+  const bool readsFile = state_.FileChanged;
+  engine::RunResult result;
+  engine::ProcessFile(state_, *this, localeDecimalSeparator(), result);
   Chart->refresh();
   // A new run starts at the top of the table, whatever the last one was scrolled to.
   StringGrid->scrollToTop();
+  showRunAround(*this, readsFile, rememberFiles_, result);
 }
 
 void TMainForm::OptionClick() {
@@ -130,7 +149,38 @@ void TMainForm::openSampleDialog() {
 }
 
 void TMainForm::openSample(const QString& path) {
+  if (isWorkbookFile(path)) {
+    openInDataWindow(path);
+    return;
+  }
   if (OptForm != nullptr) OptForm->applyFile(path);
+}
+
+void TMainForm::openRecentFile(const QString& path) {
+  if (!QFileInfo(path).isFile()) {
+    forgetRecentFile(path);
+    Menu->showRecentFiles();
+    showMessageBox(QString::fromUtf8(text::kRecentFileGone).arg(path));
+    return;
+  }
+  openSample(path);
+}
+
+DataWindow& TMainForm::dataWindow() {
+  if (dataWindow_ == nullptr) dataWindow_ = new DataWindow(*this);
+  return *dataWindow_;
+}
+
+void TMainForm::showDataWindow() { dataWindow().showAndRaise(); }
+
+void TMainForm::openInDataWindow(const QString& path) {
+  DataWindow& window = dataWindow();
+  window.openFile(path);
+  window.showAndRaise();
+}
+
+void TMainForm::showAbout() {
+  showMessageBox(QString::fromUtf8(text::kAboutText).arg(QStringLiteral(TARNEK_VERSION)));
 }
 
 void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
@@ -171,11 +221,19 @@ QImage TMainForm::chartPicture() { return Chart->picture(); }
 void TMainForm::closeEvent(QCloseEvent* event) {
   // The dialog goes with the main window, so the event loop ends.
   if (OptForm != nullptr) OptForm->hide();
+  if (dataWindow_ != nullptr) dataWindow_->hide();
   event->accept();
 }
 
+int TMainForm::menuBarHeight() const { return Menu->bar()->sizeHint().height(); }
+
 void TMainForm::applyLayout() {
-  const MainLayout layout = mainLayout(scale_, size());
+  // The notice's height for the chart's width, which it does not change.
+  const int noticeWidth = mainLayout(scale_, size(), {menuBarHeight(), 0}).chart.width();
+  const int notice = Notice->isHidden() ? 0 : Notice->heightForWidth(noticeWidth);
+  const MainLayout layout = mainLayout(scale_, size(), {menuBarHeight(), notice});
+  Menu->bar()->setGeometry(layout.menuBar);
+  Notice->setGeometry(layout.notice);
   Chart->setGeometry(layout.chart);
   StringGrid->setGeometry(layout.grid);
   spreadColumns();

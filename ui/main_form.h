@@ -26,6 +26,9 @@ class QPushButton;
 namespace ui {
 
 class AnalysisChart;
+class DataNotice;
+class DataWindow;
+class MainMenu;
 class ResultGrid;
 
 class TMainForm : public QWidget, public engine::AnalysisView {
@@ -50,8 +53,19 @@ class TMainForm : public QWidget, public engine::AnalysisView {
   void ExitButClick();
   // Ctrl+O: a file dialog; the chosen file is opened as openSample does.
   void openSampleDialog();
-  // A file chosen or dropped: applied as the options dialog's file-mode Apply.
+  // A file chosen or dropped: applied as the options dialog's file-mode Apply;
+  // a workbook (.xlsx, .ods) goes to the data window instead.
   void openSample(const QString& path);
+  // One of the menu's recent files; one that is gone is said so and forgotten.
+  void openRecentFile(const QString& path);
+  // The data window, created the first time it is asked for.
+  DataWindow& dataWindow();
+  void showDataWindow();
+  // The data window with `path` loaded into it.
+  void openInDataWindow(const QString& path);
+  void showAbout();
+  // Places the controls again, as when the notice comes or goes.
+  void relayout() { applyLayout(); }
   // (x, y) is the pointer relative to the chart.
   void ChartContextPopup(int x, int y);
   void N1Click();
@@ -84,6 +98,8 @@ class TMainForm : public QWidget, public engine::AnalysisView {
   QPlainTextEdit* Log = nullptr;
   QPushButton* Option = nullptr;
   QPushButton* ExitBut = nullptr;
+  MainMenu* Menu = nullptr;
+  DataNotice* Notice = nullptr;
   QMenu* PopupMenu = nullptr;
   QAction* N1 = nullptr;
   QAction* Word1 = nullptr;
@@ -97,6 +113,7 @@ class TMainForm : public QWidget, public engine::AnalysisView {
 
  private:
   void buildControls();
+  int menuBarHeight() const;
   void applyLayout();
   void spreadColumns();
 
@@ -105,6 +122,9 @@ class TMainForm : public QWidget, public engine::AnalysisView {
   QStringList logLines_;
   bool placedOnScreen_ = false;
   std::vector<int> designedColumns_;
+  // Off for the first run on the default sample, which the user did not choose.
+  bool rememberFiles_ = false;
+  DataWindow* dataWindow_ = nullptr;
   std::unique_ptr<report::WordApplication> WordApplication;
 };
 

@@ -11,6 +11,8 @@ constexpr int kClientWidth = 834;
 constexpr int kClientHeight = 553;
 constexpr int kChartHeight = 265;
 constexpr int kGridHeight = 169;
+// Between the notice and the chart, in screen pixels.
+constexpr int kNoticeGap = 4;
 
 }  // namespace
 
@@ -18,10 +20,10 @@ QSize designedClientSize(const LayoutScale& scale) {
   return scale.size(kClientWidth, kClientHeight);
 }
 
-MainLayout mainLayout(const LayoutScale& scale, const QSize& client) {
+MainLayout mainLayout(const LayoutScale& scale, const QSize& client, const TopBands& bands) {
   const QSize designed = designedClientSize(scale);
   const int wider = std::max(0, client.width() - designed.width());
-  const int taller = std::max(0, client.height() - designed.height());
+  const int taller = std::max(0, client.height() - bands.menuBar - designed.height());
   const int chartTaller = taller * kChartHeight / (kChartHeight + kGridHeight);
 
   MainLayout layout;
@@ -30,6 +32,16 @@ MainLayout mainLayout(const LayoutScale& scale, const QSize& client) {
   layout.log = scale.rect(8, 456, 585, 89).adjusted(0, taller, wider, taller);
   layout.option = scale.rect(600, 456, 193, 41).translated(wider, taller);
   layout.exitBut = scale.rect(600, 504, 193, 41).translated(wider, taller);
+  for (QRect* control : {&layout.chart, &layout.grid, &layout.log, &layout.option, &layout.exitBut})
+    control->translate(0, bands.menuBar);
+  layout.menuBar = QRect(0, 0, client.width(), bands.menuBar);
+  if (bands.notice > 0) {
+    // The chart keeps at least a third of its height; a taller notice is cut to fit.
+    const int room = std::max(0, layout.chart.height() - layout.chart.height() / 3 - kNoticeGap);
+    const int notice = std::min(bands.notice, room);
+    layout.notice = QRect(layout.chart.left(), layout.chart.top(), layout.chart.width(), notice);
+    layout.chart.setTop(layout.notice.bottom() + 1 + kNoticeGap);
+  }
   return layout;
 }
 

@@ -9,6 +9,8 @@
 namespace ui {
 
 struct MainLayout {
+  QRect menuBar;
+  QRect notice;  // empty while no notice is shown
   QRect chart;
   QRect grid;
   QRect log;
@@ -17,13 +19,22 @@ struct MainLayout {
 };
 
 // The client area as designed (the outer 850 x 595 less frame and caption);
-// also the smallest the window goes, since every text is fitted to it.
+// with the menu bar above it, also the smallest the window goes, since every
+// text is fitted to it.
 QSize designedClientSize(const LayoutScale& scale);
 
-// At the designed size the controls sit as designed. Room beyond it widens
-// chart, grid and log, shares the extra height between chart and grid in the
-// proportion of their heights, and moves the buttons, kept at their size, so
-// they stay at the right next to the log.
-MainLayout mainLayout(const LayoutScale& scale, const QSize& client);
+// What sits above the chart, in screen pixels: the menu bar across the top
+// of the window, and the notice while one is shown.
+struct TopBands {
+  int menuBar = 0;
+  int notice = 0;
+};
+
+// At the designed size the controls sit as designed, below the menu bar.
+// Room beyond it widens chart, grid and log, shares the extra height between
+// chart and grid in the proportion of their heights, and moves the buttons,
+// kept at their size, so they stay at the right next to the log. A notice
+// sits above the chart, as wide as it, and takes its height from the chart.
+MainLayout mainLayout(const LayoutScale& scale, const QSize& client, const TopBands& bands = {});
 
 }  // namespace ui

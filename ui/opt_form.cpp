@@ -3,18 +3,12 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
-#include <cmath>
-#include <limits>
 
-#include "engine/number_format.h"
-#include "engine/stored.h"
 #include "ui/captions.h"
-#include "ui/conversion_error.h"
-#include "ui/decimal_separator.h"
 #include "ui/main_form.h"
 #include "ui/message_sink.h"
+#include "ui/number_field.h"
 #include "ui/tab_chain.h"
 
 namespace ui {
@@ -26,37 +20,6 @@ namespace {
 // The designed outer size is 295 x 215; the frame and caption take the rest.
 constexpr int kClientWidth = 279;
 constexpr int kClientHeight = 173;
-constexpr int kFieldPrecision = 3;
-constexpr int kFieldDecimals = 2;
-
-QString fieldText(float value) {
-  return QString::fromStdString(
-      engine::formatFixed(value, kFieldPrecision, kFieldDecimals, localeDecimalSeparator()));
-}
-
-}  // namespace
-
-double localeNumber(const QString& text, const QLocale& locale, bool* ok) {
-  // Exactly a number with the locale's decimal separator: grouped digits are
-  // not taken as one number ("2,500" is not 2500 where the point separates).
-  QLocale strict = locale;
-  strict.setNumberOptions(strict.numberOptions() | QLocale::RejectGroupSeparator);
-  return strict.toDouble(text, ok);
-}
-
-namespace {
-
-// The locale's text-to-number conversion; anything a float cannot hold is an error too.
-float fieldValue(const QLineEdit* field) {
-  const QString text = field->text();
-  bool ok = false;
-  const double value = localeNumber(text, QLocale::system(), &ok);
-  if (!ok || !std::isfinite(value))
-    throw ConversionError(QString::fromUtf8(text::kNotANumber).arg(text));
-  if (std::abs(value) > static_cast<double>(std::numeric_limits<float>::max()))
-    throw ConversionError(QString::fromUtf8(text::kNumberOutOfRange).arg(text));
-  return engine::stored(value);
-}
 
 }  // namespace
 
@@ -126,9 +89,9 @@ void TOptForm::buildControls() {
 
 void TOptForm::showNumbers() {
   const engine::AnalysisState& state = owner_.state();
-  LIopt->setText(fieldText(state.IntervalLength));
-  XminOpt->setText(fieldText(state.Xmin));
-  XmaxOpt->setText(fieldText(state.Xmax));
+  showStoredNumber(*LIopt, state.IntervalLength);
+  showStoredNumber(*XminOpt, state.Xmin);
+  showStoredNumber(*XmaxOpt, state.Xmax);
 }
 
 void TOptForm::NameFChange() { owner_.state().FileChanged = true; }
@@ -142,9 +105,10 @@ void TOptForm::OkButClick() {
     return;
   }
   // Each field is stored as soon as it is read: an error keeps the ones before it.
-  state.IntervalLength = fieldValue(LIopt);
-  state.Xmin = fieldValue(XminOpt);
-  state.Xmax = fieldValue(XmaxOpt);
+  state.IntervalLength =
+      appliedNumber(*LIopt, state.IntervalLength, QString::fromUtf8(text::kIntervalLabel));
+  state.Xmin = appliedNumber(*XminOpt, state.Xmin, QString::fromUtf8(text::kXminLabel));
+  state.Xmax = appliedNumber(*XmaxOpt, state.Xmax, QString::fromUtf8(text::kXmaxLabel));
   owner_.ProcessFile();
 }
 

@@ -1,7 +1,6 @@
 // The options dialog: file name, interval length and range, applied to the main window's state.
 #pragma once
 
-#include <QLocale>
 #include <QString>
 #include <QWidget>
 
@@ -12,10 +11,6 @@ class QPushButton;
 namespace ui {
 
 class TMainForm;
-
-// The dialog's text-to-real conversion: a number written with `locale`'s
-// decimal separator and nothing else; *ok is false for any other text.
-double localeNumber(const QString& text, const QLocale& locale, bool* ok);
 
 // Modeless and created once. It owns nothing of the analysis: it reads and
 // writes the state of its main window and starts that window's run.
@@ -28,8 +23,9 @@ class TOptForm : public QWidget {
   explicit TOptForm(TMainForm& owner);
   ~TOptForm() override;
 
-  // Apply. Numbers mode throws ConversionError at the first field that is not
-  // a number, after storing the fields before it; no run takes place then.
+  // Apply. Numbers mode stores only the fields edited since the dialog wrote
+  // them, and throws ConversionError at the first one that is not a number,
+  // after storing the fields before it; no run takes place then.
   void OkButClick();
   void CanButClick();
   void NameFChange();

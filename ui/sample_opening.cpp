@@ -1,7 +1,6 @@
-// Opening a sample from the main window: Ctrl+O's file dialog and a dropped file.
+// Opening a sample from the main window: the file dialog of "Открыть…" and a dropped file.
 #include "ui/sample_opening.h"
 
-#include <QAction>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -10,26 +9,19 @@
 
 #include "ui/data_files.h"
 #include "ui/main_form.h"
-#include "ui/message_sink.h"
 
 namespace ui {
 
 namespace {
 
 const char* const kDialogTitle = "Открыть файл с выборкой";
-const char* const kDialogFilter = "Текстовые файлы (*.txt);;Все файлы (*)";
+// Tables open in the data window, which reads them into a sample.
+const char* const kDialogFilter =
+    "Текстовые файлы (*.txt);;Таблицы (*.csv *.tsv *.xlsx *.ods);;Все файлы (*)";
 
 }  // namespace
 
-void setupOpening(TMainForm& window) {
-  auto* open = new QAction(&window);
-  open->setShortcut(QKeySequence::Open);
-  open->setShortcutContext(Qt::WindowShortcut);
-  window.addAction(open);
-  QObject::connect(open, &QAction::triggered, &window,
-                   [&window] { runHandler([&window] { window.openSampleDialog(); }); });
-  window.setAcceptDrops(true);
-}
+void setupOpening(TMainForm& window) { window.setAcceptDrops(true); }
 
 QString chooseSampleFile(TMainForm& window) {
   const std::string& current = window.state().FileName;

@@ -1,4 +1,4 @@
-// Opening a sample from the main window: Ctrl+O's file dialog and a dropped file.
+// Opening a sample from the main window: the file dialog of "Открыть…" and a dropped file.
 #pragma once
 
 #include <QString>
@@ -9,7 +9,7 @@ namespace ui {
 
 class TMainForm;
 
-// Binds Ctrl+O to the window's openSampleDialog and lets the window take file drops.
+// Lets the window take file drops.
 void setupOpening(TMainForm& window);
 
 // Qt's own file dialog (so it speaks the program's language), starting beside

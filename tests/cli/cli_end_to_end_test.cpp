@@ -47,7 +47,8 @@ TEST_F(CliEndToEndTest, ExitStatusSaysWhetherEveryFileWasRead) {
       {{}, 2, "", "tarnek-cli: no FILE given\n\nUsage: tarnek-cli"},
       {{"--bogus", "Input.txt"}, 2, "", "tarnek-cli: unknown option --bogus\n"},
       {{"Input.txt", "--xmin"}, 2, "", "tarnek-cli: --xmin needs a value\n"},
-      {{"--h", "1,5", "Input.txt"}, 2, "", "tarnek-cli: --h: not a number: 1,5\n"},
+      {{"--h", "1,234.5", "Input.txt"}, 2, "", "tarnek-cli: --h: not a number: 1,234.5\n"},
+      {{"--h", "1,5", "Input.txt"}, 0, "Обрабатываю файл - Input.txt\nДлина интервала 1.5\n", ""},
       {{"--csv", "--json", "Input.txt"},
        2,
        "",
@@ -95,16 +96,17 @@ TEST_F(CliEndToEndTest, JsonHoldsOneObjectPerFileInTheGivenShape) {
             std::string::npos);
 
   const std::string emptyRow = R"(["","","","","","","","","","",""])";
-  EXPECT_EQ(objects[1], R"({"file":"no)"
-                        "\xEF\xBF\xBD"
-                        R"(\"such\u000a.txt",)" +
-                            messages + R"(,"log":["Не смог открыть входной файл"],"grid":[)" +
-                            emptyRow + "," + emptyRow + "," + emptyRow + "," + emptyRow +
-                            R"(],"histogram":[],"curve":[],"result":{"outcome":"open_failed",)"
-                            R"("n":null,"h":null,"xmin":null,"xmax":null,"intervals":null,)"
-                            R"("groups":null,"df":null,"mean":null,"sd":null,"statistic":null,)"
-                            R"("critical":null,"p_value":null,"mean_interval":null,)"
-                            R"("sd_interval":null,"table":null,"stopped_at":null}})");
+  EXPECT_EQ(objects[1],
+            R"({"file":"no)"
+            "\xEF\xBF\xBD"
+            R"(\"such\u000a.txt",)" +
+                messages + R"(,"log":["Не смог открыть входной файл"],"grid":[)" + emptyRow + "," +
+                emptyRow + "," + emptyRow + "," + emptyRow +
+                R"(],"histogram":[],"curve":[],"result":{"outcome":"open_failed",)"
+                R"("n":null,"h":null,"xmin":null,"xmax":null,"intervals":null,)"
+                R"("groups":null,"df":null,"mean":null,"sd":null,"statistic":null,)"
+                R"("critical":null,"p_value":null,"mean_interval":null,)"
+                R"("sd_interval":null,"table":null,"stopped_at":null,"truncated":false}})");
 }
 
 TEST_F(CliEndToEndTest, DecimalSeparatorFollowsTheLocaleEnvironment) {

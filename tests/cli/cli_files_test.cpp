@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 
 #include "tests/cli/test_files.h"
 
@@ -83,6 +84,30 @@ TEST_F(CliFilesTest, LogSaysWhereReadingStoppedAndSkipsByteOrderMarks) {
       run.out, R"({"file":"comma.txt","messages":[],"log":["Загружено 3 элементов",)"
                R"("Чтение файла остановлено в строке 3 на «,5»","Обрабатываю файл - comma.txt",)"))
       << run.out;
+}
+
+// A number of 2^26 digits is refused after its first thousand, as text that is not a number is.
+TEST_F(CliFilesTest, EndlessNumberStopsTheSampleOrTheTableLikeABadToken) {
+  const std::string endless(size_t{1} << 26, '7');
+  dir_.write("endless.txt", "1\n5 6\n" + endless + " 8\n");
+  const CliRun sample = runCli({"endless.txt"}, dir_.path());
+  EXPECT_EQ(sample.status, 0) << sample.err;
+  EXPECT_TRUE(startsWith(sample.out,
+                         "Загружено 2 элементов\n"
+                         "Чтение файла остановлено в строке 3 на «77777777777777777777…»\n"))
+      << sample.out.substr(0, 200);
+
+  // Row 4's 5 % point: the table is read up to it, and is a bad table, as one with a letter.
+  const size_t row4 = table_.find("\n4 ") + 1;
+  std::istringstream fields(table_.substr(row4, table_.find('\n', row4) - row4));
+  std::string number, first, second;
+  fields >> number >> first >> second;
+  dir_.write("endless-table.txt", table_.substr(0, row4) + "4 " + first + " " + second + " " +
+                                      endless + table_.substr(table_.find('\n', row4)));
+  const CliRun table = runCli({"--table", "endless-table.txt", "Input.txt"}, dir_.path());
+  EXPECT_EQ(table.status, 1);
+  EXPECT_EQ(table.err, "Не правильный формат таблицы\n");
+  EXPECT_TRUE(startsWith(table.out, "Загружено 100 элементов\n"));
 }
 
 TEST_F(CliFilesTest, DocxTargetThatIsAnInputIsRefusedAndLeftAsItWas) {

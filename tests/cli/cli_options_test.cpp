@@ -20,7 +20,22 @@ TEST(ParseCommandLine, TellsRunsHelpAndUsageErrorsApart) {
       {{"-x", "a.txt"}, Kind::UsageError},
       {{"a.txt", "--h"}, Kind::UsageError},
       {{"a.txt", "--table"}, Kind::UsageError},
-      {{"--h", "1,5", "a.txt"}, Kind::UsageError},
+      {{"--h", "1,5", "a.txt"}, Kind::Run},
+      {{"--h", "1,234.5", "a.txt"}, Kind::UsageError},
+      {{"--to-sample", "o.txt", "a.txt"}, Kind::Run},
+      {{"--to-sample", "o.txt", "--grouped", "--decimal", "comma", "a.txt"}, Kind::Run},
+      {{"--to-sample", "o.txt", "--column", "2", "--h", "2,5", "a.txt"}, Kind::Run},
+      {{"--to-sample", "o.txt", "a.txt", "b.txt"}, Kind::UsageError},
+      {{"--to-sample", "o.txt"}, Kind::UsageError},
+      {{"--to-sample", "o.txt", "--json", "a.txt"}, Kind::UsageError},
+      {{"--to-sample", "o.txt", "--xmin", "1", "a.txt"}, Kind::UsageError},
+      {{"--to-sample", "o.txt", "--grouped", "--h", "2", "a.txt"}, Kind::UsageError},
+      {{"--to-sample", "o.txt", "--h", "-1", "a.txt"}, Kind::UsageError},
+      {{"--to-sample", "o.txt", "--column", "0", "a.txt"}, Kind::UsageError},
+      {{"--to-sample", "o.txt", "--column", "2x", "a.txt"}, Kind::UsageError},
+      {{"--to-sample", "o.txt", "--decimal", "dot", "a.txt"}, Kind::UsageError},
+      {{"--column", "2", "a.txt"}, Kind::UsageError},
+      {{"--grouped", "a.txt"}, Kind::UsageError},
       {{"--docx", "out.docx", "a.txt"}, Kind::Run},
       {{"--docx", "out.docx", "a.txt", "b.txt"}, Kind::UsageError},
       {{"--pdf", "out.pdf", "--chart", "out.SVG", "--docx", "out.docx", "a.txt"}, Kind::Run},
@@ -28,6 +43,8 @@ TEST(ParseCommandLine, TellsRunsHelpAndUsageErrorsApart) {
       {{"--chart", "out.gif", "a.txt"}, Kind::UsageError},
       {{"--chart", "out.png/", "a.txt"}, Kind::UsageError},
       {{"--docx", "same", "--pdf", "./same", "a.txt"}, Kind::UsageError},
+      {{"--to-sample", "o.txt", "--pdf", "r.pdf", "a.txt"}, Kind::UsageError},
+      {{"--to-sample", "o.txt", "--chart", "c.png", "a.txt"}, Kind::UsageError},
   };
   for (const auto& [args, expected] : cases) {
     std::string joined;
@@ -36,6 +53,18 @@ TEST(ParseCommandLine, TellsRunsHelpAndUsageErrorsApart) {
     EXPECT_EQ(parsed.kind, expected) << joined;
     EXPECT_EQ(parsed.error.empty(), expected != Kind::UsageError) << joined;
   }
+}
+
+TEST(ParseCommandLine, KeepsTheSampleOptions) {
+  const ParsedCommandLine parsed = parseCommandLine(
+      {"--to-sample", "o.txt", "--column", "3", "--decimal", "point", "--h", "1,5", "in.csv"});
+  ASSERT_EQ(parsed.kind, Kind::Run) << parsed.error;
+  EXPECT_EQ(parsed.options.toSample, "o.txt");
+  EXPECT_EQ(parsed.options.column, 3);
+  EXPECT_EQ(parsed.options.decimal, engine::DataReadOptions::Decimal::Point);
+  EXPECT_EQ(parsed.options.intervalLength, 1.5f);
+  EXPECT_FALSE(parsed.options.grouped);
+  EXPECT_EQ(parsed.options.files, (std::vector<std::string>{"in.csv"}));
 }
 
 TEST(ParseCommandLine, KeepsValuesAndFilesInOrder) {
@@ -61,13 +90,17 @@ TEST(ChartExportKind, FollowsTheSuffixInAnyCase) {
   for (const auto& [path, kind] : cases) EXPECT_EQ(chartExportKind(path), kind) << path;
 }
 
-TEST(ParseStoredNumber, ReadsFiniteNumbersWithAPointOnly) {
+TEST(ParseStoredNumber, ReadsFiniteNumbersWithAPointOrAComma) {
   const std::pair<const char*, std::optional<float>> cases[] = {
-      {"-0.5", -0.5f},         {"1e3", 1000.0f},       {"12.345", 12.345f},
-      {"1,5", std::nullopt},   {"1.5x", std::nullopt}, {" 1", std::nullopt},
-      {"0x10", std::nullopt},  {"inf", std::nullopt},  {"nan", std::nullopt},
+      {"-0.5", -0.5f},           {"1e3", 1000.0f},
+      {"12.345", 12.345f},       {"1,5", 1.5f},
+      {"-0,25e1", -2.5f},        {"1,234.5", std::nullopt},
+      {"1.234,5", std::nullopt}, {"1,2,3", std::nullopt},
+      {",", std::nullopt},       {"1.5x", std::nullopt},
+      {" 1", std::nullopt},      {"0x10", std::nullopt},
+      {"inf", std::nullopt},     {"nan", std::nullopt},
       {"1e39", std::nullopt},  // finite as a double, infinite once stored
-      {"1e400", std::nullopt}, {"", std::nullopt},
+      {"1e400", std::nullopt},   {"", std::nullopt},
   };
   for (const auto& [text, expected] : cases) EXPECT_EQ(parseStoredNumber(text), expected) << text;
 }

@@ -127,6 +127,8 @@ std::vector<std::string> variedSamples() {
   sample("0", 40, [&] { return uniform(random); });     // bad interval length
   sample("1", 0, [] { return 0.0; });                   // no data
   samples.push_back("1\n1 2 3 4 5 6 7 8 9 x 10 11\n");  // reading stops early
+  std::normal_distribution<double> normal(50.0, 4.0);
+  sample("2", 350, [&] { return normal(random); });  // more values than are read
   samples.push_back("2\n" + std::string(100, '5') + " 1e30 -1e30 4 5\n");
   return samples;
 }
@@ -145,6 +147,7 @@ TEST_F(RunResultTest, ResultAgreesWithTheLogAndTheGridOfTheSameObject) {
 
   std::set<std::string> outcomes;
   int stops = 0;
+  int truncations = 0;
   for (const QJsonObject& object : objects) {
     SCOPED_TRACE(text(object["file"]));
     const QJsonArray log = object["log"].toArray();
@@ -173,6 +176,11 @@ TEST_F(RunResultTest, ResultAgreesWithTheLogAndTheGridOfTheSameObject) {
                               engine::text::kReadStoppedMiddle + text(stop["text"]) +
                               engine::text::kReadStoppedSuffix);
     }
+    // More values in the file than were read, as the log's line after the count says it.
+    EXPECT_TRUE(result["truncated"].isBool());
+    EXPECT_EQ(result["truncated"].toBool(),
+              !logLine(log, engine::text::kMoreValuesThanRead).empty());
+    if (result["truncated"].toBool()) ++truncations;
     const std::string loaded = logLine(log, engine::text::kLoadedPrefix);
     if (!loaded.empty()) {
       EXPECT_EQ(loaded, engine::text::kLoadedPrefix + std::to_string(result["n"].toInt()) +
@@ -263,7 +271,8 @@ TEST_F(RunResultTest, ResultAgreesWithTheLogAndTheGridOfTheSameObject) {
   for (const char* outcome : {"accepted", "rejected", "too_few_groups", "no_spread",
                               "too_many_intervals", "bad_parameters", "no_data", "open_failed"})
     EXPECT_EQ(outcomes.count(outcome), 1u) << outcome;
-  EXPECT_GT(stops, 0);  // the samples with "x" and "1e30" stop early
+  EXPECT_GT(stops, 0);        // the samples with "x" and "1e30" stop early
+  EXPECT_EQ(truncations, 1);  // the sample of 350, in its first run only
 }
 
 TEST_F(RunResultTest, CsvHoldsTheJsonTableAndItsSummaryRow) {

@@ -6,6 +6,7 @@
 #include "engine/critical_points.h"
 #include "engine/process_file.h"
 #include "engine/recorded_view.h"
+#include "engine/texts.h"
 #include "tests/engine/test_files.h"
 
 namespace engine {
@@ -55,6 +56,34 @@ TEST(RunResult, SameViewAsTheRunWithoutItAndTheTableAsFarAsReached) {
     EXPECT_EQ(result.critical.has_value(),
               c.outcome == RunOutcome::Accepted || c.outcome == RunOutcome::Rejected);
     EXPECT_FALSE(result.stoppedAt.has_value());
+  }
+}
+
+// A file with more values than are read says so right after the count, and the result tells it.
+TEST(RunResult, MoreThan200ValuesAreSaidAfterTheCount) {
+  testing::TempDir dir;
+  const std::string loaded = std::string(text::kLoadedPrefix) + "200" + text::kLoadedSuffix;
+  const struct {
+    int values;
+    const char* after;
+    bool truncated;
+  } cases[] = {{200, "", false}, {201, "", true}, {350, "", true}, {200, " слово 7", false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.values) + c.after);
+    std::string sample = "1\n";
+    for (int i = 0; i < c.values; ++i) sample += std::to_string(150 + i % 13) + "\n";
+    AnalysisState state;
+    state.FileName = dir.write("sample.txt", sample + c.after);
+    state.CriticalPoints = testing::referenceTable();
+    RecordedView view;
+    RunResult result;
+    ProcessFile(state, view, '.', result);
+    ASSERT_GE(view.log().size(), 3u);
+    EXPECT_EQ(view.log()[0], loaded);
+    EXPECT_EQ(view.log()[1], c.truncated ? text::kMoreValuesThanRead
+                                         : std::string(text::kProcessingFile) + state.FileName);
+    EXPECT_EQ(result.truncated, c.truncated);
+    EXPECT_EQ(result.n, 200);
   }
 }
 

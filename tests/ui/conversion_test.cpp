@@ -1,60 +1,13 @@
-// The dialog's number conversion, Qt's Russian texts and the wrapping of long messages.
+// Qt's Russian texts and the wrapping of long messages.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QLocale>
 
 #include "ui/message_sink.h"
-#include "ui/opt_form.h"
 #include "ui/qt_translations.h"
 
 namespace ui_test {
 namespace {
-
-struct NumberCase {
-  const char* name;
-  QLocale::Language language;
-  QLocale::Territory territory;
-  const char* text;  // UTF-8
-  bool accepted;
-  double value;
-};
-
-class LocaleNumber : public ::testing::TestWithParam<NumberCase> {};
-
-TEST_P(LocaleNumber, AcceptsExactlyANumberWithTheLocalesDecimalSeparator) {
-  const NumberCase& c = GetParam();
-  bool ok = true;
-  const double value =
-      ui::localeNumber(QString::fromUtf8(c.text), QLocale(c.language, c.territory), &ok);
-  EXPECT_EQ(ok, c.accepted);
-  if (c.accepted) {
-    EXPECT_DOUBLE_EQ(value, c.value);
-  }
-}
-
-constexpr auto kEn = QLocale::English;
-constexpr auto kUs = QLocale::UnitedStates;
-constexpr auto kRu = QLocale::Russian;
-constexpr auto kRussia = QLocale::Russia;
-
-INSTANTIATE_TEST_SUITE_P(
-    Locales, LocaleNumber,
-    ::testing::Values(NumberCase{"PointDecimal", kEn, kUs, "2.5", true, 2.5},
-                      NumberCase{"PointGrouped", kEn, kUs, "2,500", false, 0},
-                      NumberCase{"PointGroupedWithDecimals", kEn, kUs, "1,000.5", false, 0},
-                      NumberCase{"PointScientific", kEn, kUs, "1.23E05", true, 123000},
-                      NumberCase{"PointNegative", kEn, kUs, "-0.25", true, -0.25},
-                      NumberCase{"PointEmpty", kEn, kUs, "", false, 0},
-                      NumberCase{"PointLetters", kEn, kUs, "abc", false, 0},
-                      NumberCase{"CommaDecimal", kRu, kRussia, "2,5", true, 2.5},
-                      NumberCase{"CommaGroupedBySpace", kRu, kRussia, "1 000", false, 0},
-                      NumberCase{"CommaGroupedByNoBreakSpace", kRu, kRussia, "1\u00a0000", false,
-                                 0},
-                      NumberCase{"CommaGroupedWithDecimals", kRu, kRussia, "1 000,5", false, 0},
-                      NumberCase{"CommaGivenAPoint", kRu, kRussia, "2.5", false, 0},
-                      NumberCase{"CommaScientific", kRu, kRussia, "1,23E05", true, 123000}),
-    [](const ::testing::TestParamInfo<NumberCase>& info) { return std::string(info.param.name); });
 
 TEST(QtTranslations, StandardTextsReadInRussian) {
   ASSERT_TRUE(ui::installQtTranslations(*QCoreApplication::instance()));

@@ -29,17 +29,26 @@ TEST_F(CommaLocale, LogAndDialogWriteNumbersWithAComma) {
   EXPECT_EQ(ui::OptForm->XminOpt->text(), QStringLiteral("12,30"));
 }
 
-TEST_F(CommaLocale, ApplyReadsTheCommaAndRejectsThePoint) {
+TEST_F(CommaLocale, ApplyReadsTheCommaAndThePoint) {
+  ui::OptForm->XminOpt->setText(QStringLiteral("12,3"));
   QTest::mouseClick(ui::OptForm->OkBut, Qt::LeftButton);
   EXPECT_TRUE(messages_.empty());
   EXPECT_EQ(mainForm_->state().Xmin, 12.3f);
   EXPECT_TRUE(mainForm_->logLines().contains(QString::fromUtf8("Минимальный элемент равен 12,3")));
 
-  ui::OptForm->LIopt->setText(QStringLiteral("0.25"));
+  for (const auto& [typed, value] :
+       {std::pair{"2.5", 2.5f}, std::pair{"2,5", 2.5f}, std::pair{"0.25", 0.25f}}) {
+    ui::OptForm->LIopt->setText(QString::fromUtf8(typed));
+    QTest::mouseClick(ui::OptForm->OkBut, Qt::LeftButton);
+    EXPECT_TRUE(messages_.empty()) << typed;
+    EXPECT_EQ(mainForm_->state().IntervalLength, value) << typed;
+  }
+  // A blank is no group separator either.
+  ui::OptForm->LIopt->setText(QStringLiteral("1 000,5"));
   QTest::mouseClick(ui::OptForm->OkBut, Qt::LeftButton);
   ASSERT_EQ(messages_.size(), 1u);
   EXPECT_EQ(messages_[0].kind, ui::MessageKind::Error);
-  EXPECT_EQ(mainForm_->state().IntervalLength, 0.5f);
+  EXPECT_EQ(mainForm_->state().IntervalLength, 0.25f);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "engine/process_file.h"
 #include "tests/ui/window_fixture.h"
 #include "ui/start_up.h"
 
@@ -28,16 +29,63 @@ class OptionsDialog : public WindowTest {
   ui::TOptForm* dialog_ = nullptr;
 };
 
-TEST_F(OptionsDialog, ApplyRightAfterStartUpUsesTheFieldsAsShown) {
+TEST_F(OptionsDialog, ApplyRightAfterStartUpKeepsTheLoadedValuesTheFieldsShowRounded) {
+  const float loadedMaximum = state().Xmax;
+  ASSERT_EQ(dialog_->XminOpt->text(), QStringLiteral("12.30"));
   click(dialog_->OkBut);
   EXPECT_TRUE(messages_.empty());
-  EXPECT_EQ(state().Xmin, 12.3f);
-  EXPECT_EQ(state().Xmax, 21.4f);
+  EXPECT_EQ(state().Xmin, 12.345f);
+  EXPECT_EQ(state().Xmax, loadedMaximum);
   EXPECT_EQ(state().IntervalLength, 1.0f);
   // Numbers mode runs on the sample in memory: no load line.
   ASSERT_FALSE(mainForm_->logLines().isEmpty());
   EXPECT_EQ(mainForm_->logLines().first(), QString::fromUtf8("Обрабатываю файл - Input.txt"));
-  EXPECT_TRUE(mainForm_->logLines().contains(QString::fromUtf8("Минимальный элемент равен 12.3")));
+  EXPECT_TRUE(
+      mainForm_->logLines().contains(QString::fromUtf8("Минимальный элемент равен 12.345")));
+}
+
+TEST_F(OptionsDialog, ChangingOnlyTheIntervalLeavesTheRangeAsLoaded) {
+  const float loadedMinimum = state().Xmin;
+  const float loadedMaximum = state().Xmax;
+  dialog_->LIopt->setText(QStringLiteral("0.5"));
+  click(dialog_->OkBut);
+  EXPECT_TRUE(messages_.empty());
+  EXPECT_EQ(state().IntervalLength, 0.5f);
+  EXPECT_EQ(state().Xmin, loadedMinimum);
+  EXPECT_EQ(state().Xmax, loadedMaximum);
+  // The same run as the engine gives on the loaded range with the new length.
+  engine::RecordedView reference;
+  engine::AnalysisState expected = state();
+  engine::ProcessFile(expected, reference, '.');
+  EXPECT_EQ(mainForm_->logLines(), recordedLog(reference));
+
+  // A second Apply with nothing edited keeps all three as they now stand.
+  click(dialog_->OkBut);
+  EXPECT_EQ(state().IntervalLength, 0.5f);
+  EXPECT_EQ(state().Xmin, loadedMinimum);
+}
+
+TEST_F(OptionsDialog, AFieldEditedBackToTheTextFirstShownIsReadAgain) {
+  dialog_->LIopt->setText(QStringLiteral("2"));
+  click(dialog_->OkBut);
+  ASSERT_EQ(state().IntervalLength, 2.0f);
+  // "1.00" no longer stands for the stored h, which is now 2.
+  dialog_->LIopt->setText(QStringLiteral("1.00"));
+  click(dialog_->OkBut);
+  EXPECT_EQ(state().IntervalLength, 1.0f);
+  // An edited range field is converted as typed: 3 digits are then all there is.
+  dialog_->XminOpt->setText(QStringLiteral("12.3"));
+  click(dialog_->OkBut);
+  EXPECT_EQ(state().Xmin, 12.3f);
+}
+
+TEST_F(OptionsDialog, PointAndCommaAreBothDecimalSeparators) {
+  for (const auto& [typed, value] : {std::pair{"2.5", 2.5f}, std::pair{"0,5", 0.5f}}) {
+    dialog_->LIopt->setText(QString::fromUtf8(typed));
+    click(dialog_->OkBut);
+    EXPECT_TRUE(messages_.empty()) << typed;
+    EXPECT_EQ(state().IntervalLength, value) << typed;
+  }
 }
 
 TEST_F(OptionsDialog, NewFileNameLoadsTheFileAndOverwritesTypedNumbers) {
@@ -70,6 +118,7 @@ TEST_F(OptionsDialog, UnreadableFileKeepsTheNumbersAndEndsInNumbersMode) {
 
 struct FieldErrorCase {
   const char* name;
+  const char* message;  // the whole text of the message box
   const char* interval;
   const char* minimum;
   const char* maximum;
@@ -97,6 +146,7 @@ TEST_P(FieldError, StopsAtTheBadFieldKeepingTheOnesBeforeAndDoesNotRun) {
   EXPECT_EQ(messages_[0].kind, ui::MessageKind::Error);
   EXPECT_TRUE(messages_[0].text.contains(QString::fromUtf8(param.rejectedText)))
       << messages_[0].text.toStdString();
+  EXPECT_EQ(messages_[0].text, QString::fromUtf8(param.message));
   EXPECT_EQ(state().IntervalLength, param.storedInterval);
   EXPECT_EQ(state().Xmin, param.storedMinimum);
   EXPECT_EQ(state().Xmax, maximumBefore);
@@ -107,12 +157,21 @@ TEST_P(FieldError, StopsAtTheBadFieldKeepingTheOnesBeforeAndDoesNotRun) {
 
 INSTANTIATE_TEST_SUITE_P(
     Fields, FieldError,
-    ::testing::Values(FieldErrorCase{"Interval", "abc", "11", "30", 1.0f, 12.345f, "abc"},
-                      FieldErrorCase{"EmptyInterval", "", "11", "30", 1.0f, 12.345f, "«»"},
-                      FieldErrorCase{"Minimum", "2", "abc", "30", 2.0f, 12.345f, "abc"},
-                      FieldErrorCase{"Maximum", "2", "11", "abc", 2.0f, 11.0f, "abc"},
-                      FieldErrorCase{"BeyondFloat", "2", "11", "1e300", 2.0f, 11.0f, "1e300"},
-                      FieldErrorCase{"Infinity", "2", "11", "inf", 2.0f, 11.0f, "inf"}),
+    ::testing::Values(
+        FieldErrorCase{"Interval", "Размер интервала: «abc» не является правильным числом", "abc",
+                       "11", "30", 1.0f, 12.345f, "abc"},
+        FieldErrorCase{"EmptyInterval", "Размер интервала: «» не является правильным числом", "",
+                       "11", "30", 1.0f, 12.345f, "«»"},
+        FieldErrorCase{"Minimum", "Xmin: «abc» не является правильным числом", "2", "abc", "30",
+                       2.0f, 12.345f, "abc"},
+        FieldErrorCase{"Maximum", "Xmax: «abc» не является правильным числом", "2", "11", "abc",
+                       2.0f, 11.0f, "abc"},
+        FieldErrorCase{"GroupedDigits", "Xmax: «1,000.5» не является правильным числом", "2", "11",
+                       "1,000.5", 2.0f, 11.0f, "1,000.5"},
+        FieldErrorCase{"BeyondFloat", "Xmax: Число «1e300» вне допустимого диапазона", "2", "11",
+                       "1e300", 2.0f, 11.0f, "1e300"},
+        FieldErrorCase{"Infinity", "Xmax: «inf» не является правильным числом", "2", "11", "inf",
+                       2.0f, 11.0f, "inf"}),
     [](const ::testing::TestParamInfo<FieldErrorCase>& info) { return info.param.name; });
 
 TEST_F(OptionsDialog, CancelLeavesNumbersModeAndHidesWithoutRestoringFields) {

@@ -9,6 +9,7 @@
 #include "engine/critical_points.h"
 #include "engine/process_file.h"
 #include "ui/decimal_separator.h"
+#include "ui/recent_files.h"
 #include "ui/result_grid.h"
 #include "ui/start_up.h"
 
@@ -32,6 +33,8 @@ std::vector<double> rejectedSample() {
 
 void WindowTest::SetUp() {
   ASSERT_TRUE(dir_.isValid());
+  // Each test starts with no remembered files, whatever ran before it.
+  ui::clearRecentFiles();
   previousDir_ = QDir::currentPath();
   ASSERT_TRUE(QDir::setCurrent(dir_.path()));
   previousSink_ = ui::setMessageBoxSink([this](ui::MessageKind kind, const QString& text) {

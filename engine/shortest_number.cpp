@@ -1,10 +1,10 @@
 // Numbers as the shortest decimal text that reads back to the same value.
-#include "cli/shortest_number.h"
+#include "engine/shortest_number.h"
 
 #include <charconv>
 #include <cmath>
 
-namespace cli {
+namespace engine {
 
 bool appendShortest(std::string& out, float value) {
   if (!std::isfinite(value)) return false;
@@ -14,4 +14,4 @@ bool appendShortest(std::string& out, float value) {
   return true;
 }
 
-}  // namespace cli
+}  // namespace engine
