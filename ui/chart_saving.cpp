@@ -27,12 +27,11 @@ bool exportChartTo(TMainForm& window, const QString& path) {
 }
 
 void exportChartCommand(TMainForm& window) {
-  const QString path =
-      chooseOutputFile(window, QString::fromUtf8(text::kExportChartTitle),
-                       QString::fromUtf8(text::kChartFileStem),
-                       {{QString::fromUtf8(text::kPngFilter), chartSuffix(ChartFormat::Png)},
-                        {QString::fromUtf8(text::kSvgFilter), chartSuffix(ChartFormat::Svg)},
-                        {QString::fromUtf8(text::kChartPdfFilter), chartSuffix(ChartFormat::Pdf)}});
+  const QString path = chooseOutputFile(
+      window, QString::fromUtf8(text::kExportChartTitle), QString::fromUtf8(text::kChartFileStem),
+      {{QString::fromUtf8(text::kPngFilter), chartSuffix(ChartFormat::Png)},
+       {QString::fromUtf8(text::kSvgFilter), chartSuffix(ChartFormat::Svg)},
+       {QString::fromUtf8(text::kChartPdfFilter), chartSuffix(ChartFormat::Pdf)}});
   if (!path.isEmpty()) exportChartTo(window, path);
 }
 

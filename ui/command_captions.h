@@ -3,15 +3,14 @@
 
 namespace ui::text {
 
-inline constexpr const char* kEditMenu = "Правка";
+inline constexpr const char* kEditMenu = "&Правка";
 
-inline constexpr const char* kSaveReport = "Сохранить отчёт…";
-inline constexpr const char* kExportChart = "Экспорт графика…";
-inline constexpr const char* kPrintReport = "Печать…";
-inline constexpr const char* kCopyTable = "Копировать таблицу";
-inline constexpr const char* kCopyChart = "Копировать график";
-inline constexpr const char* kManual = "Руководство";
-inline constexpr const char* kAbout = "О программе";
+inline constexpr const char* kSaveReport = "&Сохранить отчёт…";
+inline constexpr const char* kExportChart = "&Экспорт графика…";
+inline constexpr const char* kPrintReport = "&Печать…";
+inline constexpr const char* kCopyTable = "Копировать &таблицу";
+inline constexpr const char* kCopyChart = "Копировать &график";
+inline constexpr const char* kManual = "&Руководство";
 
 inline constexpr const char* kSaveReportTitle = "Сохранить отчёт";
 inline constexpr const char* kWordFilter = "Документ Word (*.docx)";

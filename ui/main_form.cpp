@@ -22,6 +22,7 @@
 #include "engine/run_result.h"
 #include "report/report_delivery.h"
 #include "report/word_report.h"
+#include "ui/about_text.h"
 #include "ui/analysis_chart.h"
 #include "ui/captions.h"
 #include "ui/data_files.h"
@@ -35,6 +36,7 @@
 #include "ui/message_sink.h"
 #include "ui/opt_form.h"
 #include "ui/recent_files.h"
+#include "ui/result_commands.h"
 #include "ui/result_grid.h"
 #include "ui/sample_opening.h"
 #include "ui/tab_chain.h"
@@ -111,6 +113,7 @@ void TMainForm::buildControls() {
   PopupMenu->setFont(scale_.font());
   N1 = PopupMenu->addAction(QString::fromUtf8(text::kCopyPicture));
   Word1 = PopupMenu->addAction(QString::fromUtf8(text::kWordReport));
+  connectCopyFeedback(*this);
 
   setTabChain({Log, Chart, StringGrid, Option, ExitBut});
   Log->setFocus();
@@ -179,9 +182,7 @@ void TMainForm::openInDataWindow(const QString& path) {
   window.showAndRaise();
 }
 
-void TMainForm::showAbout() {
-  showMessageBox(QString::fromUtf8(text::kAboutText).arg(QStringLiteral(TARNEK_VERSION)));
-}
+void TMainForm::showAbout() { showMessageBox(aboutText()); }
 
 void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
   if (!droppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();

@@ -37,7 +37,8 @@ QString chooseOutputFile(TMainForm& window, const QString& title, const QString&
   if (sample != installedExamplePath()) {
     const QFileInfo file(QFile::decodeName(sample.c_str()));
     if (file.absoluteDir().exists()) folder = file.absolutePath();
-    if (!file.completeBaseName().isEmpty()) name = stem + QLatin1Char(' ') + file.completeBaseName();
+    if (!file.completeBaseName().isEmpty())
+      name = stem + QLatin1Char(' ') + file.completeBaseName();
   }
   QFileDialog dialog(&window, title, QDir(folder).filePath(name + kinds.front().suffix));
   dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -60,7 +61,7 @@ QString chooseOutputFile(TMainForm& window, const QString& title, const QString&
   return path;
 }
 
-QString refusedOutput(const TMainForm& window, const QString& path) {
+QString refusedOutput(TMainForm& window, const QString& path) {
   const std::string target = localPath(path);
   if (files::namesAnInput(target, {window.state().FileName}))
     return QString::fromUtf8(text::kIsTheSample).arg(QDir::toNativeSeparators(path));

@@ -27,7 +27,7 @@ QString chooseOutputFile(TMainForm& window, const QString& title, const QString&
 
 // Why `path` must not be written: it is the sample the window analyses or the critical-point
 // table it read, by whatever name or link; an empty string when it may.
-QString refusedOutput(const TMainForm& window, const QString& path);
+QString refusedOutput(TMainForm& window, const QString& path);
 
 // Replaces `path` whole with `bytes` (never half-written, nothing left behind on failure);
 // an empty string, or the system's reason.
