@@ -13,7 +13,7 @@ for ((run = 0; run < runs; ++run)); do
   "$program" &
   pid=$!
   # The first run happens before the window is shown, so a viewable window shows its results.
-  until xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1; do sleep 0.005; done
+  until xdotool search --onlyvisible --name "^$title — " >/dev/null 2>&1; do sleep 0.005; done
   end=$(date +%s%N)
   times+=($(((end - start) / 1000000)))
   sleep 0.5

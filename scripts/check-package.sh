@@ -92,7 +92,8 @@ sleep 1
 # Starts the window with `command`, waits for it, copies its log through the clipboard and checks
 # that the log names the installed example.
 check_window() {
-  local command=$1 title='^Математическая статистика$' wid= log
+  # The title names the installed example: "Математическая статистика — Input.txt (пример)".
+  local command=$1 title='^Математическая статистика — Input\.txt \(пример\)$' wid= log
   # Its own process, so that killing it ends the window.
   (exec chroot "$root" env -i PATH=/usr/bin:/bin HOME=/root LANG=C.UTF-8 DISPLAY="$display" \
     sh -c "cd /root && exec $command") >"$work/window.log" 2>&1 &

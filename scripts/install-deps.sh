@@ -17,9 +17,10 @@ packages=(
   # The fonts the window and the report choose first.
   fonts-dejavu-core fonts-liberation2
   # Tests and benchmarks; the report read back by python-docx and printed through LibreOffice
-  # (pdfinfo, pdftotext); the .clang-format check.
+  # (pdfinfo, pdftotext); workbooks written by LibreOffice Calc for the data window's reading;
+  # the .clang-format check.
   libgtest-dev libbenchmark-dev
-  python3-docx libreoffice-writer-nogui poppler-utils clang-format
+  python3-docx libreoffice-writer-nogui libreoffice-calc-nogui poppler-utils clang-format
   # The libFuzzer targets (fuzz/run_fuzzers.sh).
   clang libclang-rt-14-dev
   # The Debian package and its validators (package.sh, test.sh).

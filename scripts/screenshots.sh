@@ -4,7 +4,9 @@
 # Defaults: build/ui/tarnek and screenshots/. SCREENSHOT_DISPLAY picks the X display number
 # (default 99). Each picture is the whole screen (import -window root) after the first run;
 # at 1280x800 and 120 dpi there are also a maximised window, the focus on "Выход" after
-# four Tabs, and the empty chart of a missing sample.
+# four Tabs, and the empty chart of a missing sample. At 120 and 192 dpi: the notice over a
+# sample with a decimal comma on line 6, the "Файл" menu open, the data window with a pasted
+# column, and the same window with a grouped series.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 "$here/scripts/install-deps.sh" desktop
@@ -21,6 +23,12 @@ cleanup() {
 trap cleanup EXIT
 cp "$here/data/Input.txt" "$here/data/exttable.txt" "$work/"
 mkdir "$work/empty" && cp "$here/data/exttable.txt" "$work/empty/"
+# The shipped sample with its 41st value typed with a decimal comma, and 30 of its values as a
+# column with decimal commas, to be typed into the data window.
+sed '6s/\./,/' "$here/data/Input.txt" >"$work/typo.txt"
+sed -n '2,4p' "$here/data/Input.txt" | tr -s ' ' '\n' | sed '/^$/d; s/\./,/' >"$work/column.txt"
+# Recent files are remembered here, not in the user's settings.
+export XDG_CONFIG_HOME="$work/config"
 
 start_screen() {  # size dpi
   Xvfb "$display" -screen 0 "${1}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
@@ -41,11 +49,11 @@ stop_screen() {
   pids=()
 }
 
-start_program() {  # folder
-  (cd "$1" && DISPLAY=$display "$program" >/dev/null 2>&1) &
+start_program() {  # folder [argument]
+  (cd "$1" && DISPLAY=$display "$program" "${@:2}" >/dev/null 2>&1) &
   pids+=($!)
   for _ in $(seq 200); do
-    window=$(DISPLAY=$display xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -1) &&
+    window=$(DISPLAY=$display xdotool search --onlyvisible --name "^$title — " 2>/dev/null | head -1) &&
       [ -n "$window" ] && break
     sleep 0.05
   done
@@ -83,3 +91,37 @@ start_screen 1280x800 120
 start_program "$work/empty"
 shoot "tarnek-1280x800-120-empty"
 stop_screen
+
+type_lines() {  # lines..., each followed by Return
+  for line in "$@"; do
+    DISPLAY=$display xdotool type --delay 10 "$line"
+    DISPLAY=$display xdotool key Return
+  done
+}
+
+for dpi in 120 192; do
+  start_screen 1280x800 "$dpi"
+  start_program "$work" typo.txt
+  shoot "notice-1280x800-$dpi"
+  # "Файл" is the menu bar's first title, at its left end just below the window's top.
+  left=$(DISPLAY=$display xwininfo -id "$window" | awk '/Absolute upper-left X/ {print $NF}')
+  top=$(DISPLAY=$display xwininfo -id "$window" | awk '/Absolute upper-left Y/ {print $NF}')
+  DISPLAY=$display xdotool mousemove $((left + 15 * dpi / 96)) $((top + 8 * dpi / 96)) click 1
+  sleep 0.7
+  shoot "menu-1280x800-$dpi"
+  # "Данные…" is the second item.
+  DISPLAY=$display xdotool key Down Down Return
+  sleep 1
+  mapfile -t column <"$work/column.txt"
+  type_lines "${column[@]}"
+  sleep 0.5
+  shoot "data-window-1280x800-$dpi"
+  DISPLAY=$display xdotool key ctrl+a
+  type_lines "150-154 0" "154-158 6" "158-162 18" "162-166 40" "[166; 170) 22" "170-174 10" \
+    "174-178 4"
+  # Alt+И: "Интервальный ряд".
+  DISPLAY=$display xdotool key alt+Cyrillic_i
+  sleep 0.5
+  shoot "grouped-1280x800-$dpi"
+  stop_screen
+done

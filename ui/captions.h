@@ -38,6 +38,8 @@ inline constexpr const char* kNoticeHeading = "Проверьте данные �
 inline constexpr const char* kOpenInDataWindow = "Открыть в окне данных";
 // After the line where reading stopped; %1 is the number of values analysed.
 inline constexpr const char* kValuesAnalysed = ", проанализировано значений: %1";
+// After the line of more than 200 values; %1 is the line of the 201st value, %2 its text.
+inline constexpr const char* kFirstUnread = " (201-е значение — в строке %1: «%2»)";
 
 inline constexpr const char* kOptionsTitle = "Опции";
 inline constexpr const char* kFileNameLabel = "Имя файла";

@@ -6,6 +6,7 @@
 #include "engine/number_format.h"
 #include "engine/process_file.h"
 #include "engine/read_stop.h"
+#include "engine/texts.h"
 #include "ui/captions.h"
 #include "ui/data_files.h"
 #include "ui/data_notice.h"
@@ -23,8 +24,20 @@ QStringList noticeFindings(const engine::RunResult& result,
   if (result.stoppedAt)
     lines.append(QString::fromStdString(engine::readStopLine(*result.stoppedAt)) +
                  QString::fromUtf8(text::kValuesAnalysed).arg(result.n.value_or(0)));
+  using Kind = engine::SampleFinding::Kind;
+  if (result.truncated) {
+    // The log's line, with the place where the values left out begin.
+    QString line = QString::fromUtf8(engine::text::kMoreValuesThanRead);
+    for (const engine::SampleFinding& finding : findings)
+      if (finding.kind == Kind::MoreThan200Values)
+        line += QString::fromUtf8(text::kFirstUnread)
+                    .arg(finding.line)
+                    .arg(QString::fromStdString(finding.text));
+    lines.append(line);
+  }
   for (const engine::SampleFinding& finding : findings)
-    lines.append(QString::fromStdString(engine::sampleFindingText(finding)));
+    if (!(result.truncated && finding.kind == Kind::MoreThan200Values))
+      lines.append(QString::fromStdString(engine::sampleFindingText(finding)));
   return lines;
 }
 

@@ -12,8 +12,9 @@ namespace ui {
 class TMainForm;
 
 // The notice's sentences for a run that read the sample file: where reading
-// stopped (and how many values were analysed), then what the file check
-// found. Empty when the file was read whole as the program means it.
+// stopped (and how many values were analysed), that values past the 200th
+// were left out (and where they begin), then what else the file check found.
+// Empty when the file was read whole as the program means it.
 QStringList noticeFindings(const engine::RunResult& result,
                            const std::vector<engine::SampleFinding>& findings);
 

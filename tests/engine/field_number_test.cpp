@@ -60,8 +60,9 @@ INSTANTIATE_TEST_SUITE_P(
                       FieldCase{"ManyDigitsBeyondDouble", "123456789e400", Status::OutOfRange, 0},
                       FieldCase{"LargestFloat", "3.4028234e38", Status::Ok, 3.4028234e38},
                       FieldCase{"NegativeBeyondFloat", "-1e39", Status::OutOfRange, 0},
-                      FieldCase{"BelowDoubleIsZero", "1e-999", Status::Ok, 0},
-                      FieldCase{"SmallFractionBelowDoubleIsZero", "0,001e-400", Status::Ok, 0},
+                      FieldCase{"BelowFloat", "1e-60", Status::OutOfRange, 0},
+                      FieldCase{"Zero", "0,000", Status::Ok, 0},
+                      FieldCase{"SmallFractionBelowDouble", "0,001e-400", Status::OutOfRange, 0},
                       FieldCase{"LargeMantissaSmallExponent", "1000e-3", Status::Ok, 1}),
     [](const ::testing::TestParamInfo<FieldCase>& info) { return std::string(info.param.name); });
 

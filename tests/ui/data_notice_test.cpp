@@ -11,6 +11,8 @@
 #include "tests/ui/window_fixture.h"
 #include "ui/analysis_chart.h"
 #include "ui/data_window/data_window.h"
+#include "ui/layout_scale.h"
+#include "ui/main_layout.h"
 #include "ui/opt_form.h"
 
 namespace ui_test {
@@ -97,6 +99,24 @@ TEST_F(Notice, StaysThroughNumbersModeAndGoesWithTheNextFileReadWhole) {
   EXPECT_GT(mainForm_->Chart->height(), chartHeight);
 }
 
+TEST_F(Notice, MoreThan200ValuesAreSaidWithWhereTheRestBegins) {
+  writeSample("Input.txt", 1.0, acceptedSample());
+  start();
+  std::vector<double> many;
+  for (int i = 0; i < 350; ++i) many.push_back(150.0 + (i * 37) % 41);
+  open("many.txt", sampleLines(2.5, many));
+  ASSERT_FALSE(notice().isHidden());
+  EXPECT_TRUE(mainForm_->logLines().contains(
+      QString::fromUtf8("В файле больше 200 значений, обработаны первые 200")));
+  const QString text = shownText();
+  EXPECT_TRUE(
+      text.contains(QString::fromUtf8("В файле больше 200 значений, обработаны первые 200 "
+                                      "(201-е значение — в строке 22: «")))
+      << text.toStdString();
+  // Said once, not again as a finding of its own.
+  EXPECT_EQ(notice().findings().size(), 1) << text.toStdString();
+}
+
 TEST_F(Notice, FileThatCannotBeOpenedLeavesNoNotice) {
   writeSample("Input.txt", 1.0, acceptedSample());
   start();
@@ -153,6 +173,23 @@ TEST_F(Notice, OffersTheFileInTheDataWindow) {
   EXPECT_EQ(window.dataRead().count, 100);
   EXPECT_EQ(window.intervalLength(), 2.5f);
   EXPECT_TRUE(window.Input->toPlainText().contains(QStringLiteral("167,2")));
+}
+
+TEST(NoticeLayout, TakesItsHeightFromTheChartBelowTheMenuBar) {
+  const ui::LayoutScale scale(1.0);
+  const QSize client = ui::designedClientSize(scale) + QSize(0, 21);
+  const ui::MainLayout without = ui::mainLayout(scale, client, {21, 0});
+  const ui::MainLayout with = ui::mainLayout(scale, client, {21, 40});
+  EXPECT_TRUE(without.notice.isEmpty());
+  EXPECT_EQ(with.notice, QRect(8, 29, 785, 40));
+  EXPECT_EQ(with.chart.top(), with.notice.bottom() + 1 + 4);
+  EXPECT_EQ(with.chart.bottom(), without.chart.bottom());
+  EXPECT_EQ(with.grid, without.grid);
+  EXPECT_EQ(with.exitBut, without.exitBut);
+  // However tall, a notice leaves the chart a third of its height.
+  const ui::MainLayout tall = ui::mainLayout(scale, client, {21, 1000});
+  EXPECT_GE(tall.chart.height(), without.chart.height() / 3);
+  EXPECT_LT(tall.notice.bottom(), tall.chart.top());
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTest>
 #include <sstream>
@@ -65,6 +66,8 @@ TEST_F(DataWindowTest, IsAWindowOfItsOwnThatLeavesTheMainWindowUsable) {
   EXPECT_TRUE(window_->isWindow());
   EXPECT_EQ(window_->windowModality(), Qt::NonModal);
   EXPECT_EQ(window_->windowTitle(), QString::fromUtf8("Данные"));
+  // Empty, it has nothing to report yet.
+  EXPECT_TRUE(window_->Summary->toPlainText().isEmpty());
   // Asked for again, the same window comes to the front.
   mainForm_->showDataWindow();
   EXPECT_EQ(&mainForm_->dataWindow(), window_);
@@ -176,7 +179,7 @@ TEST_F(DataWindowTest, GroupedSeriesIsSavedSoThatTheMainWindowShowsItsFrequencie
   ASSERT_TRUE(read.grouped.has_value()) << window_->Summary->toPlainText().toStdString();
   EXPECT_EQ(read.grouped->frequencies, (std::vector<int32_t>{6, 18, 40, 22, 10, 4}));
   EXPECT_EQ(window_->intervalLength(), 4.0f);
-  EXPECT_TRUE(window_->IntervalField->isReadOnly());
+  EXPECT_FALSE(window_->IntervalField->isEnabled());
   EXPECT_EQ(window_->IntervalCount->text(), QStringLiteral("k = 6"));
   EXPECT_TRUE(
       window_->Summary->toPlainText().contains(QString::fromUtf8("Интервалов: 6, h = 4, n = 100")))
@@ -259,6 +262,45 @@ TEST_F(DataWindowTest, OpenedWorkbookIsReadFromItsCellsUntilTheTextIsEdited) {
 
   window_->Input->setPlainText(QStringLiteral("x\n1.25\n2.5\n4\n8"));
   EXPECT_EQ(window_->dataRead().values, (std::vector<float>{1.25f, 2.5f, 4.0f, 8.0f}));
+}
+
+TEST_F(DataWindowTest, FirstNumberChoiceTakesItAsTheIntervalLengthOrAsAValue) {
+  window_->Input->setPlainText(QStringLiteral("2\n10 11 12 13 14 15"));
+  window_->FirstNumberBox->setCurrentIndex(2);  // the interval length
+  EXPECT_EQ(window_->dataRead().values, (std::vector<float>{10, 11, 12, 13, 14, 15}));
+  EXPECT_EQ(window_->intervalLength(), 2.0f);
+  window_->FirstNumberBox->setCurrentIndex(1);  // a value
+  EXPECT_EQ(window_->dataRead().values, (std::vector<float>{2, 10, 11, 12, 13, 14, 15}));
+}
+
+TEST_F(DataWindowTest, WorkbookOpenedFromTheMainWindowGoesToTheDataWindow) {
+  const QByteArray workbook = zipOf(
+      {{"mimetype", "application/vnd.oasis.opendocument.spreadsheet"},
+       {"content.xml",
+        R"(<?xml version="1.0"?><office:document-content )"
+        R"(xmlns:office="urn:oasis:names:tc:opendocument:xmlns:office:1.0" )"
+        R"(xmlns:table="urn:oasis:names:tc:opendocument:xmlns:table:1.0"><office:body><office:spreadsheet>)"
+        R"(<table:table><table:table-row><table:table-cell office:value-type="float" office:value="3"/></table:table-row>)"
+        R"(</table:table></office:spreadsheet></office:body></office:document-content>)"}});
+  QFile file(scratchFile("dropped.ods"));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(workbook);
+  file.close();
+  const QStringList logBefore = mainForm_->logLines();
+  mainForm_->openSample(scratchFile("dropped.ods"));
+  EXPECT_TRUE(window_->isVisible());
+  EXPECT_EQ(window_->dataRead().values, std::vector<float>{3.0f});
+  // The analysis is not run on the workbook's bytes.
+  EXPECT_EQ(mainForm_->state().FileName, "Input.txt");
+  EXPECT_EQ(mainForm_->logLines(), logBefore);
+}
+
+TEST_F(DataWindowTest, EveryControlGetsTheRoomItNeedsAtTheScreensScale) {
+  mainForm_->showDataWindow();
+  const QSize needed = window_->minimumSizeHint();
+  EXPECT_LE(needed.width(), window_->width());
+  EXPECT_LE(needed.height(), window_->height());
+  EXPECT_TRUE(window_->screen()->availableGeometry().contains(window_->geometry()));
 }
 
 TEST_F(DataWindowTest, FileThatCannotBeReadIsAMessageAndChangesNothing) {

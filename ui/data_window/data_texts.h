@@ -7,17 +7,18 @@ inline constexpr const char* kDataWindowTitle = "Данные";
 // %1 is the name of the file loaded into the window.
 inline constexpr const char* kDataWindowFileTitle = "Данные — %1";
 
-inline constexpr const char* kOpenFileButton = "Открыть файл…";
-inline constexpr const char* kValuesMode = "Выборка";
-inline constexpr const char* kGroupedMode = "Интервальный ряд";
-inline constexpr const char* kDecimalLabel = "Десятичный разделитель:";
+// "&" marks the letter that Alt takes to each control.
+inline constexpr const char* kOpenFileButton = "&Открыть файл…";
+inline constexpr const char* kValuesMode = "&Выборка";
+inline constexpr const char* kGroupedMode = "&Интервальный ряд";
+inline constexpr const char* kDecimalLabel = "Десятичный &разделитель:";
 inline constexpr const char* kDecimalAuto = "автоматически";
 inline constexpr const char* kDecimalPoint = "точка";
 inline constexpr const char* kDecimalComma = "запятая";
-inline constexpr const char* kColumnLabel = "Столбец:";
+inline constexpr const char* kColumnLabel = "С&толбец:";
 // %1 is the column's number, %2 its header.
 inline constexpr const char* kColumnWithHeader = "%1 — %2";
-inline constexpr const char* kFirstNumberLabel = "Первое число:";
+inline constexpr const char* kFirstNumberLabel = "&Первое число:";
 inline constexpr const char* kFirstAuto = "автоматически";
 inline constexpr const char* kFirstValue = "значение";
 inline constexpr const char* kFirstLength = "длина интервала";
@@ -27,13 +28,13 @@ inline constexpr const char* kInputHint =
     "Интервальный ряд: строки «a b n», «a-b n», «[a; b) n» (границы и частота) "
     "или «x n» (середина и частота).";
 inline constexpr const char* kRecognisedLabel = "Распознано:";
-inline constexpr const char* kIntervalFieldLabel = "Длина интервала h:";
-inline constexpr const char* kSturgesButton = "По правилу Стёрджеса";
+inline constexpr const char* kIntervalFieldLabel = "Длина интервала &h:";
+inline constexpr const char* kSturgesButton = "По правилу Стёрд&жеса";
 // %1 is the number of intervals h gives.
 inline constexpr const char* kIntervalCount = "k = %1";
 inline constexpr const char* kTooManyForAnalysis = "k = %1: больше 20 интервалов";
-inline constexpr const char* kSaveAndOpen = "Сохранить и открыть";
-inline constexpr const char* kCloseButton = "Закрыть";
+inline constexpr const char* kSaveAndOpen = "&Сохранить и открыть";
+inline constexpr const char* kCloseButton = "&Закрыть";
 
 // The summary of what was recognised.
 inline constexpr const char* kValueCount = "Значений: %1";

@@ -9,15 +9,14 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -32,6 +31,7 @@
 #include "ui/data_window/file_bytes.h"
 #include "ui/data_window/spreadsheet_file.h"
 #include "ui/decimal_separator.h"
+#include "ui/layout_scale.h"
 #include "ui/main_form.h"
 #include "ui/message_sink.h"
 #include "ui/tab_chain.h"
@@ -40,10 +40,13 @@ namespace ui {
 
 namespace {
 
-// The window as designed at 120 dpi, in pixels; it is never larger than most of the screen.
+// The window as designed at 120 dpi, in pixels: its client area, and its frame beside the main
+// window's right half, as the options dialog's is. It is never larger than most of the screen.
 constexpr int kDesignWidth = 640;
 constexpr int kDesignHeight = 560;
+const DesignedFrame kDataWindowFrame{QPoint(330, 70), QSize(kDesignWidth + 16, kDesignHeight + 42)};
 constexpr int kSummaryDigits = 7;
+constexpr int kFrameSettleMs = 250;
 constexpr int kMaxAnalysedIntervals = 20;
 
 QString fromUtf8(const std::string& text) {
@@ -175,12 +178,15 @@ void DataWindow::buildControls() {
 
   setTabChain({OpenFile, ValuesMode, GroupedMode, DecimalBox, ColumnBox, FirstNumberBox, Input,
                Summary, IntervalField, SturgesButton, SaveAndOpen, CloseButton});
+  // The window is mostly for typing or pasting.
+  Input->setFocus();
 
-  // Never larger than most of the screen, whatever the scale.
+  // Never larger than most of the screen, whatever the scale, and placed inside it.
+  const QRect available = primaryScreenSpec().available;
   QSize size = scale.size(kDesignWidth, kDesignHeight);
-  if (const QScreen* screen = QGuiApplication::primaryScreen())
-    size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
+  if (!available.isEmpty()) size = size.boundedTo(available.size() * 9 / 10);
   resize(size);
+  move(placeFrame(available, kDataWindowFrame, scale.factor()));
 
   connect(OpenFile, &QPushButton::clicked, this, [this] { runHandler([this] { chooseFile(); }); });
   connect(modes, &QButtonGroup::buttonToggled, this, [this](QAbstractButton*, bool checked) {
@@ -216,9 +222,13 @@ void DataWindow::buildControls() {
 }
 
 void DataWindow::showAndRaise() {
+  const bool first = !placedOnScreen_;
+  placedOnScreen_ = true;
   show();
   raise();
   activateWindow();
+  // The frame is known once the window manager has put it up.
+  if (first) QTimer::singleShot(kFrameSettleMs, this, [this] { keepFrameOnScreen(*this); });
 }
 
 void DataWindow::chooseFile() {
@@ -304,7 +314,8 @@ void DataWindow::refresh() {
   updating_ = false;
   ColumnBox->setEnabled(!grouped && read_.columnCount > 1);
   FirstNumberBox->setEnabled(!grouped);
-  IntervalField->setReadOnly(grouped);
+  // A grouped series brings its own h; the field shows it.
+  IntervalField->setEnabled(!grouped);
   SturgesButton->setEnabled(!grouped);
   if (grouped || !intervalEdited_) proposeInterval();
   showSummary();
@@ -351,6 +362,11 @@ void DataWindow::showIntervalCount() {
 }
 
 void DataWindow::showSummary() {
+  // Nothing typed yet is nothing to report.
+  if (!sheet_ && Input->toPlainText().trimmed().isEmpty()) {
+    Summary->clear();
+    return;
+  }
   QStringList lines;
   if (read_.grouped) {
     const engine::GroupedSeries& series = *read_.grouped;

@@ -94,6 +94,7 @@ class DataWindow : public QWidget {
   bool intervalEdited_ = false;    // h typed by the user rather than proposed
   bool sturgesChosen_ = false;     // h proposed by Sturges' rule even where the file gives one
   bool updating_ = false;          // the window itself is changing its controls
+  bool placedOnScreen_ = false;
   SavePathChooser chooseSavePath_;
 };
 
