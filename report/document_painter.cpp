@@ -7,6 +7,7 @@
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QTextCharFormat>
 #include <QTextLayout>
 #include <algorithm>
 #include <memory>
@@ -107,36 +108,58 @@ class PageWriter {
   // The lines and pictures of a paragraph set in `width`; an empty paragraph is one empty line.
   std::vector<Piece> pieces(const Paragraph& paragraph, qreal width) {
     std::vector<Piece> result;
+    // Text runs next to each other are one stretch of text that wraps as a whole; a picture
+    // stands on a line of its own between them.
+    QString text;
+    QList<QTextLayout::FormatRange> formats;
+    const auto flushText = [&] {
+      if (!text.isEmpty()) layOutText(text, formats, width, result);
+      text.clear();
+      formats.clear();
+    };
     for (const Run& run : paragraph.runs) {
       if (run.picture >= 0) {
+        flushText();
         if (run.picture < static_cast<int32_t>(pictures_.size()) &&
             !pictures_[run.picture].isNull())
           result.push_back(picturePiece(pictures_[run.picture], width));
         continue;
       }
-      const QString text = paintableText(run.text);
-      if (text.isEmpty()) continue;
-      auto layout = std::make_shared<QTextLayout>(text, font_);
-      QTextOption option;
-      option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-      option.setTabStopDistance(kDefaultTabStopTwips);
-      layout->setTextOption(option);
-      layout->setCacheEnabled(true);
-      layout->beginLayout();
-      qreal lineTop = 0.0;
-      for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
-        line.setLeadingIncluded(true);
-        line.setLineWidth(width);
-        line.setPosition(QPointF(0.0, lineTop));
-        lineTop += line.height();
-      }
-      layout->endLayout();
-      for (int i = 0; i < layout->lineCount(); ++i)
-        result.push_back(Piece{layout, i, nullptr, width, layout->lineAt(i).height()});
+      const QString piece = paintableText(run.text);
+      if (piece.isEmpty()) continue;
+      formats.append({static_cast<int>(text.size()), static_cast<int>(piece.size()),
+                      runFormat(run)});
+      text += piece;
     }
+    flushText();
     if (result.empty()) result.push_back(Piece{nullptr, -1, nullptr, width, emptyLineHeight_});
     return result;
   }
+
+  void layOutText(const QString& text, const QList<QTextLayout::FormatRange>& formats,
+                  qreal width, std::vector<Piece>& result) const {
+    auto layout = std::make_shared<QTextLayout>(text, font_);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    option.setTabStopDistance(kDefaultTabStopTwips);
+    layout->setTextOption(option);
+    layout->setFormats(formats);
+    layout->setCacheEnabled(true);
+    layout->beginLayout();
+    qreal lineTop = 0.0;
+    for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
+      line.setLeadingIncluded(true);
+      line.setLineWidth(width);
+      line.setPosition(QPointF(0.0, lineTop));
+      lineTop += line.height();
+    }
+    layout->endLayout();
+    for (int i = 0; i < layout->lineCount(); ++i)
+      result.push_back(Piece{layout, i, nullptr, width, layout->lineAt(i).height()});
+  }
+
+  // How a run's text looks beyond the Normal style's font.
+  static QTextCharFormat runFormat(const Run&) { return QTextCharFormat(); }
 
   // As wide as the room, as tall as its proportions say, and never taller than a page.
   Piece picturePiece(const QImage& image, qreal width) const {
