@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QScreen>
 #include <algorithm>
 #include <string_view>
 
@@ -42,6 +43,10 @@ QString chooseOutputFile(TMainForm& window, const QString& title, const QString&
   }
   QFileDialog dialog(&window, title, QDir(folder).filePath(name + kinds.front().suffix));
   dialog.setOption(QFileDialog::DontUseNativeDialog);
+  // In the windows' own type, and within the screen, which may be small for its density.
+  dialog.setFont(window.layoutScale().font());
+  if (const QScreen* screen = window.screen())
+    dialog.resize(dialog.sizeHint().boundedTo(screen->availableGeometry().size() * 0.95));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   QStringList filters;
