@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+#include <regex>
+
 namespace cli {
 namespace {
 
@@ -78,6 +82,25 @@ TEST(ParseCommandLine, KeepsValuesAndFilesInOrder) {
   EXPECT_FALSE(parsed.options.xmax.has_value());
   EXPECT_TRUE(parsed.options.json);
   EXPECT_EQ(parsed.options.files, (std::vector<std::string>{"b.txt", "a.txt", "--xmax"}));
+}
+
+TEST(Usage, TheManualPageListsEveryOptionTheUsageNames) {
+  std::ifstream page(TARNEK_SOURCE_DIR "/dist/man/tarnek-cli.1");
+  ASSERT_TRUE(page.is_open());
+  const std::string manual((std::istreambuf_iterator<char>(page)), {});
+  const std::regex option("--[a-z][a-z-]*");
+  const std::string usage = kUsage;
+  int options = 0;
+  for (auto it = std::sregex_iterator(usage.begin(), usage.end(), option);
+       it != std::sregex_iterator(); ++it, ++options) {
+    // Roff writes each "-" as "\-"; an option is listed where it opens an entry (.TP) of its
+    // own, in bold with or without its value.
+    std::string escaped;
+    for (const char c : it->str()) escaped += c == '-' ? std::string("\\\\-") : std::string(1, c);
+    const std::regex entry("\\.TP\\n\\.B[IR]? " + escaped + "( |\\n)");
+    EXPECT_TRUE(std::regex_search(manual, entry)) << it->str();
+  }
+  EXPECT_GE(options, 16);
 }
 
 TEST(ChartExportKind, FollowsTheSuffixInAnyCase) {
