@@ -20,8 +20,4 @@ inline constexpr const char* kXmaxLabel = "Xmax";
 inline constexpr const char* kApplyButton = "Применить";
 inline constexpr const char* kCancelButton = "Отмена";
 
-// %1 is the text of the field as typed.
-inline constexpr const char* kNotANumber = "«%1» не является правильным числом";
-inline constexpr const char* kNumberOutOfRange = "Число «%1» вне допустимого диапазона";
-
 }  // namespace ui::text

@@ -4,13 +4,12 @@
 #include <QLocale>
 #include <QString>
 
+#include "engine/decimal_separator.h"
+
 namespace ui {
 
 char localeDecimalSeparator() {
-  const QString point = QLocale::system().decimalPoint();
-  if (point.size() != 1 || point.at(0).unicode() >= 0x80 || point.at(0).unicode() < 0x20)
-    return '.';
-  return static_cast<char>(point.at(0).unicode());
+  return engine::decimalSeparatorOf(QLocale::system().decimalPoint().toStdString());
 }
 
 }  // namespace ui

@@ -5,11 +5,10 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
-#include <cmath>
-#include <limits>
+#include <optional>
 
-#include "engine/number_format.h"
-#include "engine/stored.h"
+#include "engine/decimal_separator.h"
+#include "engine/option_fields.h"
 #include "ui/captions.h"
 #include "ui/conversion_error.h"
 #include "ui/decimal_separator.h"
@@ -26,39 +25,19 @@ namespace {
 // The designed outer size is 295 x 215; the frame and caption take the rest.
 constexpr int kClientWidth = 279;
 constexpr int kClientHeight = 173;
-constexpr int kFieldPrecision = 3;
-constexpr int kFieldDecimals = 2;
 
 QString fieldText(float value) {
-  return QString::fromStdString(
-      engine::formatFixed(value, kFieldPrecision, kFieldDecimals, localeDecimalSeparator()));
+  return QString::fromStdString(engine::fieldText(value, localeDecimalSeparator()));
 }
 
 }  // namespace
 
 double localeNumber(const QString& text, const QLocale& locale, bool* ok) {
-  // Exactly a number with the locale's decimal separator: grouped digits are
-  // not taken as one number ("2,500" is not 2500 where the point separates).
-  QLocale strict = locale;
-  strict.setNumberOptions(strict.numberOptions() | QLocale::RejectGroupSeparator);
-  return strict.toDouble(text, ok);
+  const std::optional<double> value = engine::readDecimalNumber(
+      text.toStdString(), engine::decimalSeparatorOf(locale.decimalPoint().toStdString()));
+  *ok = value.has_value();
+  return value.value_or(0.0);
 }
-
-namespace {
-
-// The locale's text-to-number conversion; anything a float cannot hold is an error too.
-float fieldValue(const QLineEdit* field) {
-  const QString text = field->text();
-  bool ok = false;
-  const double value = localeNumber(text, QLocale::system(), &ok);
-  if (!ok || !std::isfinite(value))
-    throw ConversionError(QString::fromUtf8(text::kNotANumber).arg(text));
-  if (std::abs(value) > static_cast<double>(std::numeric_limits<float>::max()))
-    throw ConversionError(QString::fromUtf8(text::kNumberOutOfRange).arg(text));
-  return engine::stored(value);
-}
-
-}  // namespace
 
 TOptForm::TOptForm(TMainForm& owner)
     // A dialog with a close button only: it keeps its size and cannot be maximised.
@@ -134,18 +113,12 @@ void TOptForm::showNumbers() {
 void TOptForm::NameFChange() { owner_.state().FileChanged = true; }
 
 void TOptForm::OkButClick() {
-  engine::AnalysisState& state = owner_.state();
-  if (state.FileChanged) {
-    state.FileName = NameF->text().toStdString();
-    owner_.ProcessFile();
-    showNumbers();
-    return;
-  }
-  // Each field is stored as soon as it is read: an error keeps the ones before it.
-  state.IntervalLength = fieldValue(LIopt);
-  state.Xmin = fieldValue(XminOpt);
-  state.Xmax = fieldValue(XmaxOpt);
-  owner_.ProcessFile();
+  engine::OptionFields fields{NameF->text().toStdString(), LIopt->text().toStdString(),
+                              XminOpt->text().toStdString(), XmaxOpt->text().toStdString()};
+  const engine::ApplyResult result = engine::applyOptionFields(
+      owner_.state(), fields, localeDecimalSeparator(), [this] { owner_.ProcessFile(); });
+  if (result.error) throw ConversionError(QString::fromStdString(result.error->message()));
+  if (result.fileMode) showNumbers();
 }
 
 void TOptForm::applyFile(const QString& path) {

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QLocale>
+#include <cmath>
 
 #include "ui/message_sink.h"
 #include "ui/opt_form.h"
@@ -55,6 +56,93 @@ INSTANTIATE_TEST_SUITE_P(
                       NumberCase{"CommaGivenAPoint", kRu, kRussia, "2.5", false, 0},
                       NumberCase{"CommaScientific", kRu, kRussia, "1,23E05", true, 123000}),
     [](const ::testing::TestParamInfo<NumberCase>& info) { return std::string(info.param.name); });
+
+// The conversion is the engine's, so that the browser page reads fields as the window does; it
+// must accept and refuse what the toolkit's own conversion does, in each locale Tarnek is used in.
+TEST(ToolkitConversion, LocaleNumberAcceptsAndRefusesWhatTheToolkitDoes) {
+  const char* const texts[] = {"2.5",
+                               "2,5",
+                               " 2,5",
+                               "2,5 ",
+                               "\t2.5\n",
+                               "+2.5",
+                               "-2,5",
+                               "\u22122.5",
+                               "\u22122,5",
+                               "2.",
+                               "2,",
+                               ".5",
+                               ",5",
+                               "-.5",
+                               "-,5",
+                               "1e5",
+                               "1E5",
+                               "1e+5",
+                               "1e-5",
+                               "1,5e3",
+                               "1.5e3",
+                               "5e\u22123",
+                               "1.5e",
+                               "1e",
+                               "e5",
+                               "2.5.1",
+                               "2,5,1",
+                               "1 000",
+                               "1\u00a0000",
+                               "1\u202f000",
+                               "2,500",
+                               "1.000,5",
+                               "1,000.5",
+                               "inf",
+                               "-inf",
+                               "+inf",
+                               "\u2212inf",
+                               "nan",
+                               "NaN",
+                               "+nan",
+                               "infinity",
+                               "1e400",
+                               "-1e400",
+                               "1e-400",
+                               "1e-310",
+                               "3e-324",
+                               "2e-324",
+                               "0x10",
+                               "",
+                               "  ",
+                               ",",
+                               ".",
+                               "-",
+                               "+",
+                               "- 5",
+                               "5 e5",
+                               "++5",
+                               "5-",
+                               "00012",
+                               "1.23E05",
+                               "1,23E05",
+                               "\u00a02.5\u3000",
+                               "\u2003-7,25\u2029",
+                               "\u0663",
+                               "abc",
+                               "12.30",
+                               "12,30"};
+  for (const char* name : {"C", "en_US", "ru_RU", "de_DE", "fr_FR"}) {
+    QLocale toolkit(QString::fromLatin1(name));
+    toolkit.setNumberOptions(toolkit.numberOptions() | QLocale::RejectGroupSeparator);
+    for (const char* text : texts) {
+      const QString typed = QString::fromUtf8(text);
+      bool expectedOk = false;
+      const double expected = toolkit.toDouble(typed, &expectedOk);
+      bool ok = false;
+      const double value = ui::localeNumber(typed, QLocale(QString::fromLatin1(name)), &ok);
+      ASSERT_EQ(ok, expectedOk) << name << " [" << text << "]";
+      if (ok && !std::isnan(expected)) {
+        EXPECT_EQ(value, expected) << name << " [" << text << "]";
+      }
+    }
+  }
+}
 
 TEST(QtTranslations, StandardTextsReadInRussian) {
   ASSERT_TRUE(ui::installQtTranslations(*QCoreApplication::instance()));
