@@ -1,0 +1,204 @@
+// The shortest decimal of a float or double, and reading a double, through the C library.
+#include "web/float_charconv.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace web {
+
+namespace {
+
+// A decimal d.ddd × 10^exponent with `digits` significant digits as an integer.
+struct Decimal {
+  uint64_t mantissa = 0;
+  int digits = 0;
+  int exponent = 0;
+};
+
+uint64_t powerOfTen(int n) {
+  uint64_t result = 1;
+  for (int i = 0; i < n; ++i) result *= 10;
+  return result;
+}
+
+std::string scientificText(const Decimal& d) {
+  char text[48];
+  std::snprintf(text, sizeof text, "%llue%d", static_cast<unsigned long long>(d.mantissa),
+                d.exponent - (d.digits - 1));
+  return text;
+}
+
+float readBack(const std::string& text, float) { return std::strtof(text.c_str(), nullptr); }
+double readBack(const std::string& text, double) { return std::strtod(text.c_str(), nullptr); }
+
+template <typename Float>
+bool readsBackAs(const Decimal& d, Float value) {
+  return readBack(scientificText(d), value) == value;
+}
+
+// The value (finite, above zero) rounded to `digits` significant digits, as printf rounds it.
+Decimal rounded(double value, int digits) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%.*e", digits - 1, value);
+  Decimal d;
+  d.digits = digits;
+  const char* p = text;
+  for (; *p != 'e'; ++p)
+    if (*p >= '0' && *p <= '9') d.mantissa = d.mantissa * 10 + static_cast<uint64_t>(*p - '0');
+  d.exponent = std::atoi(p + 1);
+  return d;
+}
+
+Decimal step(Decimal d, int direction) {
+  const uint64_t lowest = powerOfTen(d.digits - 1);
+  if (direction > 0) {
+    if (++d.mantissa == lowest * 10) {
+      d.mantissa = lowest;
+      ++d.exponent;
+    }
+  } else if (d.mantissa == lowest) {
+    d.mantissa = lowest * 10 - 1;
+    --d.exponent;
+  } else {
+    --d.mantissa;
+  }
+  return d;
+}
+
+// The fewest digits that read back as `value`; of those, the closest to it.
+template <typename Float>
+Decimal shortest(Float value, int maxDigits) {
+  for (int digits = 1; digits < maxDigits; ++digits) {
+    const Decimal nearest = rounded(value, digits);
+    if (readsBackAs(nearest, value)) return nearest;
+    // The nearest decimal lies outside the values that read back; the one on the other side
+    // of the value may still lie inside, where the gap to the next float is the wider one.
+    for (int direction : {-1, 1}) {
+      const Decimal other = step(nearest, direction);
+      if (readsBackAs(other, value)) return other;
+    }
+  }
+  return rounded(value, maxDigits);
+}
+
+template <typename Float>
+std::to_chars_result write(char* first, char* last, Float value, int maxDigits) {
+  std::string text;
+  if (std::signbit(value)) text += '-';
+  if (std::isnan(value)) {
+    text += "nan";
+  } else if (std::isinf(value)) {
+    text += "inf";
+  } else if (value == 0) {
+    text += '0';
+  } else {
+    const Float magnitude = std::fabs(value);
+    const Decimal d = shortest(magnitude, maxDigits);
+    std::string digits = std::to_string(d.mantissa);
+    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+    const int n = static_cast<int>(digits.size());
+    const int e = d.exponent;
+
+    std::string scientific = digits.substr(0, 1);
+    if (n > 1) scientific += "." + digits.substr(1);
+    char exponent[16];
+    std::snprintf(exponent, sizeof exponent, "e%c%02d", e < 0 ? '-' : '+', e < 0 ? -e : e);
+    scientific += exponent;
+
+    std::string fixed;
+    if (e >= n - 1) {
+      // Digits beyond the shortest ones are the value's own: an integer is written exactly.
+      char whole[400];
+      std::snprintf(whole, sizeof whole, "%.0f", static_cast<double>(magnitude));
+      fixed = whole;
+    } else if (e >= 0) {
+      fixed = digits.substr(0, static_cast<size_t>(e) + 1) + "." +
+              digits.substr(static_cast<size_t>(e) + 1);
+    } else {
+      fixed = "0." + std::string(static_cast<size_t>(-e - 1), '0') + digits;
+    }
+    text += fixed.size() <= scientific.size() ? fixed : scientific;
+  }
+  if (text.size() > static_cast<size_t>(last - first)) return {last, std::errc::value_too_large};
+  std::memcpy(first, text.data(), text.size());
+  return {first + text.size(), std::errc()};
+}
+
+bool startsWithIgnoringCase(const char* p, const char* last, const char* word) {
+  for (; *word != '\0'; ++p, ++word) {
+    if (p == last) return false;
+    const char c = (*p >= 'A' && *p <= 'Z') ? static_cast<char>(*p - 'A' + 'a') : *p;
+    if (c != *word) return false;
+  }
+  return true;
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+std::to_chars_result shortestChars(char* first, char* last, float value) {
+  return write(first, last, value, 9);
+}
+
+std::to_chars_result shortestChars(char* first, char* last, double value) {
+  return write(first, last, value, 17);
+}
+
+std::from_chars_result decimalFromChars(const char* first, const char* last, double& value) {
+  const char* p = first;
+  const bool negative = p != last && *p == '-';
+  if (negative) ++p;
+  if (startsWithIgnoringCase(p, last, "inf")) {
+    p += startsWithIgnoringCase(p, last, "infinity") ? 8 : 3;
+    value = negative ? -HUGE_VAL : HUGE_VAL;
+    return {p, std::errc()};
+  }
+  if (startsWithIgnoringCase(p, last, "nan")) {
+    p += 3;
+    // "nan(chars)" takes its brackets only when they close.
+    if (p != last && *p == '(') {
+      const char* q = p + 1;
+      while (q != last &&
+             (isDigit(*q) || (*q >= 'a' && *q <= 'z') || (*q >= 'A' && *q <= 'Z') || *q == '_'))
+        ++q;
+      if (q != last && *q == ')') p = q + 1;
+    }
+    value = negative ? -std::nan("") : std::nan("");
+    return {p, std::errc()};
+  }
+  bool digits = false;
+  bool nonZero = false;
+  auto takeDigits = [&] {
+    for (; p != last && isDigit(*p); ++p) {
+      digits = true;
+      nonZero = nonZero || *p != '0';
+    }
+  };
+  takeDigits();
+  if (p != last && *p == '.') {
+    ++p;
+    takeDigits();
+  }
+  if (!digits) return {first, std::errc::invalid_argument};
+  if (p != last && (*p == 'e' || *p == 'E')) {
+    const char* exponent = p + 1;
+    if (exponent != last && (*exponent == '+' || *exponent == '-')) ++exponent;
+    if (exponent != last && isDigit(*exponent)) {
+      p = exponent;
+      while (p != last && isDigit(*p)) ++p;
+    }
+  }
+  const std::string text(first, p);
+  const double result = std::strtod(text.c_str(), nullptr);
+  if (std::isinf(result) || (nonZero && result == 0.0)) return {p, std::errc::result_out_of_range};
+  value = result;
+  return {p, std::errc()};
+}
+
+}  // namespace web
