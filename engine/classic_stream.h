@@ -11,20 +11,15 @@
 namespace engine {
 
 // True and the value in `out` when a float could be read; `out` untouched
-// otherwise. An overflowing number fails like text that is not a number.
-inline bool readFloat(std::istream& in, float& out) {
-  float value = 0.0f;
-  if (!(in >> value)) return false;
-  out = value;
-  return true;
-}
+// otherwise. Reads as formatted input does in the classic locale (blanks
+// skipped, then a sign, digits, one '.', an exponent), whatever the standard
+// library: what the numbers are may not depend on the platform. A number
+// above the float range fails like text that is not a number; one below it
+// reads as zero or the nearest subnormal. A failed read sets failbit.
+bool readFloat(std::istream& in, float& out);
 
-inline bool readInteger(std::istream& in, int32_t& out) {
-  int32_t value = 0;
-  if (!(in >> value)) return false;
-  out = value;
-  return true;
-}
+// The same for a whole number that fits 32 bits: a sign, then digits.
+bool readInteger(std::istream& in, int32_t& out);
 
 inline void useClassicLocale(std::istream& in) { in.imbue(std::locale::classic()); }
 

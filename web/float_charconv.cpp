@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <string>
 
 namespace web {
@@ -140,23 +141,15 @@ bool startsWithIgnoringCase(const char* p, const char* last, const char* word) {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-}  // namespace
-
-std::to_chars_result shortestChars(char* first, char* last, float value) {
-  return write(first, last, value, 9);
-}
-
-std::to_chars_result shortestChars(char* first, char* last, double value) {
-  return write(first, last, value, 17);
-}
-
-std::from_chars_result decimalFromChars(const char* first, const char* last, double& value) {
+template <typename Float>
+std::from_chars_result readDecimal(const char* first, const char* last, Float& value) {
   const char* p = first;
   const bool negative = p != last && *p == '-';
   if (negative) ++p;
   if (startsWithIgnoringCase(p, last, "inf")) {
     p += startsWithIgnoringCase(p, last, "infinity") ? 8 : 3;
-    value = negative ? -HUGE_VAL : HUGE_VAL;
+    value =
+        negative ? -std::numeric_limits<Float>::infinity() : std::numeric_limits<Float>::infinity();
     return {p, std::errc()};
   }
   if (startsWithIgnoringCase(p, last, "nan")) {
@@ -169,7 +162,8 @@ std::from_chars_result decimalFromChars(const char* first, const char* last, dou
         ++q;
       if (q != last && *q == ')') p = q + 1;
     }
-    value = negative ? -std::nan("") : std::nan("");
+    value = negative ? -std::numeric_limits<Float>::quiet_NaN()
+                     : std::numeric_limits<Float>::quiet_NaN();
     return {p, std::errc()};
   }
   bool digits = false;
@@ -195,10 +189,28 @@ std::from_chars_result decimalFromChars(const char* first, const char* last, dou
     }
   }
   const std::string text(first, p);
-  const double result = std::strtod(text.c_str(), nullptr);
-  if (std::isinf(result) || (nonZero && result == 0.0)) return {p, std::errc::result_out_of_range};
+  const Float result = readBack(text, Float{});
+  if (std::isinf(result) || (nonZero && result == 0)) return {p, std::errc::result_out_of_range};
   value = result;
   return {p, std::errc()};
+}
+
+}  // namespace
+
+std::to_chars_result shortestChars(char* first, char* last, float value) {
+  return write(first, last, value, 9);
+}
+
+std::to_chars_result shortestChars(char* first, char* last, double value) {
+  return write(first, last, value, 17);
+}
+
+std::from_chars_result decimalFromChars(const char* first, const char* last, double& value) {
+  return readDecimal(first, last, value);
+}
+
+std::from_chars_result decimalFromChars(const char* first, const char* last, float& value) {
+  return readDecimal(first, last, value);
 }
 
 }  // namespace web

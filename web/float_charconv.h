@@ -19,6 +19,7 @@ std::to_chars_result shortestChars(char* first, char* last, double value);
 // leading blank, "+" or hexadecimal. A value beyond the range, or a number that is not zero but
 // rounds to zero, is result_out_of_range and leaves `value` as it was.
 std::from_chars_result decimalFromChars(const char* first, const char* last, double& value);
+std::from_chars_result decimalFromChars(const char* first, const char* last, float& value);
 
 }  // namespace web
 
@@ -31,6 +32,9 @@ inline to_chars_result to_chars(char* first, char* last, double value) {
   return web::shortestChars(first, last, value);
 }
 inline from_chars_result from_chars(const char* first, const char* last, double& value) {
+  return web::decimalFromChars(first, last, value);
+}
+inline from_chars_result from_chars(const char* first, const char* last, float& value) {
   return web::decimalFromChars(first, last, value);
 }
 }  // namespace std

@@ -155,6 +155,27 @@ TEST(DecimalFromChars, ReadsAsTheStandardLibraryDoes) {
       EXPECT_EQ(value, expected) << text;
     }
   }
+  for (const char* text : texts) {
+    const char* last = text + std::strlen(text);
+    float expected = -7.0f;
+    const auto standard = std::from_chars(text, last, expected);
+    float value = -7.0f;
+    const auto ours = web::decimalFromChars(text, last, value);
+    EXPECT_EQ(ours.ec, standard.ec) << "float " << text;
+    EXPECT_EQ(ours.ptr - text, standard.ptr - text) << "float " << text;
+    if (!std::isnan(expected)) {
+      EXPECT_EQ(value, expected) << "float " << text;
+    }
+  }
+  for (const char* text : {"3.4028235e38", "3.4028236e38", "3.5e38", "1e-45", "7e-46", "1e-46",
+                           "1.17549435e-38", "16777217", "0.1"}) {
+    const char* last = text + std::strlen(text);
+    float expected = -7.0f;
+    float value = -7.0f;
+    EXPECT_EQ(web::decimalFromChars(text, last, value).ec, std::from_chars(text, last, expected).ec)
+        << text;
+    EXPECT_EQ(value, expected) << text;
+  }
   std::mt19937_64 random(7);
   for (int i = 0; i < 20000; ++i) {
     const double original = fromBits<double>(static_cast<uint64_t>(random()));
