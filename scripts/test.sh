@@ -24,7 +24,7 @@ cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
 
 # The page: its module against this tarnek-cli in node, the page itself in headless Chromium.
-scripts/web.sh test build/cli/tarnek-cli
+scripts/web.sh test build
 
 # Benchmarks and the read-back tests add nothing under the sanitizers: not built, not run.
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DTARNEK_SANITIZE=ON -DTARNEK_BENCHMARKS=OFF \

@@ -3,8 +3,9 @@
 # opened from disk or from any static web host, with no network. Open it by double-clicking it,
 # or with `xdg-open build-web/tarnek.html`.
 #   scripts/web.sh              # installs what is missing, builds the page
-#   scripts/web.sh test CLI     # and runs its tests against tarnek-cli at CLI: the module in node
-#                               # against tarnek-cli, the page in headless Chromium
+#   scripts/web.sh test BUILD   # and runs its tests against the native build in BUILD (its
+#                               # tarnek-cli and charconv_reference): the module in node, the
+#                               # page in headless Chromium
 #   scripts/web.sh bench        # and times the page's start and one analysis (web/bench.mjs)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,8 +13,8 @@ cd "$(dirname "$0")/.."
 mode=${1:-build}
 case "$mode" in
   build | bench) ;;
-  test) [ -n "${2:-}" ] || { echo "usage: scripts/web.sh test path/to/tarnek-cli" >&2; exit 2; } ;;
-  *) sed -n '5,8s/^# \{0,1\}//p' "$0" >&2; exit 2 ;;
+  test) [ -n "${2:-}" ] || { echo "usage: scripts/web.sh test BUILD" >&2; exit 2; } ;;
+  *) sed -n '5,9s/^# \{0,1\}//p' "$0" >&2; exit 2 ;;
 esac
 
 scripts/install-deps.sh web
@@ -31,8 +32,9 @@ node web/build_page.mjs build-web/wasm/tarnek-engine.js build-web/tarnek.html
 
 case "$mode" in
   test)
-    node --no-experimental-fetch tests/web/engine_equality_test.mjs "$2"
-    node tests/web/page_test.mjs "$2"
+    node --no-experimental-fetch tests/web/engine_equality_test.mjs "$2/cli/tarnek-cli" \
+      "$2/tests/web/charconv_reference"
+    node tests/web/page_test.mjs "$2/cli/tarnek-cli"
     ;;
   bench) node web/bench.mjs ;;
 esac

@@ -3,6 +3,8 @@
 #include <emscripten/val.h>
 
 #include <charconv>
+#include <cstdint>
+#include <cstring>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -143,6 +145,20 @@ val reportLayout() {
   return layout;
 }
 
+// The shortest text of a number as the module writes JSON numbers, for the tests: a float given
+// by its bits, and a double.
+std::string shortestFloat(uint32_t bits) {
+  float value;
+  std::memcpy(&value, &bits, sizeof value);
+  char text[32];
+  return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
+}
+
+std::string shortestDouble(double value) {
+  char text[32];
+  return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
+}
+
 std::string decimalSeparatorOf(const std::string& localeDecimalPoint) {
   return std::string(1, engine::decimalSeparatorOf(localeDecimalPoint));
 }
@@ -155,6 +171,8 @@ EMSCRIPTEN_BINDINGS(tarnek) {
   emscripten::function("decimalsForStep", &engine::decimalsForStep);
   emscripten::function("reportLayout", &reportLayout);
   emscripten::function("decimalSeparatorOf", &decimalSeparatorOf);
+  emscripten::function("shortestFloat", &shortestFloat);
+  emscripten::function("shortestDouble", &shortestDouble);
   emscripten::class_<Page>("Page")
       .constructor<val>()
       .function("view", &Page::view)

@@ -1,6 +1,10 @@
 // The shortest decimal of a float or double, and reading a double, through the C library.
 #include "web/float_charconv.h"
 
+#if defined(__EMSCRIPTEN__)
+#include <emscripten.h>
+#endif
+
 #include <cerrno>
 #include <cmath>
 #include <cstdint>
@@ -21,6 +25,65 @@ struct Decimal {
   int exponent = 0;
 };
 
+float readBack(const std::string& text, float) { return std::strtof(text.c_str(), nullptr); }
+double readBack(const std::string& text, double) { return std::strtod(text.c_str(), nullptr); }
+
+#if defined(__EMSCRIPTEN__)
+// JavaScript's own conversion of numbers finds the shortest digits exactly and fast: for a
+// double, toExponential() without digits gives the fewest that read back, the closest of those;
+// for a float, the fewest whose double reads back as the float through Math.fround, trying the
+// neighbour on the other side too, and of two equally near the even one. Writes the digits, returns their count, sets the exponent.
+// clang-format off
+EM_JS(int, javascriptDigits, (double value, int single, char* digits, int* exponent), {
+  function parse(text) {
+    var e = text.indexOf("e");
+    return { digits: text.slice(0, e).replace(".", ""), exponent: Number(text.slice(e + 1)) };
+  }
+  function readsBack(d) {
+    var text = d.digits + "e" + (d.exponent - d.digits.length + 1);
+    return Math.fround(Number(text)) === value;
+  }
+  function step(d, by) {
+    var lowest = Math.pow(10, d.digits.length - 1);
+    var m = Number(d.digits) + by;
+    var e = d.exponent;
+    if (m === lowest * 10) { m = lowest; e += 1; }
+    else if (m < lowest) { m = lowest * 10 - 1; e -= 1; }
+    return { digits: String(m), exponent: e };
+  }
+  var found = parse(value.toExponential());
+  if (single) {
+    for (var p = 1; p <= 9; ++p) {
+      var nearest = parse(value.toExponential(p - 1));
+      // toExponential rounds a value halfway between two decimals up; the even one is closest.
+      var exact = parse(value.toExponential(p + 30)).digits;
+      var halfway = exact.charAt(p) === "5" && Number(exact.slice(p + 1)) === 0;
+      var odd = Number(nearest.digits.charAt(nearest.digits.length - 1)) % 2 === 1;
+      if (halfway && odd && readsBack(step(nearest, -1))) nearest = step(nearest, -1);
+      var candidates = [nearest, step(nearest, -1), step(nearest, 1)];
+      var hit = null;
+      for (var i = 0; i < 3 && hit === null; ++i) if (readsBack(candidates[i])) hit = candidates[i];
+      if (hit !== null) { found = hit; break; }
+    }
+  }
+  stringToUTF8(found.digits, digits, 32);
+  HEAP32[exponent >> 2] = found.exponent;
+  return found.digits.length;
+});
+// clang-format on
+
+template <typename Float>
+Decimal shortest(Float value, int) {
+  char digits[32];
+  Decimal d;
+  const int count = javascriptDigits(static_cast<double>(value), sizeof(Float) == sizeof(float),
+                                     digits, &d.exponent);
+  d.digits = count;
+  for (int i = 0; i < count; ++i)
+    d.mantissa = d.mantissa * 10 + static_cast<uint64_t>(digits[i] - '0');
+  return d;
+}
+#else
 uint64_t powerOfTen(int n) {
   uint64_t result = 1;
   for (int i = 0; i < n; ++i) result *= 10;
@@ -33,9 +96,6 @@ std::string scientificText(const Decimal& d) {
                 d.exponent - (d.digits - 1));
   return text;
 }
-
-float readBack(const std::string& text, float) { return std::strtof(text.c_str(), nullptr); }
-double readBack(const std::string& text, double) { return std::strtod(text.c_str(), nullptr); }
 
 template <typename Float>
 bool readsBackAs(const Decimal& d, Float value) {
@@ -86,6 +146,7 @@ Decimal shortest(Float value, int maxDigits) {
   }
   return rounded(value, maxDigits);
 }
+#endif
 
 template <typename Float>
 std::to_chars_result write(char* first, char* last, Float value, int maxDigits) {
@@ -114,9 +175,13 @@ std::to_chars_result write(char* first, char* last, Float value, int maxDigits) 
     std::string fixed;
     if (e >= n - 1) {
       // Digits beyond the shortest ones are the value's own: an integer is written exactly.
-      char whole[400];
-      std::snprintf(whole, sizeof whole, "%.0f", static_cast<double>(magnitude));
-      fixed = whole;
+      if (e < 19) {
+        fixed = std::to_string(static_cast<uint64_t>(magnitude));
+      } else {
+        char whole[400];
+        std::snprintf(whole, sizeof whole, "%.0f", static_cast<double>(magnitude));
+        fixed = whole;
+      }
     } else if (e >= 0) {
       fixed = digits.substr(0, static_cast<size_t>(e) + 1) + "." +
               digits.substr(static_cast<size_t>(e) + 1);

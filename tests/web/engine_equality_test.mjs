@@ -13,8 +13,10 @@ import assert from 'node:assert/strict';
 const require = createRequire(import.meta.url);
 const root = join(dirname(fileURLToPath(import.meta.url)), '..', '..');
 const cli = process.argv[2] && resolve(process.argv[2]);
+const reference = process.argv[3] && resolve(process.argv[3]);
 if (!cli) {
-  console.error('usage: node --no-experimental-fetch engine_equality_test.mjs TARNEK_CLI');
+  console.error('usage: node --no-experimental-fetch engine_equality_test.mjs TARNEK_CLI ' +
+    '[CHARCONV_REFERENCE]');
   process.exit(2);
 }
 const createEngine = require(join(root, 'build-web', 'wasm', 'tarnek-engine.js'));
@@ -100,6 +102,30 @@ for (const sep of ['.', ',']) {
   }
 }
 
+// Numbers: the module writes each float and double as the standard library does natively.
+let numbers = 0;
+if (reference) {
+  const listing = spawnSync(reference, ['30000'], { maxBuffer: 1 << 26 });
+  if (listing.error) throw listing.error;
+  const view = new DataView(new ArrayBuffer(8));
+  let wrong = [];
+  for (const line of listing.stdout.toString().split('\n')) {
+    if (line === '') continue;
+    const [kind, bits, text] = line.split(' ');
+    let ours;
+    if (kind === 'f') {
+      ours = engine.shortestFloat(Number(bits));
+    } else {
+      view.setBigUint64(0, BigInt(bits));
+      ours = engine.shortestDouble(view.getFloat64(0));
+    }
+    ++numbers;
+    if (ours !== text && wrong.length < 5) wrong.push(`${kind} ${bits}: ${ours} for ${text}`);
+  }
+  check(`${numbers} numbers written as the standard library writes them`, () =>
+    assert.deepEqual(wrong, []));
+}
+
 // The script interface: a Promise of the object, the page's separator as the default, the
 // sample as a string, and a usage error as a RangeError.
 separator = ',';
@@ -167,5 +193,5 @@ for (const sep of ['.', ',']) {
 }
 
 console.log(`web engine: ${compared} analyses and 2 reports compared with tarnek-cli, ` +
-  `${failures} failed`);
+  `${numbers} numbers with the standard library's, ${failures} failed`);
 process.exit(failures === 0 ? 0 : 1);

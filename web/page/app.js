@@ -313,8 +313,12 @@
     const engineReady = performance.now();
     show(true);
     const shown = performance.now();
-    // Milliseconds since the page began to load: the module ready, the first run shown.
+    // Milliseconds since the page began to load: the module ready, the first run in the page,
+    // and the first frame that shows it.
     window.tarnekStartup = { scriptStart: startedAt, engineReady, firstResult: shown };
+    requestAnimationFrame(() => {
+      window.tarnekStartup.firstFrame = performance.now();
+    });
     document.documentElement.dataset.ready = 'true';
   }).catch((error) => failed('Не удалось запустить вычисления', error));
 })();
