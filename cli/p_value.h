@@ -6,9 +6,10 @@
 
 namespace cli {
 
-// P(χ²_df ≥ statistic), computed with 64 significant bits in software, so that every platform
-// gives the same double, and rounded to double. Empty for a NaN statistic or fewer
-// than one degree of freedom; 1 at or below 0 and 0 at +infinity. Never throws.
+// P(χ²_df ≥ statistic), computed in double from the distribution's closed forms
+// (chi_square_tail.h), so that every platform, the browser's included, gives the same double.
+// Empty for a NaN statistic or degrees of freedom outside 1..100; 1 at or below 0 and 0 at
+// +infinity. Never throws.
 std::optional<double> upperTailProbability(float statistic, int32_t degreesOfFreedom);
 
 }  // namespace cli

@@ -11,7 +11,7 @@ set -euo pipefail
 packages=(
   # Building (run.sh, test.sh): the compiler, CMake, Qt 6 with Charts (whose CMake files want
   # the OpenGL ones), Qt's own translations shown in the window, libzip for the .docx and Boost
-  # for the companion's p-value.
+  # for the tests' reference p-values.
   build-essential cmake pkg-config
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev qt6-translations-l10n
   libzip-dev libboost-math-dev

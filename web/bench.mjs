@@ -26,6 +26,8 @@ const browser = await chromium.launch({
 
 const starts = [];
 const frames = [];
+const scripts = [];
+const engines = [];
 for (let i = 0; i < runs; ++i) {
   // A fresh context each time: nothing of an earlier opening is reused.
   const context = await browser.newContext({ viewport: { width: 1366, height: 768 }, locale: 'ru-RU' });
@@ -34,6 +36,8 @@ for (let i = 0; i < runs; ++i) {
   await page.waitForFunction(() => window.tarnekStartup && window.tarnekStartup.firstFrame);
   const startup = await page.evaluate(() => window.tarnekStartup);
   starts.push(startup.firstResult);
+  scripts.push(startup.scriptStart);
+  engines.push(startup.engineReady);
   frames.push(startup.firstFrame);
   await context.close();
 }
@@ -71,7 +75,9 @@ const calls = await page.evaluate(async () => {
 await browser.close();
 
 console.log(`page opened to first result in the page, median of ${runs}: ` +
-  `${median(starts).toFixed(0)} ms (first frame showing it: ${median(frames).toFixed(0)} ms)`);
+  `${median(starts).toFixed(0)} ms (first frame showing it: ${median(frames).toFixed(0)} ms; ` +
+  `the page's script began at ${median(scripts).toFixed(0)} ms, the engine was ready at ` +
+  `${median(engines).toFixed(0)} ms)`);
 console.log(`one window.tarnek.analyseJson on 200 values (${calls.outcome}), median: ` +
   `${median(calls.perCall).toFixed(3)} ms; analyse() with its Promise and JSON.parse: ` +
   `${median(calls.promised).toFixed(3)} ms`);

@@ -32,7 +32,8 @@ double readBack(const std::string& text, double) { return std::strtod(text.c_str
 // JavaScript's own conversion of numbers finds the shortest digits exactly and fast: for a
 // double, toExponential() without digits gives the fewest that read back, the closest of those;
 // for a float, the fewest whose double reads back as the float through Math.fround, trying the
-// neighbour on the other side too, and of two equally near the even one. Writes the digits, returns their count, sets the exponent.
+// neighbour on the other side too, and of two equally near the even one. Writes the digits,
+// returns their count, sets the exponent.
 // clang-format off
 EM_JS(int, javascriptDigits, (double value, int single, char* digits, int* exponent), {
   function parse(text) {
@@ -53,18 +54,30 @@ EM_JS(int, javascriptDigits, (double value, int single, char* digits, int* expon
   }
   var found = parse(value.toExponential());
   if (single) {
-    for (var p = 1; p <= 9; ++p) {
+    // The nearest decimal of p digits, or the one on the other side of the value.
+    var choose = function (p) {
       var nearest = parse(value.toExponential(p - 1));
-      // toExponential rounds a value halfway between two decimals up; the even one is closest.
-      var exact = parse(value.toExponential(p + 30)).digits;
-      var halfway = exact.charAt(p) === "5" && Number(exact.slice(p + 1)) === 0;
-      var odd = Number(nearest.digits.charAt(nearest.digits.length - 1)) % 2 === 1;
-      if (halfway && odd && readsBack(step(nearest, -1))) nearest = step(nearest, -1);
-      var candidates = [nearest, step(nearest, -1), step(nearest, 1)];
-      var hit = null;
-      for (var i = 0; i < 3 && hit === null; ++i) if (readsBack(candidates[i])) hit = candidates[i];
-      if (hit !== null) { found = hit; break; }
+      if (readsBack(nearest)) {
+        // toExponential rounds a value halfway between two decimals up; the even one is closest.
+        var exact = parse(value.toExponential(p + 30)).digits;
+        var halfway = exact.charAt(p) === "5" && Number(exact.slice(p + 1)) === 0;
+        var odd = Number(nearest.digits.charAt(nearest.digits.length - 1)) % 2 === 1;
+        var lower = step(nearest, -1);
+        return halfway && odd && readsBack(lower) ? lower : nearest;
+      }
+      var below = step(nearest, -1);
+      if (readsBack(below)) return below;
+      var above = step(nearest, 1);
+      return readsBack(above) ? above : null;
+    };
+    // Whether some p digits read back grows with p: the fewest are found by halving.
+    var low = 1;
+    var high = 9;
+    while (low < high) {
+      var middle = (low + high) >> 1;
+      if (choose(middle) !== null) high = middle; else low = middle + 1;
     }
+    found = choose(low);
   }
   stringToUTF8(found.digits, digits, 32);
   HEAP32[exponent >> 2] = found.exponent;
