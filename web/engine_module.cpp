@@ -159,6 +159,8 @@ std::string shortestDouble(double value) {
   return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
 }
 
+std::string pastedSampleName() { return web::kPastedSampleName; }
+
 std::string decimalSeparatorOf(const std::string& localeDecimalPoint) {
   return std::string(1, engine::decimalSeparatorOf(localeDecimalPoint));
 }
@@ -171,6 +173,7 @@ EMSCRIPTEN_BINDINGS(tarnek) {
   emscripten::function("decimalsForStep", &engine::decimalsForStep);
   emscripten::function("reportLayout", &reportLayout);
   emscripten::function("decimalSeparatorOf", &decimalSeparatorOf);
+  emscripten::function("pastedSampleName", &pastedSampleName);
   emscripten::function("shortestFloat", &shortestFloat);
   emscripten::function("shortestDouble", &shortestDouble);
   emscripten::class_<Page>("Page")

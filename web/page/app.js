@@ -153,8 +153,6 @@
     openFile(event.target.files[0]);
     event.target.value = '';
   });
-  // The label acts as the button: Enter and Space open the file chooser too.
-  $('OpenButton').tabIndex = -1;
 
   let dragDepth = 0;
   const carriesFiles = (event) => event.dataTransfer && Array.from(event.dataTransfer.types || [])
@@ -185,7 +183,7 @@
   $('DataButton').addEventListener('click', () => openDialog($('DataForm'), $('DataText')));
   $('DataApply').addEventListener('click', () => {
     if (!page) return;
-    openSample('Данные.txt', $('DataText').value);
+    openSample(engine.pastedSampleName(), $('DataText').value);
     closeDialog($('DataForm'), $('DataButton'));
   });
   $('DataCancel').addEventListener('click', () => closeDialog($('DataForm'), $('DataButton')));
