@@ -1,7 +1,7 @@
-// Puts the page together as one file: the HTML with its styles, the zip library, the engine
-// module (its WebAssembly inside as base64, the shipped table and example inside that), the
-// page's scripts and the report's fixed parts, so that it opens from disk with no network.
-//   node build_page.mjs ENGINE.js OUT.html
+// Puts the page together as one file: the HTML with its styles, the engine's WebAssembly as
+// base64 (the shipped table and example inside it), the zip library, the engine module's script,
+// the page's scripts and the report's fixed parts, so that it opens from disk with no network.
+//   node build_page.mjs ENGINE.js OUT.html      (ENGINE.wasm beside ENGINE.js)
 import { readFileSync, writeFileSync } from 'node:fs';
 import { dirname, join } from 'node:path';
 import { fileURLToPath } from 'node:url';
@@ -39,8 +39,11 @@ const scripts = [
   ['app.js', page('app.js')],
 ].map(([name, text]) => inlineScript(name, text)).join('');
 
+// Data, not script: the browser neither parses it as JavaScript nor fetches it as a data: URL.
+const wasm = readFileSync(enginePath.replace(/\.js$/, '.wasm')).toString('base64');
 const html = page('index.html')
   .replace('/*@STYLE@*/', () => page('tarnek.css'))
+  .replace('@WASM@', () => wasm)
   .replace('/*@SCRIPTS@*/', () => scripts);
 const size = Buffer.byteLength(html);
 if (size > limit) {

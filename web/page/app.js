@@ -24,7 +24,16 @@
   let separator = '.';
   const startedAt = performance.now();
 
-  const enginePromise = window.createTarnekEngine();
+  // The engine's WebAssembly, kept in the page as base64.
+  function engineBinary() {
+    const text = $('TarnekWasm').textContent;
+    const decoded = atob(text);
+    const bytes = new Uint8Array(decoded.length);
+    for (let i = 0; i < decoded.length; ++i) bytes[i] = decoded.charCodeAt(i);
+    return bytes;
+  }
+
+  const enginePromise = window.createTarnekEngine({ wasmBinary: engineBinary() });
   window.tarnek = window.TarnekApi.createApi(enginePromise, () => separator);
 
   const measureCanvas = document.createElement('canvas').getContext('2d');
