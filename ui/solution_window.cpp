@@ -1,6 +1,8 @@
 // The worked solution's window: the steps of the last run, with real sub- and superscripts.
 #include "ui/solution_window.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -18,6 +20,8 @@ constexpr int kHeight = 620;
 // The text is read, not glanced at: a little larger than the windows' own, so that indices stay
 // legible; paragraphs a little closer than a browser sets them.
 constexpr double kReadingFontFactor = 1.15;
+// At most this share of the screen's free room, frame and title bar left around it.
+constexpr double kScreenShare = 0.85;
 constexpr const char* kStyle =
     "p { margin-top: 3px; margin-bottom: 3px; } h3 { margin-top: 10px; }";
 
@@ -47,7 +51,11 @@ SolutionWindow::SolutionWindow(const LayoutScale& scale, QWidget* owner)
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(browser_);
-  resize(scale.size(kWidth, kHeight));
+  // Large densities on small screens: the window keeps to the room the desktop leaves.
+  QSize size = scale.size(kWidth, kHeight);
+  if (const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen())
+    size = size.boundedTo(screen->availableGeometry().size() * kScreenShare);
+  resize(size);
 }
 
 void SolutionWindow::showDocument(const engine::TextDocument& document) {
