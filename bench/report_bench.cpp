@@ -61,8 +61,7 @@ void BM_BuildPdfReportInMemory(benchmark::State& state) {
   const report::ReportTexts texts = twentyIntervals();
   const QImage chart = chartPicture();
   for (auto _ : state)
-    benchmark::DoNotOptimize(
-        report::reportDocumentBytes(texts, chart, report::ReportFormat::Pdf));
+    benchmark::DoNotOptimize(report::reportDocumentBytes(texts, chart, report::ReportFormat::Pdf));
 }
 BENCHMARK(BM_BuildPdfReportInMemory)->Unit(benchmark::kMillisecond);
 

@@ -127,8 +127,8 @@ class PageWriter {
       }
       const QString piece = paintableText(run.text);
       if (piece.isEmpty()) continue;
-      formats.append({static_cast<int>(text.size()), static_cast<int>(piece.size()),
-                      runFormat(run)});
+      formats.append(
+          {static_cast<int>(text.size()), static_cast<int>(piece.size()), runFormat(run)});
       text += piece;
     }
     flushText();
@@ -136,8 +136,8 @@ class PageWriter {
     return result;
   }
 
-  void layOutText(const QString& text, const QList<QTextLayout::FormatRange>& formats,
-                  qreal width, std::vector<Piece>& result) const {
+  void layOutText(const QString& text, const QList<QTextLayout::FormatRange>& formats, qreal width,
+                  std::vector<Piece>& result) const {
     auto layout = std::make_shared<QTextLayout>(text, font_);
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
