@@ -13,8 +13,10 @@
 #include "engine/number_format.h"
 #include "engine/process_file.h"
 #include "engine/recorded_view.h"
+#include "engine/run_result.h"
 #include "engine/sample_reader.h"
 #include "engine/sample_writer.h"
+#include "engine/solution.h"
 
 namespace {
 
@@ -52,6 +54,21 @@ void BM_ProcessFile200Values(benchmark::State& bench) {
   }
 }
 BENCHMARK(BM_ProcessFile200Values);
+
+// The worked solution of that run, built from its result: every section and both tables, the
+// texts formatted, as the window builds it after each run.
+void BM_BuildSolution200Values(benchmark::State& bench) {
+  engine::AnalysisState state = benchmarkState();
+  engine::RecordedView view;
+  engine::RunResult result;
+  if (engine::ProcessFile(state, view, '.', result) != engine::RunOutcome::Accepted)
+    bench.SkipWithError("the benchmark sample is not accepted");
+  for (auto _ : bench) {
+    engine::TextDocument solution = engine::buildSolution(result, '.');
+    benchmark::DoNotOptimize(solution);
+  }
+}
+BENCHMARK(BM_BuildSolution200Values);
 
 // Formats a value that drifts a little each time, so no two calls are alike.
 template <typename Format>

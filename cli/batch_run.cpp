@@ -7,6 +7,8 @@
 #include "cli/file_report.h"
 #include "cli/report_target.h"
 #include "engine/critical_points.h"
+#include "engine/document_plain_text.h"
+#include "engine/solution.h"
 #include "ui/data_files.h"
 
 namespace cli {
@@ -54,14 +56,19 @@ int runBatch(const CliOptions& options, char decimalSeparator, std::ostream& out
     const std::string& file = options.files[i];
     engine::RecordedView view;
     engine::RunResult result;
-    const bool wantsResult = options.json || options.csv;
+    const bool wantsResult = options.json || options.csv || options.solution;
     const bool opened =
         analyseFile(file, table, options, decimalSeparator, view,
                     wantsResult ? &result : nullptr) != engine::RunOutcome::FileNotOpened;
     if (!opened) status = 1;
     report.clear();
+    std::optional<engine::TextDocument> solution;
+    if (options.solution) solution = engine::buildSolution(result, decimalSeparator);
     if (options.json) {
-      appendJsonReport(report, file, tableView.messages(), view, &result);
+      std::vector<std::string> paragraphs;
+      if (solution) paragraphs = engine::plainParagraphs(*solution);
+      appendJsonReport(report, file, tableView.messages(), view, &result,
+                       solution ? &paragraphs : nullptr);
     } else if (options.csv) {
       if (i > 0) report += '\n';
       appendCsvTable(report, result);
@@ -72,12 +79,16 @@ int runBatch(const CliOptions& options, char decimalSeparator, std::ostream& out
       if (i > 0) report += '\n';
       if (named) report += "== " + file + " ==\n";
       appendPlainReport(report, view);
+      if (solution) {
+        report += '\n';
+        report += engine::plainDocument(*solution);
+      }
     }
     out.write(report.data(), static_cast<std::streamsize>(report.size()));
     // A sample that could not be read has no report; nothing is written in its name.
     if (options.docxPath && opened) {
       std::string document;
-      if (!writeReport || !writeReport(view, document, err) ||
+      if (!writeReport || !writeReport(view, solution ? &*solution : nullptr, document, err) ||
           !saveReport(*options.docxPath, document, err))
         status = 1;
     }

@@ -10,6 +10,7 @@
 #include "engine/process_file.h"
 #include "engine/recorded_view.h"
 #include "engine/run_result.h"
+#include "engine/text_document.h"
 
 namespace cli {
 
@@ -23,13 +24,16 @@ engine::RunOutcome analyseFile(const std::string& file, const engine::CriticalPo
                                const CliOptions& options, char decimalSeparator,
                                engine::RecordedView& view, engine::RunResult* result = nullptr);
 
-// Builds the whole Word report file of a finished analysis into `document`;
-// false, with the reason on `err`, when it could not.
+// Builds the whole Word report file of a finished analysis into `document`,
+// with the worked solution after the log when `solution` is not null; false,
+// with the reason on `err`, when it could not.
 using ReportWriter =
-    std::function<bool(const engine::RecordedView& view, std::string& document, std::ostream& err)>;
+    std::function<bool(const engine::RecordedView& view, const engine::TextDocument* solution,
+                       std::string& document, std::ostream& err)>;
 
 // Loads the table once (its messages to `err`), analyses every file and
-// prints each report to `out`; with --docx, `writeReport` writes the Word
+// prints each report to `out` (with --solution, the worked solution too);
+// with --docx, `writeReport` writes the Word
 // report too, through a temporary file that replaces the target, and only
 // when the file could be opened. Returns 1 when the table could not be
 // loaded or had a format fault, a file could not be opened, the report not

@@ -11,8 +11,8 @@ namespace cli {
 
 const char* const kUsage =
     "Usage: tarnek-cli [--table PATH] [--h H] [--xmin A] [--xmax B] [--alpha A] [--gamma G]\n"
-    "                  [--coefficients method|sample] [--json | --csv] [--docx OUT.docx]\n"
-    "                  [--] FILE...\n"
+    "                  [--coefficients method|sample] [--json | --csv] [--solution]\n"
+    "                  [--docx OUT.docx] [--] FILE...\n"
     "       tarnek-cli --to-sample OUT.txt [--h H] [--column N] [--grouped]\n"
     "                  [--decimal auto|point|comma] [--] IN\n"
     "Analyses each sample FILE as the window's first run and prints its log and grid;\n"
@@ -31,6 +31,8 @@ const char* const kUsage =
     "                  or for the sample's own size\n"
     "  --json          one JSON object per FILE, one per line\n"
     "  --csv           the grouped table of each FILE as CSV, a blank line between files\n"
+    "  --solution      also the worked solution: after the grid, as \"solution\" in JSON,\n"
+    "                  and after the log in the --docx report\n"
     "  --docx OUT.docx also write the Word report of the one FILE to OUT.docx, when FILE\n"
     "                  could be opened; an existing OUT.docx is replaced whole, keeping its\n"
     "                  permissions; OUT.docx may not be FILE or the table, nor anything\n"
@@ -185,6 +187,10 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
       options.csv = true;
       continue;
     }
+    if (arg == "--solution") {
+      options.solution = true;
+      continue;
+    }
     if (arg == "--grouped") {
       options.grouped = true;
       continue;
@@ -237,6 +243,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
   if (const std::optional<std::string> problem = sampleOptionsProblem(parsed.options, seen))
     return usageError(*problem);
   if (options.json && options.csv) return usageError("--json and --csv cannot be combined");
+  if (options.solution && options.csv) return usageError("--solution and --csv cannot be combined");
   if (options.docxPath && options.files.size() > 1)
     return usageError("--docx takes exactly one FILE");
   return parsed;

@@ -23,7 +23,8 @@ struct CliOptions {
   engine::Reliability gamma = engine::Reliability::NinetyFive;
   engine::CoefficientSource coefficients = engine::CoefficientSource::Method;
   bool json = false;
-  bool csv = false;  // the grouped table as CSV instead of the report; excludes json
+  bool csv = false;       // the grouped table as CSV instead of the report; excludes json
+  bool solution = false;  // the worked solution after the grid, in JSON and in the report
   // Where --docx writes the report of the one FILE.
   std::optional<std::string> docxPath;
   std::vector<std::string> files;

@@ -43,6 +43,7 @@ report::ReportTexts reportTexts(const cli::DocxReportData& data) {
   }
   for (const std::string& line : data.logLines) texts.logLines << QString::fromStdString(line);
   texts.sampleFileName = QString::fromStdString(data.sampleFileName);
+  texts.solution = data.solution;
   return texts;
 }
 

@@ -1,9 +1,12 @@
-// What tarnek-cli hands the Word report module: plain texts and points, nothing of the engine.
+// What tarnek-cli hands the Word report module: plain texts, points and documents, no engine code.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "engine/text_document.h"
 
 namespace cli {
 
@@ -23,6 +26,8 @@ struct DocxReportData {
   std::vector<DocxChartPoint> histogram;
   std::vector<DocxChartPoint> curve;
   std::string sampleFileName;  // for the document's title
+  // The worked solution, after the log; plain data (engine/text_document.h is only a header).
+  std::optional<engine::TextDocument> solution;
 };
 
 }  // namespace cli

@@ -18,7 +18,8 @@ std::vector<DocxChartPoint> chartPoints(const std::vector<engine::RecordedPoint>
 
 }  // namespace
 
-DocxReportData docxReportData(const engine::RecordedView& view) {
+DocxReportData docxReportData(const engine::RecordedView& view,
+                              const engine::TextDocument* solution) {
   DocxReportData data;
   data.columnCount = engine::kTableColumns;
   for (const engine::RecordedView::Row& row : view.gridRows())
@@ -32,6 +33,7 @@ DocxReportData docxReportData(const engine::RecordedView& view) {
   }
   data.histogram = chartPoints(view.histogram());
   data.curve = chartPoints(view.curve());
+  if (solution) data.solution = *solution;
   return data;
 }
 

@@ -6,8 +6,10 @@
 
 namespace cli {
 
-// The view's log, grid and chart points; the sample's name comes from the log's
-// "Обрабатываю файл - " line, as the window's title takes it.
-DocxReportData docxReportData(const engine::RecordedView& view);
+// The view's log, grid and chart points, and a copy of `solution` when it is not
+// null; the sample's name comes from the log's "Обрабатываю файл - " line, as
+// the window's title takes it.
+DocxReportData docxReportData(const engine::RecordedView& view,
+                              const engine::TextDocument* solution = nullptr);
 
 }  // namespace cli

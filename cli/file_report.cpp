@@ -46,7 +46,7 @@ void appendPlainReport(std::string& out, const engine::RecordedView& view) {
 
 void appendJsonReport(std::string& out, const std::string& file,
                       const std::vector<std::string>& messages, const engine::RecordedView& view,
-                      const engine::RunResult* result) {
+                      const engine::RunResult* result, const std::vector<std::string>* solution) {
   out += "{\"file\":";
   appendJsonString(out, file);
   out += ",\"messages\":";
@@ -73,6 +73,10 @@ void appendJsonReport(std::string& out, const std::string& file,
   if (result) {
     out += ",\"result\":";
     appendResultJson(out, *result);
+  }
+  if (solution) {
+    out += ",\"solution\":";
+    appendStringArray(out, *solution);
   }
   out += "}\n";
 }

@@ -38,7 +38,8 @@ QString modulePath() {
 
 }  // namespace
 
-bool buildReportThroughModule(const engine::RecordedView& view, std::string& document,
+bool buildReportThroughModule(const engine::RecordedView& view,
+                              const engine::TextDocument* solution, std::string& document,
                               std::ostream& err) {
   // Never unloaded (QLibrary leaves that to unload()): Qt registers exit handlers inside it.
   QLibrary module(modulePath());
@@ -55,7 +56,7 @@ bool buildReportThroughModule(const engine::RecordedView& view, std::string& doc
     return false;
   }
   std::string error;
-  if (build(docxReportData(view), document, error)) return true;
+  if (build(docxReportData(view, solution), document, error)) return true;
   err << "tarnek-cli: " << error << '\n';
   return false;
 }

@@ -5,14 +5,16 @@
 #include <string>
 
 #include "engine/recorded_view.h"
+#include "engine/text_document.h"
 
 namespace cli {
 
 // The report needs the chart and Qt's widgets, which would slow every plain
 // run's start, so they live in a module beside the executable, loaded here.
-// Puts the whole .docx file into `document`; false, with the reason on `err`, when the module
-// or the report fails.
-bool buildReportThroughModule(const engine::RecordedView& view, std::string& document,
+// Puts the whole .docx file into `document`, with the worked solution after the log when
+// `solution` is not null; false, with the reason on `err`, when the module or the report fails.
+bool buildReportThroughModule(const engine::RecordedView& view,
+                              const engine::TextDocument* solution, std::string& document,
                               std::ostream& err);
 
 }  // namespace cli

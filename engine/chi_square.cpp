@@ -1,5 +1,6 @@
 // Merging small expected frequencies and Pearson's chi-square test.
 #include <cmath>
+#include <vector>
 
 #include "engine/analysis_run.h"
 #include "engine/stored.h"
@@ -11,19 +12,24 @@ namespace {
 
 // A run of adjacent intervals whose frequencies are pooled.
 struct Group {
-  double frequency = 0.0;
-  double expected = 0.0;
+  IntervalGroup pooled;
 
   void add(const GroupTable& table, int32_t interval) {
-    frequency += table(kFrequency, interval);
-    expected += table(kExpectedFrequency, interval);
+    if (pooled.first == 0) pooled.first = interval;
+    pooled.last = interval;
+    pooled.frequency += table(kFrequency, interval);
+    pooled.expected += table(kExpectedFrequency, interval);
   }
 };
 
 // Stores a group's contribution n_g² / n'_g in `row`; an empty expectation stores nothing.
-void storeContribution(GroupTable& table, int32_t row, const Group& group) {
-  if (group.expected != 0.0)
-    table(kContribution, row) = stored(group.frequency * group.frequency / group.expected);
+IntervalGroup storeContribution(GroupTable& table, int32_t row, Group group) {
+  IntervalGroup& pooled = group.pooled;
+  pooled.row = row;
+  pooled.contributes = pooled.expected != 0.0;
+  if (pooled.contributes)
+    table(kContribution, row) = stored(pooled.frequency * pooled.frequency / pooled.expected);
+  return pooled;
 }
 
 void markSmallExpectations(AnalysisRun& run) {
@@ -31,6 +37,7 @@ void markSmallExpectations(AnalysisRun& run) {
     if (run.table(kExpectedFrequency, i) < 5.0f) {
       run.view.appendLog(text::kMergedPrefix + formatInteger(i) + text::kMergedSuffix);
       run.MergedWithNext[static_cast<size_t>(i)] = true;
+      run.result.markedIntervals.push_back(i);
     }
   }
 }
@@ -38,8 +45,8 @@ void markSmallExpectations(AnalysisRun& run) {
 // Forms the groups, fills the contribution column and returns the number of groups.
 int32_t groupIntervals(AnalysisRun& run) {
   GroupTable& table = run.table;
+  std::vector<IntervalGroup>& groups = run.result.intervalGroups;
   const int32_t k = run.intervals;
-  int32_t groups = 0;
   int32_t lastPairStart = 0;  // first interval of the most recent pair, 0 when none
   int32_t i = 1;
   while (i < k) {
@@ -50,11 +57,10 @@ int32_t groupIntervals(AnalysisRun& run) {
       ++i;
       group.add(table, i);
     }
-    storeContribution(table, i, group);
-    ++groups;
+    groups.push_back(storeContribution(table, i, group));
     ++i;
   }
-  if (i > k) return groups;  // the pass ended on the pair k - 1, k
+  if (i > k) return static_cast<int32_t>(groups.size());  // the pass ended on the pair k - 1, k
 
   // The last interval has no next neighbour: a marked one joins the group before it.
   if (run.MergedWithNext[static_cast<size_t>(k)] && k >= 2) {
@@ -63,13 +69,14 @@ int32_t groupIntervals(AnalysisRun& run) {
     if (lastPairStart > 0 && lastPairStart == k - 2) group.add(table, k - 2);
     group.add(table, k - 1);
     group.add(table, k);
-    storeContribution(table, k - 1, group);
-    return groups;
+    // The group ending at k - 1 that the pass formed now takes in interval k.
+    groups.back() = storeContribution(table, k - 1, group);
+    return static_cast<int32_t>(groups.size());
   }
   Group group;
   group.add(table, k);
-  storeContribution(table, k, group);
-  return groups + 1;
+  groups.push_back(storeContribution(table, k, group));
+  return static_cast<int32_t>(groups.size());
 }
 
 void fillGrid(AnalysisRun& run) {
@@ -90,6 +97,7 @@ bool testNormality(AnalysisRun& run, RunOutcome& outcome) {
   float contributions = 0.0f;
   for (int32_t i = 1; i <= run.intervals; ++i)
     contributions = stored(static_cast<double>(contributions) + run.table(kContribution, i));
+  run.result.contributionSum = contributions;
   const float statistic = stored(static_cast<double>(contributions) - run.state.SampleCount);
   view.setGridCell(kContribution, run.intervals + 1, run.fourDigits(statistic));
   fillGrid(run);

@@ -70,6 +70,7 @@ bool groupSample(AnalysisRun& run, RunOutcome& outcome) {
   const double h = state.IntervalLength;
 
   const int32_t clamped = countFrequencies(run);
+  run.result.outOfRange = clamped;
   if (clamped > 0)
     run.view.appendLog(text::kOutOfRangePrefix + formatInteger(clamped) + text::kOutOfRangeSuffix);
   drawHistogram(run);
@@ -82,7 +83,9 @@ bool groupSample(AnalysisRun& run, RunOutcome& outcome) {
         stored(static_cast<double>(table(kFrequency, i)) * table(kMidpoint, i));
   }
 
-  run.mean = stored(static_cast<double>(columnSum(run, kWeightedMidpoint)) / n);
+  const float weightedMidpointSum = columnSum(run, kWeightedMidpoint);
+  run.result.weightedMidpointSum = weightedMidpointSum;
+  run.mean = stored(static_cast<double>(weightedMidpointSum) / n);
   run.view.setGridCell(kWeightedMidpoint, k + 1, run.fourDigits(run.mean));
 
   for (int32_t i = 1; i <= k; ++i) {
@@ -94,7 +97,9 @@ bool groupSample(AnalysisRun& run, RunOutcome& outcome) {
   }
 
   // With a single value there is no corrected deviation; 0/0 would say the same.
-  const double sumOfSquares = columnSum(run, kWeightedSquaredDeviation);
+  const float weightedSquareSum = columnSum(run, kWeightedSquaredDeviation);
+  run.result.weightedSquareSum = weightedSquareSum;
+  const double sumOfSquares = weightedSquareSum;
   run.deviation = n < 2 ? stored(NAN) : stored(std::sqrt(sumOfSquares / (n - 1)));
   run.view.setGridCell(kWeightedSquaredDeviation, k + 1, run.fourDigits(run.deviation));
 

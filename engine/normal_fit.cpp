@@ -56,6 +56,7 @@ void fitNormalCurve(AnalysisRun& run) {
   const float high = stored(coefficients.high * s);
   const double meanLow = static_cast<double>(run.mean) - halfWidth;
   const double meanHigh = static_cast<double>(run.mean) + halfWidth;
+  run.result.halfWidth = halfWidth;
   run.result.meanInterval = {meanLow, meanHigh};
   run.result.deviationInterval = {low, high};
   view.appendLog(text::kIntervalsHeadingPrefix + std::string(reliabilityText(state.Gamma)) +

@@ -70,13 +70,26 @@ void findRange(AnalysisState& state) {
   }
 }
 
-// The reason the grouping parameters cannot be used, or nullptr.
-const char* groupingProblem(const AnalysisState& state) {
+// The reason the grouping parameters cannot be used, or nothing.
+std::optional<ParameterProblem> groupingProblem(const AnalysisState& state) {
   const float h = state.IntervalLength;
-  if (!(std::isfinite(h) && h > 0.0f)) return text::kBadIntervalLength;
-  if (!std::isfinite(state.Xmin) || !std::isfinite(state.Xmax)) return text::kBadRangeBounds;
-  if (state.Xmin > state.Xmax) return text::kBadRangeOrder;
-  return nullptr;
+  if (!(std::isfinite(h) && h > 0.0f)) return ParameterProblem::IntervalLength;
+  if (!std::isfinite(state.Xmin) || !std::isfinite(state.Xmax))
+    return ParameterProblem::RangeBounds;
+  if (state.Xmin > state.Xmax) return ParameterProblem::RangeOrder;
+  return std::nullopt;
+}
+
+const char* problemLine(ParameterProblem problem) {
+  switch (problem) {
+    case ParameterProblem::IntervalLength:
+      return text::kBadIntervalLength;
+    case ParameterProblem::RangeBounds:
+      return text::kBadRangeBounds;
+    case ParameterProblem::RangeOrder:
+      break;
+  }
+  return text::kBadRangeOrder;
 }
 
 // A whole number held in a double, as decimal text of any size.
@@ -92,6 +105,7 @@ bool startRun(AnalysisRun& run, RunOutcome& outcome) {
   AnalysisState& state = run.state;
   AnalysisView& view = run.view;
   clearView(view);
+  run.result.fileName = state.FileName;
 
   if (state.FileChanged) {
     run.sampleRead = loadSample(state, view);
@@ -101,6 +115,7 @@ bool startRun(AnalysisRun& run, RunOutcome& outcome) {
     }
     run.result.stoppedAt = run.sampleRead->stop;
     run.result.truncated = run.sampleRead->truncated;
+    run.result.loaded = run.sampleRead->count;
     findRange(state);
   }
   run.result.n = state.SampleCount;
@@ -118,8 +133,9 @@ bool startRun(AnalysisRun& run, RunOutcome& outcome) {
   run.result.xmin = state.Xmin;
   run.result.xmax = state.Xmax;
 
-  if (const char* problem = groupingProblem(state)) {
-    view.appendLog(problem);
+  if (const std::optional<ParameterProblem> problem = groupingProblem(state)) {
+    run.result.parameterProblem = problem;
+    view.appendLog(problemLine(*problem));
     outcome = RunOutcome::BadParameters;
     return false;
   }

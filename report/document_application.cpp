@@ -141,6 +141,42 @@ class ModelTables : public WordTables {
   std::shared_ptr<DocumentModel> document_;
 };
 
+class ModelFont : public WordFont {
+ public:
+  explicit ModelFont(std::shared_ptr<DocumentModel> document) : document_(std::move(document)) {}
+
+  bool SetBold(bool bold) override {
+    return change([bold](RunFormat& format) { format.bold = bold; });
+  }
+  bool SetItalic(bool italic) override {
+    return change([italic](RunFormat& format) { format.italic = italic; });
+  }
+  bool SetSubscript(bool subscript) override { return align(VerticalAlign::Subscript, subscript); }
+  bool SetSuperscript(bool superscript) override {
+    return align(VerticalAlign::Superscript, superscript);
+  }
+
+ private:
+  template <typename Change>
+  bool change(Change apply) {
+    RunFormat format = document_->font();
+    apply(format);
+    document_->setFont(format);
+    return true;
+  }
+  // Turning one script off leaves the other as it was.
+  bool align(VerticalAlign script, bool on) {
+    return change([script, on](RunFormat& format) {
+      if (on)
+        format.align = script;
+      else if (format.align == script)
+        format.align = VerticalAlign::Baseline;
+    });
+  }
+
+  std::shared_ptr<DocumentModel> document_;
+};
+
 class ModelSelection : public WordSelection {
  public:
   ModelSelection(std::shared_ptr<State> state, std::shared_ptr<DocumentModel> document)
@@ -177,6 +213,8 @@ class ModelSelection : public WordSelection {
   std::shared_ptr<WordRange> Range() override {
     return std::make_shared<ModelRange>(document_.get(), document_->insertionPoint());
   }
+
+  std::shared_ptr<WordFont> Font() override { return std::make_shared<ModelFont>(document_); }
 
   int32_t MoveDown(int32_t unit, int32_t count) override {
     const QString operation = QStringLiteral("Selection.MoveDown");

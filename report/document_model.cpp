@@ -37,7 +37,8 @@ void DocumentModel::emptySelectedCell() {
 void DocumentModel::appendRun(Run run) {
   emptySelectedCell();
   Paragraph& paragraph = currentParagraph();
-  if (run.picture < 0 && !paragraph.runs.empty() && paragraph.runs.back().picture < 0) {
+  if (run.picture < 0 && !paragraph.runs.empty() && paragraph.runs.back().picture < 0 &&
+      paragraph.runs.back().format == run.format) {
     paragraph.runs.back().text += run.text;
   } else {
     paragraph.runs.push_back(std::move(run));
@@ -58,6 +59,7 @@ void DocumentModel::typeText(const QString& text) {
   }
   Run run;
   run.text = text;
+  run.format = font_;
   appendRun(std::move(run));
 }
 

@@ -18,10 +18,25 @@ struct Picture {
   int32_t height = 0;
 };
 
+enum class VerticalAlign { Baseline, Subscript, Superscript };
+
+// How typed text looks; the default is the Normal style's plain text.
+struct RunFormat {
+  bool bold = false;
+  bool italic = false;
+  VerticalAlign align = VerticalAlign::Baseline;
+
+  bool isPlain() const { return !bold && !italic && align == VerticalAlign::Baseline; }
+  bool operator==(const RunFormat& other) const {
+    return bold == other.bold && italic == other.italic && align == other.align;
+  }
+};
+
 // A stretch of a paragraph: text, or one inline picture when picture >= 0.
 struct Run {
   QString text;
   int32_t picture = -1;  // index into DocumentModel::pictures()
+  RunFormat format{};    // of text
 };
 
 struct Paragraph {
@@ -75,6 +90,9 @@ class DocumentModel {
   void setProperties(DocumentProperties properties) { properties_ = std::move(properties); }
 
   void insertPicture(Picture picture);
+  // What text typed from now on looks like, wherever the insertion point goes.
+  const RunFormat& font() const { return font_; }
+  void setFont(const RunFormat& format) { font_ = format; }
   void typeText(const QString& text);
   void typeParagraph();
 
@@ -104,6 +122,7 @@ class DocumentModel {
   std::vector<Block> blocks_;
   std::vector<Picture> pictures_;
   InsertionPoint point_;
+  RunFormat font_{};
   DocumentProperties properties_;
 };
 

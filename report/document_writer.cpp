@@ -69,16 +69,30 @@ class DocumentWriter {
       if (run.picture >= 0) {
         writePicture(run.picture);
       } else {
-        writeTextRun(run.text);
+        writeTextRun(run.text, run.format);
       }
     }
     xml_.writeEndElement();
   }
 
-  void writeTextRun(const QString& text) {
+  // Plain text has no run properties at all, so a report of plain text is as it always was.
+  void writeRunProperties(const RunFormat& format) {
+    if (format.isPlain()) return;
+    xml_.writeStartElement(kW, QStringLiteral("rPr"));
+    if (format.bold) writeW(xml_, "b");
+    if (format.italic) writeW(xml_, "i");
+    if (format.align != VerticalAlign::Baseline)
+      docx::writeWValue(xml_, "vertAlign",
+                        format.align == VerticalAlign::Subscript ? QStringLiteral("subscript")
+                                                                 : QStringLiteral("superscript"));
+    xml_.writeEndElement();
+  }
+
+  void writeTextRun(const QString& text, const RunFormat& format) {
     const QString safe = xmlSafeText(text);
     if (safe.isEmpty()) return;
     xml_.writeStartElement(kW, QStringLiteral("r"));
+    writeRunProperties(format);
     QString piece;
     auto flush = [&] {
       if (piece.isEmpty()) return;

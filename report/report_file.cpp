@@ -32,6 +32,10 @@ QString TextReportSource::logLine(int32_t index) const {
 
 void TextReportSource::copyChartToClipboard() { *clipboard_ = chart_; }
 
+const engine::TextDocument* TextReportSource::solution() const {
+  return texts_.solution ? &*texts_.solution : nullptr;
+}
+
 void saveReportDocument(const ReportTexts& texts, const QImage& chart, const QString& path) {
   QImage clipboard;
   TextReportSource source(texts, chart, &clipboard);

@@ -5,8 +5,10 @@
 #include <QImage>
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
+#include "engine/text_document.h"
 #include "report/report_source.h"
 
 namespace report {
@@ -15,7 +17,8 @@ struct ReportTexts {
   int32_t columnCount = 11;
   std::vector<QStringList> gridRows;  // row 0 the header; a short row reads as empty cells
   QStringList logLines;
-  QString sampleFileName;  // for the document's title
+  QString sampleFileName;                        // for the document's title
+  std::optional<engine::TextDocument> solution;  // after the log, when there is one
 };
 
 // A ReportSource over fixed texts whose chart copy puts `chart` on a private clipboard.
@@ -29,6 +32,7 @@ class TextReportSource : public ReportSource {
   int32_t logLineCount() const override;
   QString logLine(int32_t index) const override;
   void copyChartToClipboard() override;
+  const engine::TextDocument* solution() const override;
 
  private:
   const ReportTexts& texts_;

@@ -4,6 +4,8 @@
 #include <QString>
 #include <cstdint>
 
+#include "engine/text_document.h"
+
 namespace report {
 
 class ReportSource {
@@ -20,6 +22,9 @@ class ReportSource {
 
   // Replaces the clipboard's contents with a picture of the chart as drawn.
   virtual void copyChartToClipboard() = 0;
+
+  // The worked solution to add after the log, or null for the report without it.
+  virtual const engine::TextDocument* solution() const { return nullptr; }
 };
 
 }  // namespace report

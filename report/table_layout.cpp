@@ -31,11 +31,10 @@ constexpr int32_t kSlackTwips = 30;
 
 int32_t paragraphWidth(const Paragraph& paragraph, int32_t halfPoints) {
   int32_t widest = 0;
-  for (const Run& run : paragraph.runs) {
-    // A line break inside a run starts a new line; each line is measured on its own.
-    for (const QString& line : run.text.split(QLatin1Char('\n')))
-      widest = std::max(widest, textWidthTwips(line, halfPoints));
-  }
+  // Runs follow one another on a line, whatever their format; a line break starts a new line,
+  // and each line is measured on its own.
+  for (const QString& line : paragraph.text().split(QLatin1Char('\n')))
+    widest = std::max(widest, textWidthTwips(line, halfPoints));
   return widest;
 }
 

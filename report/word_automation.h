@@ -12,7 +12,8 @@ inline constexpr int32_t kWdLine = 5;
 
 // Objects are references, as in the automation model: holding one keeps nothing else alive.
 // Calls whose failure ends a report raise AutomationError; calls whose result the report does not
-// examine (Paste, TypeParagraph, TypeText, Select, Visible) return whether they did anything.
+// examine (Paste, TypeParagraph, TypeText, Select, Visible, the Font's properties) return whether
+// they did anything.
 
 class WordRange {
  public:
@@ -44,6 +45,17 @@ class WordTables {
   virtual void Release() = 0;
 };
 
+// Selection.Font: what text typed at the selection looks like from now on.
+class WordFont {
+ public:
+  virtual ~WordFont() = default;
+  virtual bool SetBold(bool bold) = 0;
+  virtual bool SetItalic(bool italic) = 0;
+  // Setting one of the two clears the other, as the word processor does.
+  virtual bool SetSubscript(bool subscript) = 0;
+  virtual bool SetSuperscript(bool superscript) = 0;
+};
+
 class WordSelection {
  public:
   virtual ~WordSelection() = default;
@@ -51,6 +63,7 @@ class WordSelection {
   virtual bool TypeParagraph() = 0;
   virtual bool TypeText(const QString& text) = 0;
   virtual std::shared_ptr<WordRange> Range() = 0;
+  virtual std::shared_ptr<WordFont> Font() = 0;
   // Extend is left missing. Returns the number of units actually moved.
   virtual int32_t MoveDown(int32_t unit, int32_t count) = 0;
   virtual void Release() = 0;

@@ -1,6 +1,8 @@
 // The Word report, one automation call after another.
 #include "report/word_report.h"
 
+#include "report/solution_report.h"
+
 namespace report {
 
 void buildWordReport(WordApplication& word, ReportSource& source) {
@@ -36,6 +38,10 @@ void buildWordReport(WordApplication& word, ReportSource& source) {
     selection->TypeText(source.logLine(i));
     selection->TypeParagraph();
   }
+
+  // Only on request: without it the report is exactly what it always was.
+  if (const engine::TextDocument* solution = source.solution())
+    typeSolution(*selection, *tables, *solution, 1);
 
   tables->Release();
   selection->Release();

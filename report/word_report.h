@@ -1,4 +1,5 @@
-// The Word report: chart picture, grid table and log lines, built through the automation layer.
+// The Word report: chart, grid, log and the worked solution, through the automation layer.
+// layer.
 #pragma once
 
 #include "report/report_source.h"
@@ -6,7 +7,8 @@
 
 namespace report {
 
-// Builds one report in a new document of `word` from what `source` holds now.
+// Builds one report in a new document of `word` from what `source` holds now: the chart, the
+// grid, the log, and the worked solution after the log when the source gives one.
 // A failed call that ends the report raises AutomationError; what was done stays done.
 void buildWordReport(WordApplication& word, ReportSource& source);
 

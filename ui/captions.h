@@ -55,6 +55,10 @@ inline constexpr const char* kCoefficientsSample = "для объёма выбо
 inline constexpr const char* kApplyButton = "Применить";
 inline constexpr const char* kCancelButton = "Отмена";
 
+inline constexpr const char* kSolutionTitle = "Ход решения";
+inline constexpr const char* kShowSolution = "Ход решения";
+inline constexpr const char* kSolutionInReport = "Ход решения в отчёте";
+
 // %1 is the text of the field as typed.
 inline constexpr const char* kNotANumber = "«%1» не является правильным числом";
 inline constexpr const char* kNumberOutOfRange = "Число «%1» вне допустимого диапазона";

@@ -2,8 +2,31 @@
 #include "ui/grid_model.h"
 
 #include <algorithm>
+#include <array>
+
+#include "engine/column_descriptions.h"
+#include "engine/document_html.h"
 
 namespace ui {
+
+namespace {
+
+// The column's meaning and formula, from the same text as the worked solution's table.
+QString columnToolTip(int column) {
+  static const std::array<QString, engine::kTableColumns> tips = [] {
+    std::array<QString, engine::kTableColumns> texts;
+    for (int i = 0; i < engine::kTableColumns; ++i)
+      texts[static_cast<size_t>(i)] =
+          QStringLiteral("<qt>") +
+          QString::fromStdString(engine::htmlRuns(engine::columnTooltip(i))) +
+          QStringLiteral("</qt>");
+    return texts;
+  }();
+  return column >= 0 && column < engine::kTableColumns ? tips[static_cast<size_t>(column)]
+                                                       : QString();
+}
+
+}  // namespace
 
 GridModel::GridModel(int rows, QObject* parent)
     : QAbstractTableModel(parent), store_(std::max(rows, 1)) {}
@@ -55,6 +78,7 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
 
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation == Qt::Horizontal && role == Qt::DisplayRole) return cell(section, 0);
+  if (orientation == Qt::Horizontal && role == Qt::ToolTipRole) return columnToolTip(section);
   return QAbstractTableModel::headerData(section, orientation, role);
 }
 

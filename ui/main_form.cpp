@@ -39,6 +39,7 @@
 #include "ui/result_grid.h"
 #include "ui/result_line.h"
 #include "ui/sample_opening.h"
+#include "ui/solution_actions.h"
 #include "ui/tab_chain.h"
 #include "ui/window_report_source.h"
 
@@ -116,6 +117,8 @@ void TMainForm::buildControls() {
   PopupMenu->setFont(scale_.font());
   N1 = PopupMenu->addAction(QString::fromUtf8(text::kCopyPicture));
   Word1 = PopupMenu->addAction(QString::fromUtf8(text::kWordReport));
+  solution_ = new SolutionActions(scale_, *this);
+  addSolutionActions(*Menu->analysisMenu, *solution_);
 
   setTabChain({Log, Chart, StringGrid, Option, ExitBut});
   Log->setFocus();
@@ -132,8 +135,10 @@ void TMainForm::buildControls() {
 void TMainForm::ProcessFile() {
   const bool readsFile = state_.FileChanged;
   engine::RunResult result;
-  engine::ProcessFile(state_, *this, localeDecimalSeparator(), result);
-  Result->showResult(result, tablePath_, localeDecimalSeparator());
+  const char separator = localeDecimalSeparator();
+  engine::ProcessFile(state_, *this, separator, result);
+  Result->showResult(result, tablePath_, separator);
+  solution_->follow(result, separator);
   Chart->refresh();
   // A new run starts at the top of the table, whatever the last one was scrolled to.
   StringGrid->scrollToTop();

@@ -30,6 +30,7 @@ class DataNotice;
 class DataWindow;
 class MainMenu;
 class ResultGrid;
+class SolutionActions;
 class ResultLine;
 
 class TMainForm : public QWidget, public engine::AnalysisView {
@@ -90,6 +91,9 @@ class TMainForm : public QWidget, public engine::AnalysisView {
                    engine::Colour colour) override;
   void showMessage(const std::string& text) override;
 
+  // The worked solution of the last run, its window and its report option.
+  SolutionActions* solution() const { return solution_; }
+
   // The word processor the report drives; connected by the first report, kept afterwards.
   // Tests replace it before the first report.
   void setWordApplication(std::unique_ptr<report::WordApplication> word);
@@ -129,6 +133,7 @@ class TMainForm : public QWidget, public engine::AnalysisView {
   bool rememberFiles_ = false;
   DataWindow* dataWindow_ = nullptr;
   std::unique_ptr<report::WordApplication> WordApplication;
+  SolutionActions* solution_ = nullptr;
 };
 
 // The one main window, set while it exists.

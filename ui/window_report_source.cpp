@@ -8,6 +8,7 @@
 #include "ui/chart_rendering.h"
 #include "ui/main_form.h"
 #include "ui/result_grid.h"
+#include "ui/solution_actions.h"
 
 namespace ui {
 
@@ -33,6 +34,15 @@ QString WindowReportSource::logLine(int32_t index) const { return form_.logLines
 // The report prints the chart, so it takes the chart rendered for print, not the screen copy.
 void WindowReportSource::copyChartToClipboard() {
   QGuiApplication::clipboard()->setImage(form_.Chart->printPicture(kPrintPixelRatio));
+}
+
+}  // namespace ui
+
+namespace ui {
+
+// The option "Ход решения в отчёте" decides; it is off unless the user turned it on.
+const engine::TextDocument* WindowReportSource::solution() const {
+  return form_.solution()->reportSolution();
 }
 
 }  // namespace ui

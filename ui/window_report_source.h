@@ -17,6 +17,7 @@ class WindowReportSource : public report::ReportSource {
   int32_t logLineCount() const override;
   QString logLine(int32_t index) const override;
   void copyChartToClipboard() override;
+  const engine::TextDocument* solution() const override;
 
  private:
   TMainForm& form_;

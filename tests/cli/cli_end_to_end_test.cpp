@@ -146,6 +146,59 @@ TEST_F(CliEndToEndTest, DocxWritesTheReportWithoutADisplay) {
   EXPECT_NE(docx.find("word/media/"), std::string::npos);  // the chart picture
 }
 
+// word/document.xml of a .docx, read by Python's zipfile ("" when it cannot be read).
+std::string documentXml(const std::filesystem::path& docx) {
+  const std::string command =
+      "python3 -c 'import sys, zipfile; "
+      "sys.stdout.write(zipfile.ZipFile(sys.argv[1]).read(\"word/document.xml\").decode())' '" +
+      docx.string() + "'";
+  std::string xml;
+  if (FILE* pipe = popen(command.c_str(), "r")) {
+    char buffer[4096];
+    for (size_t got; (got = fread(buffer, 1, sizeof buffer, pipe)) > 0;) xml.append(buffer, got);
+    pclose(pipe);
+  }
+  return xml;
+}
+
+TEST_F(CliEndToEndTest, SolutionFollowsTheGridInTextJsonAndTheReport) {
+  const CliRun plain = runCli({"Input.txt"}, dir_.path());
+  const CliRun solved = runCli({"--solution", "Input.txt"}, dir_.path());
+  ASSERT_EQ(solved.status, 0) << solved.err;
+  ASSERT_TRUE(startsWith(solved.out, plain.out));
+  const std::string solution = solved.out.substr(plain.out.size());
+  EXPECT_TRUE(startsWith(solution, "\nХод решения\n\n1. Исходные данные\n")) << solution;
+  EXPECT_NE(solution.find("\nСравнение: χ²_набл = 2.3121 < χ²_кр = 9.488.\n"), std::string::npos);
+
+  // The JSON object gains one key after the existing ones: the paragraphs' texts, in order.
+  const CliRun json = runCli({"--json", "Input.txt"}, dir_.path());
+  const CliRun jsonSolved = runCli({"--json", "--solution", "Input.txt"}, dir_.path());
+  ASSERT_EQ(json.out.substr(json.out.size() - 2), "}\n");
+  const std::string object = json.out.substr(0, json.out.size() - 2);
+  ASSERT_TRUE(startsWith(jsonSolved.out, object + R"(,"solution":["Ход решения","1. )"))
+      << jsonSolved.out.substr(0, 200);
+  EXPECT_NE(jsonSolved.out.find(R"(,"Сравнение: χ²_набл = 2.3121 < χ²_кр = 9.488.",)"),
+            std::string::npos);
+  EXPECT_NE(jsonSolved.out.find(R"("1\u00091–2\u00099\u00098.526\u00099.5\u00092")"),
+            std::string::npos)
+      << "a table row, its cells joined by tabs";
+
+  // The report gets the section with Word's own scripts; without the option, no run has any.
+  const CliRun report = runCli({"--docx", "plain.docx", "Input.txt"}, dir_.path());
+  const CliRun reportSolved =
+      runCli({"--solution", "--docx", "solved.docx", "Input.txt"}, dir_.path());
+  ASSERT_EQ(report.status, 0) << report.err;
+  ASSERT_EQ(reportSolved.status, 0) << reportSolved.err;
+  const std::string withoutSolution = documentXml(dir_.path() / "plain.docx");
+  const std::string withSolution = documentXml(dir_.path() / "solved.docx");
+  ASSERT_NE(withoutSolution.find("<w:body>"), std::string::npos);
+  EXPECT_EQ(withoutSolution.find("w:rPr"), std::string::npos);
+  EXPECT_EQ(withoutSolution.find("Ход решения"), std::string::npos);
+  EXPECT_NE(withSolution.find(R"(<w:vertAlign w:val="subscript"/>)"), std::string::npos);
+  EXPECT_NE(withSolution.find(R"(<w:vertAlign w:val="superscript"/>)"), std::string::npos);
+  EXPECT_NE(withSolution.find("Ход решения"), std::string::npos);
+}
+
 TEST_F(CliEndToEndTest, DocxIntoAMissingFolderFailsWithItsReason) {
   const CliRun run = runCli({"--docx", "no-such-dir/report.docx", "Input.txt"}, dir_.path());
   EXPECT_EQ(run.status, 1);

@@ -38,6 +38,8 @@ TEST(ParseCommandLine, TellsRunsHelpAndUsageErrorsApart) {
       {{"--grouped", "a.txt"}, Kind::UsageError},
       {{"--docx", "out.docx", "a.txt"}, Kind::Run},
       {{"--docx", "out.docx", "a.txt", "b.txt"}, Kind::UsageError},
+      {{"--solution", "--json", "a.txt"}, Kind::Run},
+      {{"--solution", "--csv", "a.txt"}, Kind::UsageError},
   };
   for (const auto& [args, expected] : cases) {
     std::string joined;

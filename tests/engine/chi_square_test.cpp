@@ -57,7 +57,17 @@ struct MergeCase {
   Lines mergeLines;
   std::vector<float> contributions;
   int32_t groups;
+  // The groups as first-last interval and the row of their contribution: "4-6@5".
+  std::vector<std::string> groupSpans;
 };
+
+std::vector<std::string> spans(const std::vector<IntervalGroup>& groups) {
+  std::vector<std::string> texts;
+  for (const IntervalGroup& group : groups)
+    texts.push_back(std::to_string(group.first) + "-" + std::to_string(group.last) + "@" +
+                    std::to_string(group.row));
+  return texts;
+}
 
 class MergeTest : public ::testing::TestWithParam<MergeCase> {};
 
@@ -77,38 +87,54 @@ TEST_P(MergeTest, PoolsMarkedIntervalsAndCountsTheGroups) {
   EXPECT_NE(log[c.mergeLines.size()].find("Xk(" + std::to_string(c.groups) + "-3)= "),
             std::string::npos)
       << log[c.mergeLines.size()];
+  EXPECT_EQ(spans(prepared.run.result.intervalGroups), c.groupSpans);
+  EXPECT_EQ(static_cast<int32_t>(prepared.run.result.intervalGroups.size()), c.groups);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, MergeTest,
-    ::testing::Values(
-        MergeCase{"NothingBelowFive", {8, 8, 8, 8, 8}, {}, {12.5f, 50, 112.5f, 200, 312.5f}, 5},
-        MergeCase{"ExactlyFiveIsNotMerged", {5, 5, 5, 5, 5}, {}, {20, 80, 180, 320, 500}, 5},
-        MergeCase{"FirstIntervalJoinsSecond",
-                  {2, 8, 8, 8, 8},
-                  {merged(1), newCount(4)},
-                  {0, pooled({10, 20}, {2, 8}), 112.5f, 200, 312.5f},
-                  4},
-        MergeCase{"LastIntervalJoinsThePreviousOne",
-                  {8, 8, 8, 8, 2},
-                  {merged(5), newCount(4)},
-                  {12.5f, 50, 112.5f, pooled({40, 50}, {8, 2}), 0},
-                  4},
-        MergeCase{"TwoMarkedNeighboursFormOnePair",
-                  {8, 8, 8, 2, 2},
-                  {merged(4), merged(5), newCount(4)},
-                  {12.5f, 50, 112.5f, 0, pooled({40, 50}, {2, 2})},
-                  4},
-        MergeCase{"MarkedPairInTheMiddle",
-                  {8, 2, 2, 8, 8, 8},
-                  {merged(2), merged(3), newCount(5)},
-                  {12.5f, 0, pooled({20, 30}, {2, 2}), 200, 312.5f, 450},
-                  5},
-        MergeCase{"LastIntervalAfterAPairMakesAGroupOfThree",
-                  {8, 8, 8, 2, 8, 2},
-                  {merged(4), merged(6), newCount(4)},
-                  {12.5f, 50, 112.5f, 0, pooled({40, 50, 60}, {2, 8, 2}), 0},
-                  4}),
+    ::testing::Values(MergeCase{"NothingBelowFive",
+                                {8, 8, 8, 8, 8},
+                                {},
+                                {12.5f, 50, 112.5f, 200, 312.5f},
+                                5,
+                                {"1-1@1", "2-2@2", "3-3@3", "4-4@4", "5-5@5"}},
+                      MergeCase{"ExactlyFiveIsNotMerged",
+                                {5, 5, 5, 5, 5},
+                                {},
+                                {20, 80, 180, 320, 500},
+                                5,
+                                {"1-1@1", "2-2@2", "3-3@3", "4-4@4", "5-5@5"}},
+                      MergeCase{"FirstIntervalJoinsSecond",
+                                {2, 8, 8, 8, 8},
+                                {merged(1), newCount(4)},
+                                {0, pooled({10, 20}, {2, 8}), 112.5f, 200, 312.5f},
+                                4,
+                                {"1-2@2", "3-3@3", "4-4@4", "5-5@5"}},
+                      MergeCase{"LastIntervalJoinsThePreviousOne",
+                                {8, 8, 8, 8, 2},
+                                {merged(5), newCount(4)},
+                                {12.5f, 50, 112.5f, pooled({40, 50}, {8, 2}), 0},
+                                4,
+                                {"1-1@1", "2-2@2", "3-3@3", "4-5@4"}},
+                      MergeCase{"TwoMarkedNeighboursFormOnePair",
+                                {8, 8, 8, 2, 2},
+                                {merged(4), merged(5), newCount(4)},
+                                {12.5f, 50, 112.5f, 0, pooled({40, 50}, {2, 2})},
+                                4,
+                                {"1-1@1", "2-2@2", "3-3@3", "4-5@5"}},
+                      MergeCase{"MarkedPairInTheMiddle",
+                                {8, 2, 2, 8, 8, 8},
+                                {merged(2), merged(3), newCount(5)},
+                                {12.5f, 0, pooled({20, 30}, {2, 2}), 200, 312.5f, 450},
+                                5,
+                                {"1-1@1", "2-3@3", "4-4@4", "5-5@5", "6-6@6"}},
+                      MergeCase{"LastIntervalAfterAPairMakesAGroupOfThree",
+                                {8, 8, 8, 2, 8, 2},
+                                {merged(4), merged(6), newCount(4)},
+                                {12.5f, 50, 112.5f, 0, pooled({40, 50, 60}, {2, 8, 2}), 0},
+                                4,
+                                {"1-1@1", "2-2@2", "3-3@3", "4-6@5"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ChiSquare, MarkedSecondOfTwoIntervalsPoolsWithTheFirstOnly) {

@@ -12,6 +12,11 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
+#include "engine/critical_points.h"
+#include "engine/process_file.h"
+#include "engine/recorded_view.h"
+#include "engine/run_result.h"
+#include "engine/solution.h"
 #include "report/docx_writer.h"
 #include "report/report_file.h"
 #include "tests/report/report_test_support.h"
@@ -133,6 +138,110 @@ TEST(DocxReadback, LibreOfficeConvertsTheReportAndKeepsEveryText) {
   for (const QString& line : texts.logLines) {
     for (const QString& piece : asRead(line).split(QRegularExpression("[\t\n]")))
       EXPECT_TRUE(text.contains(piece.trimmed())) << piece.left(80).toStdString();
+  }
+}
+
+// The shipped sample's report with its worked solution, as the window's option gives it.
+ReportTexts shippedSampleWithSolution() {
+  engine::AnalysisState state;
+  engine::RecordedView view;
+  engine::loadCriticalPoints(TARNEK_DATA_DIR "/exttable.txt", state.CriticalPoints, view);
+  state.FileName = TARNEK_DATA_DIR "/Input.txt";
+  engine::RunResult result;
+  engine::ProcessFile(state, view, '.', result);
+  ReportTexts texts;
+  for (const auto& row : view.gridRows()) {
+    QStringList cells;
+    for (const std::string& cell : row) cells << QString::fromStdString(cell);
+    texts.gridRows.push_back(cells);
+  }
+  for (const std::string& line : view.log()) texts.logLines << QString::fromStdString(line);
+  texts.solution = engine::buildSolution(result, '.');
+  return texts;
+}
+
+QString runsText(const engine::TextParagraph& paragraph) {
+  QString text;
+  for (const engine::TextRun& run : paragraph.runs) text += QString::fromStdString(run.text);
+  return text;
+}
+
+TEST(DocxReadback, PythonDocxSeesTheSolutionWithItsScripts) {
+  const QString python = QStringLiteral(TARNEK_DOCX_PYTHON);
+  ASSERT_TRUE(QFileInfo(python).isExecutable()) << "python3 with python3-docx is required";
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  const ReportTexts texts = shippedSampleWithSolution();
+  const QString path = folder.filePath("report.docx");
+  saveReportDocument(texts, test::chartPicture(), path);
+
+  const ToolRun script = runTool(python, {QStringLiteral(TARNEK_READ_DOCX_SCRIPT), path});
+  ASSERT_EQ(script.exitCode, 0) << script.errors.toStdString();
+  const QJsonArray body = QJsonDocument::fromJson(script.output).object()["body"].toArray();
+  // The solution starts after the log, which starts after the grid's table.
+  qsizetype at = 0;
+  while (at < body.size() && body[at]["kind"].toString() != "table") ++at;
+  at += 2 + texts.logLines.size();
+  int scripts = 0;
+  for (const engine::TextBlock& block : texts.solution->blocks) {
+    if (const auto* paragraph = std::get_if<engine::TextParagraph>(&block)) {
+      const bool heading = paragraph->role == engine::TextParagraph::Role::Heading;
+      if (heading) {
+        ASSERT_LT(at, body.size());
+        EXPECT_EQ(body[at++]["text"].toString(), "");  // the empty line before a heading
+      }
+      ASSERT_LT(at, body.size());
+      const QJsonObject read = body[at++].toObject();
+      EXPECT_EQ(read["text"].toString(), runsText(*paragraph));
+      const QJsonArray runs = read["runs"].toArray();
+      ASSERT_EQ(runs.size(), static_cast<qsizetype>(paragraph->runs.size()))
+          << read["text"].toString().toStdString();
+      for (qsizetype i = 0; i < runs.size(); ++i) {
+        const engine::TextRun& run = paragraph->runs[static_cast<size_t>(i)];
+        EXPECT_EQ(runs[i]["text"].toString().toStdString(), run.text);
+        EXPECT_EQ(runs[i]["bold"].toBool(), heading);
+        EXPECT_EQ(runs[i]["italic"].toBool(), run.italic) << run.text;
+        EXPECT_EQ(runs[i]["subscript"].toBool(), run.script == engine::Script::Subscript);
+        EXPECT_EQ(runs[i]["superscript"].toBool(), run.script == engine::Script::Superscript);
+        scripts += run.script == engine::Script::Baseline ? 0 : 1;
+      }
+      continue;
+    }
+    const auto& rows = std::get<engine::TextTable>(block).rows;
+    ASSERT_LT(at, body.size());
+    const QJsonObject read = body[at++].toObject();
+    ASSERT_EQ(read["kind"].toString(), "table");
+    const QJsonArray cells = read["cells"].toArray();
+    ASSERT_EQ(cells.size(), static_cast<qsizetype>(rows.size()));
+    for (size_t r = 0; r < rows.size(); ++r)
+      for (size_t c = 0; c < rows[r].size(); ++c)
+        EXPECT_EQ(cells[static_cast<qsizetype>(r)][static_cast<qsizetype>(c)].toString(),
+                  runsText(rows[r][c]));
+    EXPECT_GT(read["scripts"].toInt(), 0);  // n_g, x_i and the like in the cells
+  }
+  EXPECT_GT(scripts, 20);
+}
+
+TEST(DocxReadback, LibreOfficeKeepsTheSolutionsText) {
+  const QString office = QStandardPaths::findExecutable("soffice");
+  ASSERT_FALSE(office.isEmpty()) << "LibreOffice (libreoffice-writer-nogui) is required";
+  QTemporaryDir folder, profile;
+  ASSERT_TRUE(folder.isValid());
+  const ReportTexts texts = shippedSampleWithSolution();
+  const QString path = folder.filePath("report.docx");
+  saveReportDocument(texts, test::chartPicture(), path);
+  const ToolRun converted =
+      runTool(office, {"-env:UserInstallation=" + QUrl::fromLocalFile(profile.path()).toString(),
+                       "--headless", "--convert-to", "txt:Text (encoded):UTF8", "--outdir",
+                       folder.filePath("txt"), path});
+  EXPECT_EQ(converted.exitCode, 0) << converted.errors.toStdString();
+  const QString txt = QDir(folder.filePath("txt")).filePath("report.txt");
+  ASSERT_TRUE(QFileInfo::exists(txt));
+  const QString text = QString::fromUtf8(test::readFile(txt));
+  for (const engine::TextBlock& block : texts.solution->blocks) {
+    if (const auto* paragraph = std::get_if<engine::TextParagraph>(&block)) {
+      EXPECT_TRUE(text.contains(runsText(*paragraph))) << runsText(*paragraph).toStdString();
+    }
   }
 }
 

@@ -390,3 +390,84 @@ TEST(DocxWriter, PropertiesNameTheReportItsTimeAndTheProgram) {
 
 }  // namespace
 }  // namespace report
+
+namespace report {
+namespace {
+
+// Formatted text gets its run properties in schema order; plain text gets none at all.
+TEST(DocxWriter, RunsCarryBoldItalicAndScriptsOnlyWhenSet) {
+  DocumentModel document;
+  const struct {
+    RunFormat format;
+    const char* text;
+    QStringList properties;  // the children of w:rPr, none for no w:rPr
+  } runs[] = {
+      {{}, "plain", {}},
+      {{true, false, VerticalAlign::Baseline}, "bold", {"w:b"}},
+      {{false, true, VerticalAlign::Subscript}, "i", {"w:i", "w:vertAlign=subscript"}},
+      {{false, false, VerticalAlign::Superscript}, "2", {"w:vertAlign=superscript"}},
+      {{}, "plain again", {}},
+  };
+  for (const auto& run : runs) {
+    document.setFont(run.format);
+    document.typeText(QString::fromUtf8(run.text));
+  }
+  const std::vector<Element> all = elements(writtenParts(document)["word/document.xml"]);
+  std::vector<QStringList> found;
+  for (size_t i = 0; i < all.size(); ++i) {
+    if (all[i].name != "w:r") continue;
+    QStringList properties;
+    for (size_t j = i + 1; j < all.size() && all[j].depth > all[i].depth; ++j) {
+      if (all[j].parent != "w:rPr") continue;
+      const QString value = all[j].attributes.value("w:val").toString();
+      properties << all[j].name + (value.isEmpty() ? QString() : "=" + value);
+    }
+    found.push_back(properties);
+  }
+  ASSERT_EQ(found.size(), std::size(runs));
+  for (size_t i = 0; i < found.size(); ++i) EXPECT_EQ(found[i], runs[i].properties) << i;
+}
+
+TEST(DocumentModel, TypedTextJoinsTheRunBeforeOnlyInTheSameFormat) {
+  DocumentModel document;
+  document.typeText("a");
+  document.typeText("b");
+  RunFormat italic;
+  italic.italic = true;
+  document.setFont(italic);
+  document.typeText("c");
+  document.typeText("d");
+  const Paragraph& paragraph = std::get<Paragraph>(document.blocks().front());
+  ASSERT_EQ(paragraph.runs.size(), 2u);
+  EXPECT_EQ(paragraph.runs[0].text, "ab");
+  EXPECT_TRUE(paragraph.runs[0].format.isPlain());
+  EXPECT_EQ(paragraph.runs[1].text, "cd");
+  EXPECT_TRUE(paragraph.runs[1].format.italic);
+}
+
+}  // namespace
+}  // namespace report
+
+namespace report {
+namespace {
+
+// A formula is typed run by run; its runs stand side by side on one line.
+TEST(TableLayout, RunsOfOneLineAddUpAndABreakStartsANewLine) {
+  Table table;
+  table.rows = 1;
+  table.columns = 2;
+  table.cells.resize(2);
+  RunFormat italic;
+  italic.italic = true;
+  for (const char* text : {"8888", "8888", "8888"})
+    table.cells[0].paragraphs[0].runs.push_back(report::Run{QString::fromLatin1(text), -1, italic});
+  table.cells[1].paragraphs[0].runs.push_back(report::Run{QStringLiteral("8888\n8888")});
+  table.cells[1].paragraphs[0].runs.push_back(report::Run{QStringLiteral("8888")});
+  const std::vector<int32_t> widths = autofitColumnWidths(table, 1000000);
+  const int32_t padding = 2 * kCellMarginTwips + 30;
+  EXPECT_EQ(widths[0] - padding, textWidthTwips(QStringLiteral("888888888888"), 20));
+  EXPECT_EQ(widths[1] - padding, textWidthTwips(QStringLiteral("88888888"), 20));
+}
+
+}  // namespace
+}  // namespace report

@@ -1,4 +1,5 @@
-"""Prints a .docx body as JSON, read with python-docx: paragraphs (text, inline pictures) and tables."""
+"""Prints a .docx body as JSON, read with python-docx: paragraphs (text, runs, inline pictures)
+and tables."""
 import json
 import sys
 
@@ -15,12 +16,16 @@ def main(path):
         if child.tag == qn("w:p"):
             paragraph = Paragraph(child, document)
             pictures = child.findall(".//" + qn("wp:inline"))
+            runs = [{"text": run.text, "bold": bool(run.bold), "italic": bool(run.italic),
+                     "subscript": bool(run.font.subscript),
+                     "superscript": bool(run.font.superscript)} for run in paragraph.runs]
             body.append({"kind": "paragraph", "text": paragraph.text,
-                         "pictures": len(pictures)})
+                         "pictures": len(pictures), "runs": runs})
         elif child.tag == qn("w:tbl"):
             table = Table(child, document)
             body.append({"kind": "table", "columns": len(table.columns),
-                         "cells": [[cell.text for cell in row.cells] for row in table.rows]})
+                         "cells": [[cell.text for cell in row.cells] for row in table.rows],
+                         "scripts": sum(1 for run in table._element.iter(qn("w:vertAlign")))})
     shapes = [{"width": int(shape.width), "height": int(shape.height)}
               for shape in document.inline_shapes]
     json.dump({"body": body, "inlineShapes": shapes}, sys.stdout, ensure_ascii=False)

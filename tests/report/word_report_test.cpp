@@ -5,6 +5,7 @@
 
 #include <QSet>
 
+#include "engine/text_markup.h"
 #include "report/automation_error.h"
 
 namespace report {
@@ -19,6 +20,7 @@ class FakeWord : public WordApplication,
                  public WordTable,
                  public WordCell,
                  public WordSelection,
+                 public WordFont,
                  public WordRange,
                  public ReportSource,
                  public std::enable_shared_from_this<FakeWord> {
@@ -47,6 +49,13 @@ class FakeWord : public WordApplication,
     return must("Table.Cell", QStringLiteral("(%1,%2)").arg(row).arg(column));
   }
   std::shared_ptr<WordRange> Range() override { return must("Selection.Range"); }
+  std::shared_ptr<WordFont> Font() override { return must("Selection.Font"); }
+  bool SetBold(bool on) override { return call("Font.Bold", on ? "(true)" : "(false)"); }
+  bool SetItalic(bool on) override { return call("Font.Italic", on ? "(true)" : "(false)"); }
+  bool SetSubscript(bool on) override { return call("Font.Subscript", on ? "(true)" : "(false)"); }
+  bool SetSuperscript(bool on) override {
+    return call("Font.Superscript", on ? "(true)" : "(false)");
+  }
   int32_t MoveDown(int32_t unit, int32_t count) override {
     must("Selection.MoveDown", QStringLiteral("(%1,%2)").arg(unit).arg(count));
     return count;
@@ -68,6 +77,10 @@ class FakeWord : public WordApplication,
   int32_t logLineCount() const override { return static_cast<int32_t>(log_.size()); }
   QString logLine(int32_t index) const override { return log_[index]; }
   void copyChartToClipboard() override { calls << "copyChart"; }
+  const engine::TextDocument* solution() const override {
+    return solution_.blocks.empty() ? nullptr : &solution_;
+  }
+  void setSolution(engine::TextDocument solution) { solution_ = std::move(solution); }
 
  private:
   bool call(const QString& name, const QString& arguments = QString()) {
@@ -81,6 +94,7 @@ class FakeWord : public WordApplication,
 
   std::vector<QStringList> rows_;
   QStringList log_;
+  engine::TextDocument solution_;
 };
 
 const QStringList kOpening = {"Connect",
@@ -170,6 +184,72 @@ TEST(WordReport, FailuresEndTheReportOnlyWhereTheyMust) {
     EXPECT_TRUE(word->calls.last().startsWith(failing));
     EXPECT_EQ(word->calls.contains("Application.Visible(true)"), failing == "Selection.MoveDown");
   }
+}
+
+TEST(WordReport, TypesTheSolutionAfterTheLogWithItsOwnScripts) {
+  engine::TextDocument solution;
+  engine::TextParagraph heading;
+  heading.role = engine::TextParagraph::Role::Heading;
+  engine::ParagraphWriter(heading).math("Ход");
+  solution.blocks.emplace_back(heading);
+  engine::TextParagraph formula;
+  engine::ParagraphWriter(formula).math("n_i s^2 = ").text("4");
+  solution.blocks.emplace_back(formula);
+  engine::TextTable table;
+  table.rows.resize(2);
+  engine::ParagraphWriter(table.rows[0].emplace_back()).text("A");
+  engine::ParagraphWriter(table.rows[1].emplace_back()).math("x_1");
+  solution.blocks.emplace_back(table);
+
+  auto word = std::make_shared<FakeWord>(std::vector<QStringList>{{"1"}}, QStringList{"лог"});
+  word->setSolution(solution);
+  buildWordReport(*word, *word);
+  // The solution follows the log's last paragraph; the font changes only where the runs do,
+  // the table is the document's second, and the font ends plain.
+  const QStringList expected = {"Selection.TypeText(лог)",
+                                "Selection.TypeParagraph",
+                                "Selection.Font",
+                                "Selection.TypeParagraph",
+                                "Font.Bold(true)",
+                                "Selection.TypeText(Ход)",
+                                "Selection.TypeParagraph",
+                                "Font.Bold(false)",
+                                "Font.Italic(true)",
+                                "Selection.TypeText(n)",
+                                "Font.Subscript(true)",
+                                "Selection.TypeText(i)",
+                                "Font.Italic(false)",
+                                "Font.Subscript(false)",
+                                "Selection.TypeText( )",
+                                "Font.Italic(true)",
+                                "Selection.TypeText(s)",
+                                "Font.Italic(false)",
+                                "Font.Superscript(true)",
+                                "Selection.TypeText(2)",
+                                "Font.Superscript(false)",
+                                "Selection.TypeText( = 4)",
+                                "Selection.TypeParagraph",
+                                "Selection.Range",
+                                "Tables.Add(2,1)",
+                                "Tables.Item(2)",
+                                "Table.Cell(1,1)",
+                                "Cell.Select",
+                                "Selection.TypeText(A)",
+                                "Tables.Item(2)",
+                                "Table.Cell(2,1)",
+                                "Cell.Select",
+                                "Font.Italic(true)",
+                                "Selection.TypeText(x)",
+                                "Font.Italic(false)",
+                                "Font.Subscript(true)",
+                                "Selection.TypeText(1)",
+                                "Selection.MoveDown(5,2)",
+                                "Font.Subscript(false)",
+                                "Release",
+                                "Release"};
+  const qsizetype log = word->calls.indexOf("Selection.TypeText(лог)");
+  ASSERT_GE(log, 0);
+  EXPECT_EQ(word->calls.mid(log), expected) << word->calls.mid(log).join(" | ").toStdString();
 }
 
 }  // namespace

@@ -53,7 +53,9 @@ TEST_F(MainMenu, HoldsTheCommandsInOrderWithTheirKeys) {
   EXPECT_EQ(captions(*menu().fileMenu),
             (QStringList{QString::fromUtf8("Открыть…"), QString::fromUtf8("Данные…"),
                          QString::fromUtf8("Выход")}));
-  EXPECT_EQ(captions(*menu().analysisMenu), QStringList{QString::fromUtf8("Настройки…")});
+  EXPECT_EQ(captions(*menu().analysisMenu),
+            (QStringList{QString::fromUtf8("Настройки…"), QString::fromUtf8("Ход решения"),
+                         QString::fromUtf8("Ход решения в отчёте")}));
   EXPECT_EQ(captions(*menu().helpMenu), QStringList{QString::fromUtf8("О программе")});
   EXPECT_EQ(menu().openItem->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
   EXPECT_EQ(menu().exitItem->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
