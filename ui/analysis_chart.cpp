@@ -93,7 +93,10 @@ AnalysisChart::AnalysisChart(const LayoutScale& scale, QWidget* parent) : QChart
     series->attachAxis(axisY_);
   }
 
+  // The view comes with a chart of its own, which it no longer owns once replaced.
+  QChart* const defaultChart = this->chart();
   setChart(chart);
+  delete defaultChart;
   setRenderHint(QPainter::Antialiasing);
   setFocusPolicy(Qt::StrongFocus);
   setDragMode(QGraphicsView::NoDrag);
