@@ -1,7 +1,8 @@
-// Building and writing the report: a 22-row grid, 12 log lines and the chart as printed
-// (twice the screen's density).
+// Building and writing the report, as .docx and as PDF: a 22-row grid, 12 log lines and the
+// chart as printed (twice the screen's density).
 #include <benchmark/benchmark.h>
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QTemporaryDir>
 
@@ -45,4 +46,34 @@ void BM_BuildAndWriteReport(benchmark::State& state) {
 }
 BENCHMARK(BM_BuildAndWriteReport)->Unit(benchmark::kMillisecond);
 
+// The PDF is painted from the same document and written whole, fonts embedded.
+void BM_BuildAndWritePdfReport(benchmark::State& state) {
+  const report::ReportTexts texts = twentyIntervals();
+  const QImage chart = chartPicture();
+  QTemporaryDir folder;
+  const QString path = folder.filePath("report.pdf");
+  for (auto _ : state) report::saveReportDocument(texts, chart, path, report::ReportFormat::Pdf);
+}
+BENCHMARK(BM_BuildAndWritePdfReport)->Unit(benchmark::kMillisecond);
+
+// The same without the file: what painting the pages costs, apart from the disk's syncs.
+void BM_BuildPdfReportInMemory(benchmark::State& state) {
+  const report::ReportTexts texts = twentyIntervals();
+  const QImage chart = chartPicture();
+  for (auto _ : state)
+    benchmark::DoNotOptimize(report::reportDocumentBytes(texts, chart, report::ReportFormat::Pdf));
+}
+BENCHMARK(BM_BuildPdfReportInMemory)->Unit(benchmark::kMillisecond);
+
 }  // namespace
+
+// The PDF's type needs Qt's fonts, so a GUI application on the offscreen platform.
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication application(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

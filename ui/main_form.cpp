@@ -23,6 +23,7 @@
 #include "engine/run_result.h"
 #include "report/report_delivery.h"
 #include "report/word_report.h"
+#include "ui/about_text.h"
 #include "ui/analysis_chart.h"
 #include "ui/captions.h"
 #include "ui/data_files.h"
@@ -36,6 +37,7 @@
 #include "ui/message_sink.h"
 #include "ui/opt_form.h"
 #include "ui/recent_files.h"
+#include "ui/result_commands.h"
 #include "ui/result_grid.h"
 #include "ui/result_line.h"
 #include "ui/sample_opening.h"
@@ -119,6 +121,7 @@ void TMainForm::buildControls() {
   Word1 = PopupMenu->addAction(QString::fromUtf8(text::kWordReport));
   solution_ = new SolutionActions(scale_, *this);
   addSolutionActions(*Menu->analysisMenu, *solution_);
+  connectCopyFeedback(*this);
 
   setTabChain({Log, Chart, StringGrid, Option, ExitBut});
   Log->setFocus();
@@ -190,9 +193,7 @@ void TMainForm::openInDataWindow(const QString& path) {
   window.showAndRaise();
 }
 
-void TMainForm::showAbout() {
-  showMessageBox(QString::fromUtf8(text::kAboutText).arg(QStringLiteral(TARNEK_VERSION)));
-}
+void TMainForm::showAbout() { showMessageBox(aboutText()); }
 
 void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
   if (!droppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();

@@ -35,7 +35,10 @@ ResultGrid::ResultGrid(const LayoutScale& scale, QWidget* parent)
   copyAction_ = new QAction(QString::fromUtf8(kCopyCells) + QLatin1Char('\t') +
                                 QKeySequence(QKeySequence::Copy).toString(QKeySequence::NativeText),
                             this);
-  connect(copyAction_, &QAction::triggered, this, [this] { copyGridToClipboard(*this); });
+  connect(copyAction_, &QAction::triggered, this, [this] {
+    copyGridToClipboard(*this);
+    emit copied();
+  });
 
   QHeaderView* header = horizontalHeader();
   header->setSectionsClickable(false);
@@ -56,6 +59,7 @@ ResultGrid::ResultGrid(const LayoutScale& scale, QWidget* parent)
 void ResultGrid::keyPressEvent(QKeyEvent* event) {
   if (event->matches(QKeySequence::Copy)) {
     copyGridToClipboard(*this);
+    emit copied();
     event->accept();
     return;
   }

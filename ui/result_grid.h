@@ -33,6 +33,10 @@ class ResultGrid : public QTableView {
   // The context menu's copy command.
   QAction* copyAction() const { return copyAction_; }
 
+ signals:
+  // The cells went to the clipboard, by Ctrl+C or a menu's copy command.
+  void copied();
+
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
