@@ -158,8 +158,24 @@ class PageWriter {
       result.push_back(Piece{layout, i, nullptr, width, layout->lineAt(i).height()});
   }
 
-  // How a run's text looks beyond the Normal style's font.
-  static QTextCharFormat runFormat(const Run&) { return QTextCharFormat(); }
+  // How a run's text looks beyond the Normal style's font: the solution's bold headings, its
+  // italic letters and its indices and powers, smaller and off the baseline as Word sets them.
+  static QTextCharFormat runFormat(const Run& run) {
+    QTextCharFormat format;
+    if (run.format.bold) format.setFontWeight(QFont::Bold);
+    if (run.format.italic) format.setFontItalic(true);
+    switch (run.format.align) {
+      case VerticalAlign::Baseline:
+        break;
+      case VerticalAlign::Subscript:
+        format.setVerticalAlignment(QTextCharFormat::AlignSubScript);
+        break;
+      case VerticalAlign::Superscript:
+        format.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+        break;
+    }
+    return format;
+  }
 
   // As wide as the room, as tall as its proportions say, and never taller than a page.
   Piece picturePiece(const QImage& image, qreal width) const {

@@ -11,9 +11,9 @@
 #include "files/replace_file.h"
 #include "ui/command_captions.h"
 #include "ui/data_files.h"
-#include "ui/feedback_label.h"
 #include "ui/main_form.h"
 #include "ui/message_sink.h"
+#include "ui/result_line.h"
 
 namespace ui {
 
@@ -98,7 +98,8 @@ bool saveOutput(TMainForm& window, const QString& path, const QByteArray& bytes,
         QString::fromUtf8(text::kNotSaved).arg(QDir::toNativeSeparators(absolute), failure));
     return false;
   }
-  showFeedback(window, QString::fromUtf8(savedMessage).arg(QDir::toNativeSeparators(absolute)));
+  window.Result->showNotice(
+      QString::fromUtf8(savedMessage).arg(QDir::toNativeSeparators(absolute)));
   return true;
 }
 

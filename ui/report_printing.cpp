@@ -8,10 +8,10 @@
 
 #include "report/document_painter.h"
 #include "ui/command_captions.h"
-#include "ui/feedback_label.h"
 #include "ui/main_form.h"
 #include "ui/message_sink.h"
 #include "ui/report_saving.h"
+#include "ui/result_line.h"
 
 namespace ui {
 
@@ -40,7 +40,7 @@ void printReportCommand(TMainForm& window) {
   }
   const QString where =
       printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
-  showFeedback(window, QString::fromUtf8(text::kReportPrinted).arg(where));
+  window.Result->showNotice(QString::fromUtf8(text::kReportPrinted).arg(where));
 }
 
 }  // namespace ui

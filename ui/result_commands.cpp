@@ -6,13 +6,13 @@
 
 #include "ui/chart_saving.h"
 #include "ui/command_captions.h"
-#include "ui/feedback_label.h"
 #include "ui/main_form.h"
 #include "ui/manual_window.h"
 #include "ui/message_sink.h"
 #include "ui/report_printing.h"
 #include "ui/report_saving.h"
 #include "ui/result_grid.h"
+#include "ui/result_line.h"
 
 namespace ui {
 
@@ -60,9 +60,9 @@ void addHelpCommands(TMainForm& window, QMenu& help, ResultCommands& commands) {
 
 void connectCopyFeedback(TMainForm& window) {
   QObject::connect(window.N1, &QAction::triggered, &window,
-                   [&window] { showFeedback(window, QString::fromUtf8(text::kChartCopied)); });
+                   [&window] { window.Result->showNotice(QString::fromUtf8(text::kChartCopied)); });
   QObject::connect(window.StringGrid, &ResultGrid::copied, &window,
-                   [&window] { showFeedback(window, QString::fromUtf8(text::kTableCopied)); });
+                   [&window] { window.Result->showNotice(QString::fromUtf8(text::kTableCopied)); });
 }
 
 }  // namespace ui

@@ -2,12 +2,16 @@
 #include <gtest/gtest.h>
 
 #include <QMap>
+#include <QPointF>
 #include <QProcess>
+#include <QRectF>
 #include <QRegularExpression>
 #include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <vector>
 
+#include "engine/text_document.h"
 #include "report/page_layout.h"
 #include "report/report_file.h"
 #include "tests/report/report_test_support.h"
@@ -109,6 +113,81 @@ TEST_F(PdfReadback, LongAndAwkwardLinesWrapWithoutLosingText) {
   EXPECT_TRUE(text.contains(QStringLiteral("перевод")));
   EXPECT_TRUE(squeezed.contains(QStringLiteral("переводстроки")));  // the control is dropped
   EXPECT_TRUE(text.contains(QStringLiteral("<&\"'>")));
+}
+
+// The words pdftotext -bbox finds, each with its box (y grows downwards), in reading order.
+struct Word {
+  QString text;
+  QRectF box;
+};
+
+std::vector<Word> words(const QString& bbox) {
+  std::vector<Word> found;
+  const QRegularExpression word(
+      QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
+                     "yMax=\"([\\d.]+)\">([^<]*)</word>"));
+  for (auto match = word.globalMatch(bbox); match.hasNext();) {
+    const QRegularExpressionMatch m = match.next();
+    found.push_back(
+        {m.captured(5), QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                               QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()))});
+  }
+  return found;
+}
+
+engine::TextRun run(const char* text, bool italic = false,
+                    engine::Script script = engine::Script::Baseline) {
+  return engine::TextRun{text, italic, script};
+}
+
+TEST_F(PdfReadback, TheSolutionsHeadingsItalicsIndicesAndPowersKeepTheirLook) {
+  ReportTexts texts = test::sampleTexts(4, 1);
+  engine::TextDocument solution;
+  engine::TextParagraph heading;
+  heading.role = engine::TextParagraph::Role::Heading;
+  heading.runs = {run("Оценки")};
+  engine::TextParagraph body;
+  body.runs = {run("x", true), run("min", false, engine::Script::Subscript), run(" = 1 и "),
+               run("s", true), run("2", false, engine::Script::Superscript), run(" = 4")};
+  solution.blocks = {heading, body};
+  texts.solution = solution;
+  const QString path = write(texts, test::chartPicture());
+
+  // The bold and the italic face are there, and embedded, as the regular one is.
+  const QStringList fonts =
+      poppler("pdffonts", {path}).split(QLatin1Char('\n'), Qt::SkipEmptyParts).mid(2);
+  bool bold = false;
+  bool italic = false;
+  for (const QString& font : fonts) {
+    const QStringList columns = font.simplified().split(QLatin1Char(' '));
+    ASSERT_GE(columns.size(), 5) << font.toStdString();
+    EXPECT_EQ(columns[columns.size() - 5], QStringLiteral("yes")) << font.toStdString();
+    bold = bold || columns[0].contains(QStringLiteral("Bold"));
+    italic = italic || columns[0].contains(QStringLiteral("Italic"));
+  }
+  EXPECT_TRUE(bold);
+  EXPECT_TRUE(italic);
+
+  // An index is smaller than its letter and sits lower; a power is smaller and sits higher.
+  poppler("pdftotext", {"-bbox", path, folder_.filePath("words.html")});
+  const std::vector<Word> found =
+      words(QString::fromUtf8(test::readFile(folder_.filePath("words.html"))));
+  const auto after = [&](const char* letter, const char* next) -> std::pair<QRectF, QRectF> {
+    for (size_t i = 0; i + 1 < found.size(); ++i)
+      if (found[i].text == QString::fromUtf8(letter) &&
+          found[i + 1].text == QString::fromUtf8(next))
+        return {found[i].box, found[i + 1].box};
+    ADD_FAILURE() << letter << " then " << next << " not found";
+    return {};
+  };
+  const auto [x, index] = after("x", "min");
+  EXPECT_LT(index.height(), 0.8 * x.height());
+  EXPECT_GT(index.bottom(), x.bottom());
+  EXPECT_NEAR(index.left(), x.right(), 0.5);  // on the same line, right after it
+  const auto [letter, power] = after("s", "2");
+  EXPECT_LT(power.height(), 0.8 * letter.height());
+  EXPECT_LT(power.top(), letter.top());
+  EXPECT_LT(power.bottom(), letter.bottom());
 }
 
 }  // namespace

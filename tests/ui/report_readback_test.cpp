@@ -2,6 +2,7 @@
 // .docx taken apart against the one the chart's menu writes.
 #include <zip.h>
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,6 +18,7 @@
 #include "ui/chart_saving.h"
 #include "ui/report_printing.h"
 #include "ui/report_saving.h"
+#include "ui/solution_actions.h"
 
 namespace ui_test {
 namespace {
@@ -140,24 +142,78 @@ TEST_F(ReportReadback, TheDocxSavedIsTheReportTheChartMenuWrites) {
           [](const QString&) {}),
       report::systemClipboardPicture,
       [] { return report::reportProperties(QStringLiteral("Input.txt")); }));
-  mainForm_->Word1->trigger();
-  ASSERT_EQ(opened.size(), 1);
-  ASSERT_TRUE(ui::saveReportTo(*mainForm_, scratch("saved.docx")));
+  // Without the worked solution, and with it ("Ход решения в отчёте").
+  QByteArray documentWithout;
+  for (const bool withSolution : {false, true}) {
+    SCOPED_TRACE(withSolution ? "with the solution" : "without the solution");
+    opened.clear();
+    mainForm_->solution()->reportAction()->setChecked(withSolution);
+    mainForm_->Word1->trigger();
+    ASSERT_EQ(opened.size(), 1);
+    ASSERT_TRUE(ui::saveReportTo(*mainForm_, scratch("saved.docx")));
 
-  const auto menuReport = unzip(readAll(opened[0]));
-  const auto saved = unzip(readAll(scratch("saved.docx")));
-  ASSERT_EQ(saved.size(), menuReport.size());
-  ASSERT_GE(saved.size(), 9u);
-  for (size_t i = 0; i < saved.size(); ++i) {
-    SCOPED_TRACE(saved[i].first.toStdString());
-    EXPECT_EQ(saved[i].first, menuReport[i].first);
-    if (saved[i].first == QStringLiteral("docProps/core.xml")) {
-      EXPECT_EQ(withoutTimes(saved[i].second), withoutTimes(menuReport[i].second));
-    } else {
-      EXPECT_EQ(saved[i].second, menuReport[i].second);
+    const auto menuReport = unzip(readAll(opened[0]));
+    const auto saved = unzip(readAll(scratch("saved.docx")));
+    ASSERT_EQ(saved.size(), menuReport.size());
+    ASSERT_GE(saved.size(), 9u);
+    for (size_t i = 0; i < saved.size(); ++i) {
+      SCOPED_TRACE(saved[i].first.toStdString());
+      EXPECT_EQ(saved[i].first, menuReport[i].first);
+      if (saved[i].first == QStringLiteral("docProps/core.xml")) {
+        EXPECT_EQ(withoutTimes(saved[i].second), withoutTimes(menuReport[i].second));
+      } else {
+        EXPECT_EQ(saved[i].second, menuReport[i].second);
+      }
+      if (saved[i].first != QStringLiteral("word/document.xml")) continue;
+      // The option is what sets the two apart: the solution's heading and its tables.
+      EXPECT_EQ(saved[i].second.contains(QString::fromUtf8("Ход решения").toUtf8()), withSolution);
+      if (withSolution) {
+        EXPECT_GT(saved[i].second.size(), documentWithout.size());
+      } else {
+        documentWithout = saved[i].second;
+      }
     }
   }
   EXPECT_TRUE(messages_.empty());
+}
+
+TEST_F(ReportReadback, WithTheSolutionOnThePdfAndThePrintoutHoldItAfterTheLog) {
+  mainForm_->solution()->reportAction()->setChecked(true);
+  ASSERT_TRUE(ui::saveReportTo(*mainForm_, scratch("report.pdf")));
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(scratch("printed.pdf"));
+  ASSERT_EQ(ui::printReportOn(*mainForm_, printer), QString());
+
+  const engine::TextDocument& solution = mainForm_->solution()->document();
+  ASSERT_GT(solution.blocks.size(), 10u);
+  for (const char* name : {"report.pdf", "printed.pdf"}) {
+    SCOPED_TRACE(name);
+    const QString info = poppler("pdfinfo", {scratch(name)});
+    // The shipped sample's report is one page; the solution goes on to further ones.
+    const QRegularExpressionMatch pages =
+        QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)\\n")).match(info);
+    ASSERT_TRUE(pages.hasMatch()) << info.toStdString();
+    EXPECT_GE(pages.captured(1).toInt(), 2);
+    // Indices and powers are words of their own to pdftotext: compared without white space.
+    QString text = poppler("pdftotext", {scratch(name), "-"});
+    text.remove(QRegularExpression(QStringLiteral("\\s")));
+    QString lastLog = mainForm_->logLines().last();
+    lastLog.remove(QRegularExpression(QStringLiteral("\\s")));
+    qsizetype at = text.indexOf(lastLog);
+    ASSERT_GE(at, 0);
+    for (const engine::TextBlock& block : solution.blocks) {
+      const auto* paragraph = std::get_if<engine::TextParagraph>(&block);
+      if (paragraph == nullptr) continue;
+      QString expected;
+      for (const engine::TextRun& run : paragraph->runs)
+        expected += QString::fromStdString(run.text);
+      expected.remove(QRegularExpression(QStringLiteral("\\s")));
+      const qsizetype found = text.indexOf(expected, at);
+      EXPECT_GT(found, at) << expected.toStdString();  // in order, after the log
+      if (found > at) at = found;
+    }
+  }
 }
 
 TEST_F(ReportReadback, TheChartsPdfIsVectorAndThePrintedReportOnePage) {

@@ -16,12 +16,12 @@
 #include "ui/about_text.h"
 #include "ui/analysis_chart.h"
 #include "ui/chart_saving.h"
-#include "ui/feedback_label.h"
 #include "ui/main_menu.h"
 #include "ui/manual_window.h"
 #include "ui/report_printing.h"
 #include "ui/report_saving.h"
 #include "ui/result_grid.h"
+#include "ui/result_line.h"
 
 namespace ui_test {
 namespace {
@@ -44,7 +44,7 @@ class ResultCommands : public WindowTest {
   }
   ui::ResultCommands& commands() { return mainForm_->Menu->results; }
   QString scratch(const char* name) const { return QDir::current().absoluteFilePath(name); }
-  QString feedback() const { return ui::shownFeedback(*mainForm_); }
+  QString feedback() const { return mainForm_->Result->notice(); }
 };
 
 TEST_F(ResultCommands, SavedReportIsWrittenInTheFormatItsNameSaysAndTheWindowSaysWhere) {
