@@ -1,5 +1,7 @@
 // The commands on the results: the report saved and printed, the chart exported, the copies,
 // the messages they give, the manual and the about box.
+#include <sys/stat.h>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -168,7 +170,47 @@ TEST_F(ResultCommands, PrintingGoesToAPdfPrinterAsTheReportsPdfDoes) {
   QPrinter nowhere(QPrinter::HighResolution);
   nowhere.setOutputFormat(QPrinter::PdfFormat);
   nowhere.setOutputFileName(scratch("missing/printed.pdf"));
-  EXPECT_NE(ui::printReportOn(*mainForm_, nowhere), QString());
+  EXPECT_TRUE(ui::printReportOn(*mainForm_, nowhere).contains(QStringLiteral("No such file")));
+  EXPECT_FALSE(QFileInfo::exists(scratch("missing")));
+}
+
+TEST_F(ResultCommands, PrintingToAFileReplacesItWholeAndNeverAnInputOrAPipe) {
+  const QByteArray sample = readAll(scratch("Input.txt"));
+  ASSERT_EQ(mkfifo(QFile::encodeName(scratch("pipe.pdf")).constData(), 0600), 0);
+  QFile old(scratch("old.pdf"));
+  ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+  old.write("the file before");
+  old.close();
+  ASSERT_TRUE(old.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+  struct Case {
+    const char* name;
+    bool printed;
+    const char* said;  // in the reason, when it is not
+  };
+  const Case cases[] = {
+      {"old.pdf", true, ""}, {"Input.txt", false, "файл выборки"}, {"pipe.pdf", false, "pipe.pdf"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(scratch(c.name));
+    const QString failure = ui::printReportOn(*mainForm_, printer);
+    EXPECT_EQ(failure.isEmpty(), c.printed) << failure.toStdString();
+    EXPECT_TRUE(failure.contains(QString::fromUtf8(c.said))) << failure.toStdString();
+    EXPECT_EQ(printer.outputFileName(), scratch(c.name));  // the user's choice stays
+  }
+  const QByteArray printed = readAll(scratch("old.pdf"));
+  EXPECT_TRUE(printed.startsWith("%PDF-"));
+  EXPECT_TRUE(printed.trimmed().endsWith("%%EOF"));
+  EXPECT_EQ(pdfPageCount(printed), 1);
+  struct stat status {};
+  ASSERT_EQ(stat(QFile::encodeName(scratch("old.pdf")).constData(), &status), 0);
+  EXPECT_EQ(status.st_mode & 0777, 0600u);  // the replaced file's permissions
+  EXPECT_EQ(readAll(scratch("Input.txt")), sample);
+  EXPECT_EQ(QFileInfo(scratch("pipe.pdf")).isFile(), false);
+  // Nothing of the printing is left beside the file.
+  EXPECT_EQ(QDir::current().entryList({QStringLiteral("*.pdf*")}, QDir::AllEntries | QDir::System),
+            (QStringList{QStringLiteral("old.pdf"), QStringLiteral("pipe.pdf")}));
 }
 
 TEST_F(ResultCommands, CopiesSaySoInTheWindow) {
