@@ -96,44 +96,58 @@ TEST(DocxTarget, KilledAtAnyMomentLeavesTheOldOrTheNewReportAndNothingElse) {
   ASSERT_TRUE(isCompleteDocx(contents(target)));
 
   std::mt19937 random(std::random_device{}());
-  // Half the kills anywhere in a run, half near its end, where the report is written (a run
-  // here may take longer or shorter than the one measured).
-  const long long length = std::chrono::duration_cast<std::chrono::microseconds>(whole).count();
-  std::uniform_int_distribution<long long> anywhere(0, length);
-  std::uniform_int_distribution<long long> nearTheEnd(length * 6 / 10, length * 11 / 10);
+  // Half the kills anywhere in a run, half near its end, where the report is written. A run
+  // here may be faster than the one measured (the measurement may have shared the machine with
+  // more work); one that ends before its kill says so, and the moments are drawn from the
+  // shorter length from then on, so that the kills still fall inside runs.
+  long long length = std::chrono::duration_cast<std::chrono::microseconds>(whole).count();
   constexpr int kKills = 30;
-  int kills = 0, replaced = 0;
-  for (int attempt = 0; kills < kKills && attempt < 3 * kKills; ++attempt) {
+  int kills = 0, replaced = 0, finished = 0;
+  for (int attempt = 0; kills < kKills && attempt < 20 * kKills; ++attempt) {
     // Half the runs replace an older report, half write a new one.
     const bool replacing = attempt % 2 == 0;
     if (replacing)
       std::ofstream(target, std::ios::binary) << old;
     else
       fs::remove(target);
+    std::uniform_int_distribution<long long> anywhere(0, length);
+    std::uniform_int_distribution<long long> nearTheEnd(length * 6 / 10, length * 11 / 10);
+    const long long moment = attempt / 2 % 2 == 0 ? anywhere(random) : nearTheEnd(random);
     const pid_t child = startCli(args, dir.path(), logs.path());
     ASSERT_GT(child, 0);
-    const long long moment = attempt / 2 % 2 == 0 ? anywhere(random) : nearTheEnd(random);
     std::this_thread::sleep_for(std::chrono::microseconds(moment));
     kill(child, SIGKILL);
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);
-    if (WIFSIGNALED(status)) ++kills;
+    if (WIFSIGNALED(status)) {
+      ++kills;
+    } else {
+      // Done within `moment`: whatever it left must still be whole, as checked below.
+      ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << contents(logs.path() / "err");
+      ++finished;
+      length = std::max(1LL, std::min(length, moment));
+    }
 
     const std::set<std::string> left = entries(dir.path() / "out");
     if (left.empty()) {
       EXPECT_FALSE(replacing) << "the older report was lost";
+      EXPECT_TRUE(WIFSIGNALED(status)) << "a finished run left no report";
       continue;
     }
     EXPECT_EQ(left, std::set<std::string>{"report.docx"});
     const std::string report = contents(target);
     const bool isOld = replacing && report == old;
     EXPECT_TRUE(isOld || isCompleteDocx(report)) << report.size() << " bytes";
-    if (!isOld) ++replaced;
+    if (!WIFSIGNALED(status)) {
+      EXPECT_FALSE(isOld) << "a finished run kept the older report";
+    }
+    if (!isOld && WIFSIGNALED(status)) ++replaced;
   }
   EXPECT_EQ(kills, kKills);
   std::cout << kills << " kills over runs of "
-            << std::chrono::duration_cast<std::chrono::milliseconds>(whole).count() << " ms; "
-            << replaced << " had written the new report\n";
+            << std::chrono::duration_cast<std::chrono::milliseconds>(whole).count() << " ms ("
+            << finished << " runs ended before their kill); " << replaced
+            << " killed ones had written the new report\n";
 }
 
 TEST(DocxTarget, NameOf250BytesIsWritten) {
