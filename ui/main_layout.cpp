@@ -39,8 +39,7 @@ MainLayout mainLayout(const LayoutScale& scale, const QSize& client, const TopBa
   layout.chart = scale.rect(8, 8, 785, kChartHeight).adjusted(0, 0, wider, chartTaller);
   layout.result =
       scale.rect(8, kResultTop, 785, kResultHeight).adjusted(0, chartTaller, wider, chartTaller);
-  layout.grid =
-      scale.rect(8, kGridTop, 785, kGridHeight).adjusted(0, chartTaller, wider, aboveLog);
+  layout.grid = scale.rect(8, kGridTop, 785, kGridHeight).adjusted(0, chartTaller, wider, aboveLog);
   layout.log = scale.rect(8, 456, 585, kLogHeight).adjusted(0, aboveLog, wider, taller);
   layout.option = scale.rect(600, 456, 193, 41).translated(wider, taller);
   layout.exitBut = scale.rect(600, 504, 193, 41).translated(wider, taller);
