@@ -9,9 +9,10 @@
 # notice over a sample with a decimal comma on line 6, the "Файл" menu open, the data window
 # with a pasted column, the same window with a grouped series, and the worked solution's window
 # that F2 opens. At 96, 120 and 192 dpi on 1280x800 and at 192 dpi on 1024x600, the result
-# commands: the Файл, Правка and Справка menus open, the message after copying the chart, the
-# manual (F1), the chart's export dialog and the message after it, the report's save dialog,
-# and the saved PDF's pages as pictures (pdftoppm). SCREENSHOT_ONLY=results takes only those.
+# commands: the Файл, Правка, Анализ and Справка menus open, the message after copying the
+# chart, the manual (F1), the chart's export dialog and the message after it, the report's save
+# dialog, and the saved PDF's pages as pictures (pdftoppm), without and with the worked solution.
+# SCREENSHOT_ONLY=results takes only those.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 "$here/scripts/install-deps.sh" desktop
@@ -182,7 +183,9 @@ for setting in 1280x800:96 1280x800:120 1280x800:192 1024x600:192; do
   shoot "results-file-menu-$name"
   key Right
   shoot "results-edit-menu-$name"
-  key Right Right
+  key Right
+  shoot "results-analysis-menu-$name"
+  key Right
   shoot "results-help-menu-$name"
   key Escape Escape
   # Правка → Копировать график (Alt+П, Г): the message over the chart's foot.
@@ -208,12 +211,22 @@ for setting in 1280x800:96 1280x800:120 1280x800:192 1024x600:192; do
   key Return
   sleep 0.5
   shoot "results-saved-$name"
-  if [ -f "$work/$name/report-$name.pdf" ]; then
-    cp "$work/$name/report-$name.pdf" "$out/"
-    pdftoppm -r 60 -png "$work/$name/report-$name.pdf" "$out/report-pdf-$name"
-    ls "$out"/report-pdf-"$name"*.png
-  else
-    echo "report-$name.pdf was not saved" >&2
-  fi
+  # "Анализ → Ход решения в отчёте" (Alt+А, the third item), then the report again, with it.
+  key alt+Cyrillic_a Down Down Return
+  key ctrl+s
+  sleep 0.5
+  key ctrl+a
+  DISPLAY=$display xdotool type --delay 20 "report-solution-$name.pdf"
+  key Return
+  sleep 0.5
+  for report in "report-$name" "report-solution-$name"; do
+    if [ -f "$work/$name/$report.pdf" ]; then
+      cp "$work/$name/$report.pdf" "$out/"
+      pdftoppm -r 60 -png "$work/$name/$report.pdf" "$out/${report/report/report-pdf}"
+      echo "$report.pdf: $(pdfinfo "$work/$name/$report.pdf" | awk '/^Pages:/ {print $2}') page(s)"
+    else
+      echo "$report.pdf was not saved" >&2
+    fi
+  done
   stop_screen
 done
