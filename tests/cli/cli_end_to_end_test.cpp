@@ -203,6 +203,25 @@ TEST_F(CliEndToEndTest, SolutionFollowsTheGridInTextJsonAndTheReport) {
   EXPECT_NE(withSolution.find(R"(<w:vertAlign w:val="subscript"/>)"), std::string::npos);
   EXPECT_NE(withSolution.find(R"(<w:vertAlign w:val="superscript"/>)"), std::string::npos);
   EXPECT_NE(withSolution.find("Ход решения"), std::string::npos);
+
+  // The PDF report too: the solution goes on to a second page, its letters in italics.
+  const CliRun pdf = runCli({"--pdf", "plain.pdf", "Input.txt"}, dir_.path());
+  const CliRun pdfSolved = runCli({"--solution", "--pdf", "solved.pdf", "Input.txt"}, dir_.path());
+  ASSERT_EQ(pdf.status, 0) << pdf.err;
+  ASSERT_EQ(pdfSolved.status, 0) << pdfSolved.err;
+  const auto pages = [](const std::string& document) {
+    int count = 0;
+    for (size_t at = document.find("/Type /Page\n"); at != std::string::npos;
+         at = document.find("/Type /Page\n", at + 1))
+      ++count;
+    return count;
+  };
+  const std::string plainPdf = fileContents(dir_.path() / "plain.pdf");
+  const std::string solvedPdf = fileContents(dir_.path() / "solved.pdf");
+  EXPECT_EQ(pages(plainPdf), 1);
+  EXPECT_EQ(pages(solvedPdf), 2);
+  EXPECT_EQ(plainPdf.find("-Italic"), std::string::npos);
+  EXPECT_NE(solvedPdf.find("-Italic"), std::string::npos);
 }
 
 TEST_F(CliEndToEndTest, DocxIntoAMissingFolderFailsWithItsReason) {
