@@ -29,10 +29,9 @@ engine::RunOutcome analyseFile(const std::string& file, const engine::CriticalPo
 // finished analysis into `document`, the report with the worked solution
 // after the log when `solution` is not null; false, with the reason on `err`,
 // when it could not.
-using ReportWriter =
-    std::function<bool(const engine::RecordedView& view, ExportKind kind,
-                       const engine::TextDocument* solution, std::string& document,
-                       std::ostream& err)>;
+using ReportWriter = std::function<bool(const engine::RecordedView& view, ExportKind kind,
+                                        const engine::TextDocument* solution, std::string& document,
+                                        std::ostream& err)>;
 
 // Loads the table once (its messages to `err`), analyses every file and
 // prints each report to `out` (with --solution, the worked solution too);
