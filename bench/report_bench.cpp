@@ -1,10 +1,16 @@
-// Building and writing the report: a 22-row grid, 12 log lines and the chart as printed
-// (twice the screen's density).
+// Building and writing the report, as .docx and as PDF: a 22-row grid, 12 log lines and the
+// chart as printed (twice the screen's density); and the shipped sample's PDF with its worked
+// solution.
 #include <benchmark/benchmark.h>
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QTemporaryDir>
 
+#include "engine/critical_points.h"
+#include "engine/process_file.h"
+#include "engine/recorded_view.h"
+#include "engine/solution.h"
 #include "report/report_file.h"
 
 namespace {
@@ -45,4 +51,64 @@ void BM_BuildAndWriteReport(benchmark::State& state) {
 }
 BENCHMARK(BM_BuildAndWriteReport)->Unit(benchmark::kMillisecond);
 
+// The PDF is painted from the same document and written whole, fonts embedded.
+void BM_BuildAndWritePdfReport(benchmark::State& state) {
+  const report::ReportTexts texts = twentyIntervals();
+  const QImage chart = chartPicture();
+  QTemporaryDir folder;
+  const QString path = folder.filePath("report.pdf");
+  for (auto _ : state) report::saveReportDocument(texts, chart, path, report::ReportFormat::Pdf);
+}
+BENCHMARK(BM_BuildAndWritePdfReport)->Unit(benchmark::kMillisecond);
+
+// The same without the file: what painting the pages costs, apart from the disk's syncs.
+void BM_BuildPdfReportInMemory(benchmark::State& state) {
+  const report::ReportTexts texts = twentyIntervals();
+  const QImage chart = chartPicture();
+  for (auto _ : state)
+    benchmark::DoNotOptimize(report::reportDocumentBytes(texts, chart, report::ReportFormat::Pdf));
+}
+BENCHMARK(BM_BuildPdfReportInMemory)->Unit(benchmark::kMillisecond);
+
+// The shipped sample's run with its worked solution, as the window reports it with "Ход решения в
+// отчёте" on: two pages, the solution's italics, indices and powers and its two tables.
+report::ReportTexts shippedSampleWithSolution() {
+  engine::AnalysisState state;
+  engine::RecordedView view;
+  engine::loadCriticalPoints(TARNEK_DATA_DIR "/exttable.txt", state.CriticalPoints, view);
+  state.FileName = TARNEK_DATA_DIR "/Input.txt";
+  engine::RunResult result;
+  engine::ProcessFile(state, view, '.', result);
+  report::ReportTexts texts;
+  for (const auto& row : view.gridRows()) {
+    QStringList cells;
+    for (const std::string& cell : row) cells << QString::fromStdString(cell);
+    texts.gridRows.push_back(cells);
+  }
+  for (const std::string& line : view.log()) texts.logLines << QString::fromStdString(line);
+  texts.sampleFileName = QStringLiteral("Input.txt");
+  texts.solution = engine::buildSolution(result, '.');
+  return texts;
+}
+
+void BM_BuildAndWritePdfReportWithSolution(benchmark::State& state) {
+  const report::ReportTexts texts = shippedSampleWithSolution();
+  const QImage chart = chartPicture();
+  QTemporaryDir folder;
+  const QString path = folder.filePath("report.pdf");
+  for (auto _ : state) report::saveReportDocument(texts, chart, path, report::ReportFormat::Pdf);
+}
+BENCHMARK(BM_BuildAndWritePdfReportWithSolution)->Unit(benchmark::kMillisecond);
+
 }  // namespace
+
+// The PDF's type needs Qt's fonts, so a GUI application on the offscreen platform.
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication application(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

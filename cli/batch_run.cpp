@@ -5,6 +5,7 @@
 
 #include "cli/csv_table.h"
 #include "cli/file_report.h"
+#include "cli/open_failure.h"
 #include "cli/report_target.h"
 #include "engine/critical_points.h"
 #include "engine/document_plain_text.h"
@@ -39,6 +40,21 @@ engine::RunOutcome analyseFile(const std::string& file, const engine::CriticalPo
   return first;
 }
 
+namespace {
+
+std::vector<std::pair<ExportKind, std::string>> exports(const CliOptions& options) {
+  std::vector<std::pair<ExportKind, std::string>> kinds;
+  if (options.docxPath) kinds.emplace_back(ExportKind::DocxReport, *options.docxPath);
+  if (options.pdfPath) kinds.emplace_back(ExportKind::PdfReport, *options.pdfPath);
+  if (options.chartPath) {
+    if (const std::optional<ExportKind> kind = chartExportKind(*options.chartPath))
+      kinds.emplace_back(*kind, *options.chartPath);
+  }
+  return kinds;
+}
+
+}  // namespace
+
 int runBatch(const CliOptions& options, char decimalSeparator, std::ostream& out, std::ostream& err,
              const ReportWriter& writeReport) {
   engine::CriticalPointTable table;
@@ -60,7 +76,10 @@ int runBatch(const CliOptions& options, char decimalSeparator, std::ostream& out
     const bool opened =
         analyseFile(file, table, options, decimalSeparator, view,
                     wantsResult ? &result : nullptr) != engine::RunOutcome::FileNotOpened;
-    if (!opened) status = 1;
+    if (!opened) {
+      status = 1;
+      err << "tarnek-cli: cannot open " << file << ": " << openFailureReason(file) << '\n';
+    }
     report.clear();
     std::optional<engine::TextDocument> solution;
     if (options.solution) solution = engine::buildSolution(result, decimalSeparator);
@@ -73,7 +92,7 @@ int runBatch(const CliOptions& options, char decimalSeparator, std::ostream& out
       if (i > 0) report += '\n';
       appendCsvTable(report, result);
       // A file without a table keeps its header line; the reason goes to the error stream.
-      if (result.tableColumns == 0 && !view.log().empty())
+      if (opened && result.tableColumns == 0 && !view.log().empty())
         err << "tarnek-cli: " << file << ": " << view.log().back() << '\n';
     } else {
       if (i > 0) report += '\n';
@@ -86,11 +105,14 @@ int runBatch(const CliOptions& options, char decimalSeparator, std::ostream& out
     }
     out.write(report.data(), static_cast<std::streamsize>(report.size()));
     // A sample that could not be read has no report; nothing is written in its name.
-    if (options.docxPath && opened) {
-      std::string document;
-      if (!writeReport || !writeReport(view, solution ? &*solution : nullptr, document, err) ||
-          !saveReport(*options.docxPath, document, err))
-        status = 1;
+    if (opened) {
+      for (const auto& [kind, target] : exports(options)) {
+        std::string document;
+        if (!writeReport ||
+            !writeReport(view, kind, solution ? &*solution : nullptr, document, err) ||
+            !saveReport(target, document, err))
+          status = 1;
+      }
     }
     if (!out) return 1;  // the caller says why; the rest would be lost too
   }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "cli/cli_options.h"
+#include "cli/report_export.h"
 #include "engine/analysis_state.h"
 #include "engine/process_file.h"
 #include "engine/recorded_view.h"
@@ -24,20 +25,22 @@ engine::RunOutcome analyseFile(const std::string& file, const engine::CriticalPo
                                const CliOptions& options, char decimalSeparator,
                                engine::RecordedView& view, engine::RunResult* result = nullptr);
 
-// Builds the whole Word report file of a finished analysis into `document`,
-// with the worked solution after the log when `solution` is not null; false,
-// with the reason on `err`, when it could not.
-using ReportWriter =
-    std::function<bool(const engine::RecordedView& view, const engine::TextDocument* solution,
-                       std::string& document, std::ostream& err)>;
+// Builds the whole file `kind` asks for (the report, or the chart) of a
+// finished analysis into `document`, the report with the worked solution
+// after the log when `solution` is not null; false, with the reason on `err`,
+// when it could not.
+using ReportWriter = std::function<bool(const engine::RecordedView& view, ExportKind kind,
+                                        const engine::TextDocument* solution, std::string& document,
+                                        std::ostream& err)>;
 
 // Loads the table once (its messages to `err`), analyses every file and
 // prints each report to `out` (with --solution, the worked solution too);
-// with --docx, `writeReport` writes the Word
-// report too, through a temporary file that replaces the target, and only
-// when the file could be opened. Returns 1 when the table could not be
-// loaded or had a format fault, a file could not be opened, the report not
-// written or `out` failed (which ends the batch), else 0.
+// with --docx, --pdf or --chart, `writeReport` writes each of them too,
+// through a temporary file that replaces the target, and only when the file
+// could be opened. A file that could not be opened is named on `err` with the
+// system's reason. Returns 1 when the table could not be loaded or had a
+// format fault, a file could not be opened, a report or the chart not written
+// or `out` failed (which ends the batch), else 0.
 int runBatch(const CliOptions& options, char decimalSeparator, std::ostream& out, std::ostream& err,
              const ReportWriter& writeReport = nullptr);
 

@@ -2,8 +2,10 @@
 #include "cli/cli_options.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
+#include <filesystem>
 
 #include "engine/stored.h"
 
@@ -12,7 +14,8 @@ namespace cli {
 const char* const kUsage =
     "Usage: tarnek-cli [--table PATH] [--h H] [--xmin A] [--xmax B] [--alpha A] [--gamma G]\n"
     "                  [--coefficients method|sample] [--json | --csv] [--solution]\n"
-    "                  [--docx OUT.docx] [--] FILE...\n"
+    "                  [--docx OUT.docx] [--pdf OUT.pdf] [--chart OUT.png|OUT.svg|OUT.pdf]\n"
+    "                  [--] FILE...\n"
     "       tarnek-cli --to-sample OUT.txt [--h H] [--column N] [--grouped]\n"
     "                  [--decimal auto|point|comma] [--] IN\n"
     "Analyses each sample FILE as the window's first run and prints its log and grid;\n"
@@ -32,11 +35,14 @@ const char* const kUsage =
     "  --json          one JSON object per FILE, one per line\n"
     "  --csv           the grouped table of each FILE as CSV, a blank line between files\n"
     "  --solution      also the worked solution: after the grid, as \"solution\" in JSON,\n"
-    "                  and after the log in the --docx report\n"
+    "                  and after the log in the --docx and --pdf reports\n"
     "  --docx OUT.docx also write the Word report of the one FILE to OUT.docx, when FILE\n"
     "                  could be opened; an existing OUT.docx is replaced whole, keeping its\n"
     "                  permissions; OUT.docx may not be FILE or the table, nor anything\n"
     "                  but a regular file\n"
+    "  --pdf OUT.pdf   the same report as PDF (A4), under the same rules\n"
+    "  --chart OUT     the chart alone, under the same rules: OUT.png at twice the\n"
+    "                  window's pixel density, OUT.svg or OUT.pdf as vector drawings\n"
     "  --to-sample OUT.txt  read IN as the data window reads pasted values (text, CSV or\n"
     "                  TSV; UTF-8 or UTF-16) and write it to OUT.txt as the window saves\n"
     "                  it; what was recognised and skipped goes to standard error\n"
@@ -50,8 +56,9 @@ const char* const kUsage =
     "\n"
     "Numbers on the command line take \".\" or \",\" as the decimal separator. Exit status:\n"
     "0 when the table and every FILE were read, 1 when the table could not be loaded or is\n"
-    "malformed, a FILE could not be opened, IN held nothing usable, a file not written or\n"
-    "the output failed, 2 for a usage error or an output file that is an input file.\n";
+    "malformed, a FILE could not be opened, IN held nothing usable, a report, chart or\n"
+    "sample not written or the output failed, 2 for a usage error or an output file (--docx,\n"
+    "--pdf, --chart, --to-sample) that is an input file.\n";
 
 namespace {
 
@@ -82,6 +89,17 @@ std::optional<float> parseStoredNumber(const std::string& text) {
   const float result = engine::stored(*value);
   if (!std::isfinite(result)) return std::nullopt;
   return result;
+}
+
+std::optional<ExportKind> chartExportKind(const std::string& path) {
+  const size_t dot = path.rfind('.');
+  if (dot == std::string::npos || path.find('/', dot) != std::string::npos) return std::nullopt;
+  std::string suffix = path.substr(dot + 1);
+  for (char& c : suffix) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (suffix == "png") return ExportKind::ChartPng;
+  if (suffix == "svg") return ExportKind::ChartSvg;
+  if (suffix == "pdf") return ExportKind::ChartPdf;
+  return std::nullopt;
 }
 
 namespace {
@@ -117,7 +135,7 @@ std::optional<std::string> sampleOptionsProblem(const CliOptions& options,
   }
   if (options.files.size() != 1) return std::string("--to-sample takes exactly one IN");
   for (const char* option : {"--table", "--xmin", "--xmax", "--alpha", "--gamma", "--coefficients",
-                             "--json", "--csv", "--docx"})
+                             "--json", "--csv", "--docx", "--pdf", "--chart"})
     if (given(seen, option)) return std::string(option) + " cannot be used with --to-sample";
   if (options.grouped && options.intervalLength)
     return std::string("--h cannot be used with --grouped: the series gives the interval length");
@@ -159,6 +177,14 @@ std::optional<std::string> readSetting(const std::string& option, const std::str
 
 }  // namespace
 
+std::vector<std::pair<std::string, std::string>> outputs(const CliOptions& options) {
+  std::vector<std::pair<std::string, std::string>> named;
+  if (options.docxPath) named.emplace_back("--docx", *options.docxPath);
+  if (options.pdfPath) named.emplace_back("--pdf", *options.pdfPath);
+  if (options.chartPath) named.emplace_back("--chart", *options.chartPath);
+  return named;
+}
+
 ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
   ParsedCommandLine parsed;
   CliOptions& options = parsed.options;
@@ -197,8 +223,9 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
     }
     const bool setting = arg == "--alpha" || arg == "--gamma" || arg == "--coefficients";
     const bool takesValue = setting || arg == "--table" || arg == "--h" || arg == "--xmin" ||
-                            arg == "--xmax" || arg == "--docx" || arg == "--to-sample" ||
-                            arg == "--column" || arg == "--decimal";
+                            arg == "--xmax" || arg == "--docx" || arg == "--pdf" ||
+                            arg == "--chart" || arg == "--to-sample" || arg == "--column" ||
+                            arg == "--decimal";
     if (!takesValue) return usageError("unknown option " + arg);
     if (i + 1 >= args.size()) return usageError(arg + " needs a value");
     const std::string& value = args[++i];
@@ -226,6 +253,16 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
       options.docxPath = value;
       continue;
     }
+    if (arg == "--pdf") {
+      options.pdfPath = value;
+      continue;
+    }
+    if (arg == "--chart") {
+      if (!chartExportKind(value))
+        return usageError("--chart: the name must end in .png, .svg or .pdf: " + value);
+      options.chartPath = value;
+      continue;
+    }
     if (arg == "--table") {
       options.tablePath = value;
       continue;
@@ -244,8 +281,14 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
     return usageError(*problem);
   if (options.json && options.csv) return usageError("--json and --csv cannot be combined");
   if (options.solution && options.csv) return usageError("--solution and --csv cannot be combined");
-  if (options.docxPath && options.files.size() > 1)
-    return usageError("--docx takes exactly one FILE");
+  for (const auto& [name, path] : outputs(options)) {
+    if (options.files.size() > 1) return usageError(name + " takes exactly one FILE");
+    for (const auto& [otherName, otherPath] : outputs(options)) {
+      if (otherName != name && std::filesystem::path(otherPath).lexically_normal() ==
+                                   std::filesystem::path(path).lexically_normal())
+        return usageError(name + " and " + otherName + " name the same file: " + path);
+    }
+  }
   return parsed;
 }
 

@@ -4,8 +4,10 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "cli/report_export.h"
 #include "engine/analysis_settings.h"
 #include "engine/data_reader.h"
 
@@ -25,8 +27,10 @@ struct CliOptions {
   bool json = false;
   bool csv = false;       // the grouped table as CSV instead of the report; excludes json
   bool solution = false;  // the worked solution after the grid, in JSON and in the report
-  // Where --docx writes the report of the one FILE.
+  // Where --docx and --pdf write the report of the one FILE, and --chart its chart.
   std::optional<std::string> docxPath;
+  std::optional<std::string> pdfPath;
+  std::optional<std::string> chartPath;
   std::vector<std::string> files;
   // --to-sample: write the one FILE's data as a sample file there instead of analysing it.
   std::optional<std::string> toSample;
@@ -36,6 +40,10 @@ struct CliOptions {
 
   bool hasOverrides() const { return intervalLength || xmin || xmax; }
 };
+
+// The files the options ask to write, each with its option's name, in the order --docx, --pdf,
+// --chart.
+std::vector<std::pair<std::string, std::string>> outputs(const CliOptions& options);
 
 struct ParsedCommandLine {
   enum class Kind { Run, Help, UsageError };
@@ -48,6 +56,10 @@ struct ParsedCommandLine {
 // argument even when it starts with "-", so "--xmin -5" works; "--" ends the
 // options. Never throws.
 ParsedCommandLine parseCommandLine(const std::vector<std::string>& args);
+
+// What --chart writes, by the name's suffix in any case: ".png", ".svg" or ".pdf"; nullopt for
+// any other name.
+std::optional<ExportKind> chartExportKind(const std::string& path);
 
 // A finite number with "." or "," as the decimal separator (never a group
 // separator: "1,234.5" is no number), the whole text consumed, rounded to the

@@ -28,9 +28,10 @@ int runCommandLine(const std::vector<std::string>& args, char decimalSeparator, 
   if (!options.tablePath) options.tablePath = ui::criticalPointsPath();
   std::vector<std::string> inputs = options.files;
   inputs.push_back(*options.tablePath);
-  if (options.docxPath && namesAnInput(*options.docxPath, inputs)) {
-    err << "tarnek-cli: --docx " << *options.docxPath
-        << " is an input file; the report would destroy it, so nothing was written\n";
+  for (const auto& [name, path] : outputs(options)) {
+    if (!namesAnInput(path, inputs)) continue;
+    err << "tarnek-cli: " << name << ' ' << path
+        << " is an input file; writing it would destroy it, so nothing was written\n";
     return kExitUsage;
   }
   return runBatch(options, decimalSeparator, out, err, writeReport) == 0 ? kExitOk

@@ -14,8 +14,9 @@ inline constexpr int kExitFileNotOpened = 1;
 inline constexpr int kExitUsage = 2;
 
 // Parses `args` (without the program name) and runs the batch; --help goes to
-// `out`, usage errors with the usage text to `err`. A --docx target that is
-// one of the inputs (a FILE or the table) is refused as a usage error.
+// `out`, usage errors with the usage text to `err`. A --docx, --pdf or --chart
+// target that is one of the inputs (a FILE or the table) is refused as a usage
+// error, before anything is written.
 int runCommandLine(const std::vector<std::string>& args, char decimalSeparator, std::ostream& out,
                    std::ostream& err, const ReportWriter& writeReport = nullptr);
 

@@ -1,4 +1,4 @@
-// Loading the Word report only when --docx asks for it.
+// Loading the report module only when --docx, --pdf or --chart asks for it.
 #include "cli/report_module.h"
 
 #include <QCoreApplication>
@@ -6,15 +6,15 @@
 #include <QFileInfo>
 #include <QLibrary>
 
-#include "cli/docx_export.h"
-#include "cli/docx_report_data.h"
+#include "cli/report_data.h"
+#include "cli/report_export.h"
 
 namespace cli {
 
 namespace {
 
-constexpr const char* kModuleName = "libtarnek_docx_export.so";
-constexpr const char* kEntryName = "tarnekBuildDocxReport";
+constexpr const char* kModuleName = "libtarnek_report_export.so";
+constexpr const char* kEntryName = "tarnekBuildExport";
 
 // Beside the executable in the build tree; in ../lib/tarnek/ once installed (the package puts
 // tarnek-cli in /usr/bin and the module in /usr/lib/tarnek).
@@ -38,25 +38,25 @@ QString modulePath() {
 
 }  // namespace
 
-bool buildReportThroughModule(const engine::RecordedView& view,
+bool buildReportThroughModule(const engine::RecordedView& view, ExportKind kind,
                               const engine::TextDocument* solution, std::string& document,
                               std::ostream& err) {
   // Never unloaded (QLibrary leaves that to unload()): Qt registers exit handlers inside it.
   QLibrary module(modulePath());
   module.setLoadHints(QLibrary::ResolveAllSymbolsHint);
   if (!module.load()) {
-    err << "tarnek-cli: the Word report module could not be loaded: "
+    err << "tarnek-cli: the report module could not be loaded: "
         << module.errorString().toStdString() << '\n';
     return false;
   }
-  const auto build = reinterpret_cast<decltype(&tarnekBuildDocxReport)>(module.resolve(kEntryName));
+  const auto build = reinterpret_cast<decltype(&tarnekBuildExport)>(module.resolve(kEntryName));
   if (build == nullptr) {
-    err << "tarnek-cli: the Word report module is damaged: " << module.errorString().toStdString()
+    err << "tarnek-cli: the report module is damaged: " << module.errorString().toStdString()
         << '\n';
     return false;
   }
   std::string error;
-  if (build(docxReportData(view, solution), document, error)) return true;
+  if (build(reportData(view, solution), kind, document, error)) return true;
   err << "tarnek-cli: " << error << '\n';
   return false;
 }

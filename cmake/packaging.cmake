@@ -1,12 +1,13 @@
 # What `cmake --install` puts where, and the Debian package CPack makes of it (scripts/package.sh).
-# The programs go to bin/, the --docx module to lib/tarnek/ (tarnek-cli looks for it there, relative
-# to itself), the table and the example to share/tarnek/ (found through XDG_DATA_DIRS).
+# The programs go to bin/, the report module (--docx, --pdf, --chart) to lib/tarnek/ (tarnek-cli
+# looks for it there, relative to itself), the table and the example to share/tarnek/ (found
+# through XDG_DATA_DIRS).
 
 set(dist_dir ${PROJECT_SOURCE_DIR}/dist)
 set(app_id org.tarnek.Tarnek)
 
 install(TARGETS tarnek tarnek-cli RUNTIME DESTINATION bin)
-install(TARGETS tarnek_docx_export LIBRARY DESTINATION lib/tarnek)
+install(TARGETS tarnek_report_export LIBRARY DESTINATION lib/tarnek)
 install(FILES ${PROJECT_SOURCE_DIR}/data/exttable.txt ${PROJECT_SOURCE_DIR}/data/Input.txt
         DESTINATION share/tarnek)
 install(FILES ${dist_dir}/${app_id}.desktop DESTINATION share/applications)
@@ -49,7 +50,8 @@ It reads a sample of measurements, groups it into intervals, shows the
 grouped series as a table and a stair-step histogram, tests normality with
 Pearson's chi-square criterion, draws the fitted normal density and gives
 confidence intervals for the mean and the standard deviation. The chart
-goes to the clipboard and a report to a Word (.docx) document.
+goes to the clipboard or a PNG, SVG or PDF file, and a report to a Word
+(.docx) or PDF document or the printer.
 .
 tarnek-cli runs the same analysis in batch, as text, JSON or a report.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -201,7 +201,7 @@ class DocumentWriter {
     xml_.writeEndElement();
     for (int32_t r = 0; r < table.rows; ++r) {
       xml_.writeStartElement(kW, QStringLiteral("tr"));
-      docx::writeRowProperties(xml_, r == 0);
+      docx::writeRowProperties(xml_, r < kRepeatedHeaderRows);
       for (int32_t c = 0; c < table.columns; ++c) {
         xml_.writeStartElement(kW, QStringLiteral("tc"));
         xml_.writeStartElement(kW, QStringLiteral("tcPr"));

@@ -120,6 +120,8 @@ QByteArray zipParts(const std::vector<ZipPart>& parts) {
 
 }  // namespace
 
+QString zipLibraryVersion() { return QString::fromLatin1(zip_libzip_version()); }
+
 QByteArray docxBytes(const DocumentModel& document) {
   std::vector<ZipPart> parts;
   parts.push_back({QStringLiteral("[Content_Types].xml"), docx::fixedPart("content_types.xml")});

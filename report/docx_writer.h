@@ -13,4 +13,7 @@ namespace report {
 // The whole .docx file in memory. Throws std::runtime_error if the ZIP library fails.
 QByteArray docxBytes(const DocumentModel& document);
 
+// The version of the ZIP library the writer runs on, for the about box.
+QString zipLibraryVersion();
+
 }  // namespace report

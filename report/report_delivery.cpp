@@ -2,12 +2,15 @@
 #include "report/report_delivery.h"
 
 #include <QDir>
-#include <QSaveFile>
+#include <QFile>
+#include <string_view>
 
+#include "files/replace_file.h"
 #include "report/automation_error.h"
 #include "report/desktop_launcher.h"
 #include "report/docx_writer.h"
 #include "report/new_report_file.h"
+#include "report/report_format.h"
 
 namespace report {
 
@@ -15,9 +18,9 @@ namespace {
 
 const QString kShowOperation = QStringLiteral("Application.Visible");
 
-QByteArray documentBytes(const DocumentModel& document) {
+QByteArray documentBytes(const DocumentModel& document, ReportFormat format = ReportFormat::Docx) {
   try {
-    return docxBytes(document);
+    return reportBytes(document, format);
   } catch (const std::runtime_error& error) {
     throw AutomationError(
         kShowOperation,
@@ -45,20 +48,23 @@ DocumentDelivery openInFolder(const QString& folder, FileOpener opener, NotifyUs
   };
 }
 
-DocumentDelivery saveToFile(const QString& path) {
-  return [path](const DocumentModel& document) {
-    const QByteArray bytes = documentBytes(document);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-      throw AutomationError(kShowOperation,
-                            QStringLiteral("не удалось записать файл «%1»: %2")
-                                .arg(QDir::toNativeSeparators(path), file.errorString()));
+DocumentDelivery saveToFile(const QString& path, ReportFormat format) {
+  return [path, format](const DocumentModel& document) {
+    const QByteArray bytes = documentBytes(document, format);
+    std::string reason;
+    if (!files::replaceFile(QFile::encodeName(path).toStdString(),
+                            std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())),
+                            reason)) {
+      throw AutomationError(kShowOperation, QStringLiteral("не удалось записать файл «%1»: %2")
+                                                .arg(QDir::toNativeSeparators(path),
+                                                     QString::fromLocal8Bit(reason.c_str())));
     }
   };
 }
 
-DocumentDelivery keepInMemory(QByteArray& bytes) {
-  return [&bytes](const DocumentModel& document) { bytes = documentBytes(document); };
+DocumentDelivery keepInMemory(QByteArray& bytes, ReportFormat format) {
+  return
+      [&bytes, format](const DocumentModel& document) { bytes = documentBytes(document, format); };
 }
 
 std::unique_ptr<WordApplication> makeDesktopWordApplication(NotifyUser message,

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "report/document_application.h"
+#include "report/report_format.h"
 
 namespace report {
 
@@ -19,12 +20,13 @@ using NotifyUser = std::function<void(const QString&)>;
 // cannot be written raises AutomationError naming the folder and the system's reason.
 DocumentDelivery openInFolder(const QString& folder, FileOpener opener, NotifyUser message);
 
-// Writes a document to `path`, replacing what is there. A failure raises AutomationError.
-DocumentDelivery saveToFile(const QString& path);
+// Writes a document to `path` in `format`, replacing what is there. A failure raises
+// AutomationError.
+DocumentDelivery saveToFile(const QString& path, ReportFormat format = ReportFormat::Docx);
 
-// Puts the whole .docx file of a document into `bytes`, for a caller that writes it itself.
-// A failure raises AutomationError.
-DocumentDelivery keepInMemory(QByteArray& bytes);
+// Puts the whole file of a document in `format` into `bytes`, for a caller that writes it
+// itself. A failure raises AutomationError.
+DocumentDelivery keepInMemory(QByteArray& bytes, ReportFormat format = ReportFormat::Docx);
 
 // Gives the name of the sample file a report is about (for the document's title).
 using SampleFileName = std::function<QString()>;

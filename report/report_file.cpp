@@ -36,21 +36,22 @@ const engine::TextDocument* TextReportSource::solution() const {
   return texts_.solution ? &*texts_.solution : nullptr;
 }
 
-void saveReportDocument(const ReportTexts& texts, const QImage& chart, const QString& path) {
+void saveReportDocument(const ReportTexts& texts, const QImage& chart, const QString& path,
+                        ReportFormat format) {
   QImage clipboard;
   TextReportSource source(texts, chart, &clipboard);
   DocumentApplication word(
-      saveToFile(path), [&clipboard] { return clipboard; },
+      saveToFile(path, format), [&clipboard] { return clipboard; },
       [&texts] { return reportProperties(texts.sampleFileName); });
   buildWordReport(word, source);
 }
 
-QByteArray reportDocumentBytes(const ReportTexts& texts, const QImage& chart) {
+QByteArray reportDocumentBytes(const ReportTexts& texts, const QImage& chart, ReportFormat format) {
   QImage clipboard;
   TextReportSource source(texts, chart, &clipboard);
   QByteArray bytes;
   DocumentApplication word(
-      keepInMemory(bytes), [&clipboard] { return clipboard; },
+      keepInMemory(bytes, format), [&clipboard] { return clipboard; },
       [&texts] { return reportProperties(texts.sampleFileName); });
   buildWordReport(word, source);
   return bytes;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/text_document.h"
+#include "report/report_format.h"
 #include "report/report_source.h"
 
 namespace report {
@@ -41,11 +42,14 @@ class TextReportSource : public ReportSource {
 };
 
 // Builds the report through the same automation steps as the window's command and writes it
-// to `path` (replacing it) instead of opening it. Needs no display. Throws AutomationError.
-void saveReportDocument(const ReportTexts& texts, const QImage& chart, const QString& path);
+// to `path` (replacing it) in `format` instead of opening it. Needs no display. Throws
+// AutomationError.
+void saveReportDocument(const ReportTexts& texts, const QImage& chart, const QString& path,
+                        ReportFormat format = ReportFormat::Docx);
 
-// The same report as the whole .docx file in memory, for a caller that writes it itself.
+// The same report as the whole file in `format` in memory, for a caller that writes it itself.
 // Throws AutomationError.
-QByteArray reportDocumentBytes(const ReportTexts& texts, const QImage& chart);
+QByteArray reportDocumentBytes(const ReportTexts& texts, const QImage& chart,
+                               ReportFormat format = ReportFormat::Docx);
 
 }  // namespace report

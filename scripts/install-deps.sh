@@ -9,15 +9,16 @@ set -euo pipefail
 
 packages=(
   # Building (run.sh, test.sh): the compiler, CMake, Qt 6 with Charts (whose CMake files want
-  # the OpenGL ones), Qt's own translations shown in the window, libzip for the .docx and
-  # Boost.Math (header-only) for the engine's distributions.
+  # the OpenGL ones) and SVG (the chart's export; printing and PDF come with qt6-base-dev), Qt's
+  # own translations shown in the window, libzip for the .docx and Boost.Math (header-only) for
+  # the engine's distributions.
   build-essential cmake pkg-config
-  qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev qt6-translations-l10n
+  qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev libgl-dev qt6-translations-l10n
   libzip-dev libboost-math-dev
   # The fonts the window and the report choose first.
   fonts-dejavu-core fonts-liberation2
   # Tests and benchmarks; the report read back by python-docx and printed through LibreOffice
-  # (pdfinfo, pdftotext); workbooks written by LibreOffice Calc for the data window's reading;
+  # (pdfinfo, pdftotext, pdffonts, pdfimages, also for the PDF report and chart); workbooks written by LibreOffice Calc for the data window's reading;
   # the .clang-format check.
   libgtest-dev libbenchmark-dev
   python3-docx libreoffice-writer-nogui libreoffice-calc-nogui poppler-utils clang-format

@@ -15,7 +15,7 @@ if [ "$build" = "$out" ]; then
   cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DTARNEK_BENCHMARKS=OFF \
     -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
 fi
-cmake --build "$build" -j"$(nproc)" --target tarnek tarnek-cli tarnek_docx_export \
+cmake --build "$build" -j"$(nproc)" --target tarnek tarnek-cli tarnek_report_export \
   tarnek_compressed_docs
 mkdir -p "$out"
 rm -f "$out"/tarnek_*.deb

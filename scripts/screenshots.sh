@@ -4,11 +4,15 @@
 # Defaults: build/ui/tarnek and screenshots/. SCREENSHOT_DISPLAY picks the X display number
 # (default 99). Each picture is the whole screen (import -window root) after the first run;
 # at 1280x800 and 120 dpi there are also a maximised window, the focus on "Выход" after
-# four Tabs, and the empty chart of a missing sample; at 120 and 192 dpi the options dialog
+# four Tabs, and the empty chart of a missing sample. At 120 and 192 dpi: the options dialog
 # opened from the keyboard, the result line of a run without a critical-point table, the
 # notice over a sample with a decimal comma on line 6, the "Файл" menu open, the data window
 # with a pasted column, the same window with a grouped series, and the worked solution's window
-# that F2 opens.
+# that F2 opens. At 96, 120 and 192 dpi on 1280x800 and at 192 dpi on 1024x600, the result
+# commands: the Файл, Правка, Анализ and Справка menus open, the message after copying the
+# chart, the manual (F1), the chart's export dialog and the message after it, the report's save
+# dialog, and the saved PDF's pages as pictures (pdftoppm), without and with the worked solution.
+# SCREENSHOT_ONLY=results takes only those.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 "$here/scripts/install-deps.sh" desktop
@@ -70,6 +74,7 @@ shoot() {  # name
     awk '/Absolute upper-left|Width|Height/ {printf "%s ", $NF}')(left top width height)"
 }
 
+if [ "${SCREENSHOT_ONLY:-}" != results ]; then
 for setting in 1280x800:96 1280x800:120 1280x800:144 1280x800:192 1920x1080:192; do
   size=${setting%%:*}
   dpi=${setting##*:}
@@ -155,5 +160,73 @@ for dpi in 120 192; do
   DISPLAY=$display xdotool key alt+Cyrillic_i
   sleep 0.5
   shoot "grouped-1280x800-$dpi"
+  stop_screen
+done
+fi
+
+key() {  # keys... to the focused window, then a moment for it to draw
+  DISPLAY=$display xdotool key --delay 120 "$@"
+  sleep 0.8
+}
+
+for setting in 1280x800:96 1280x800:120 1280x800:192 1024x600:192; do
+  size=${setting%%:*}
+  dpi=${setting##*:}
+  name="$size-$dpi"
+  # A folder of its own, so no dialog finds a file of an earlier setting to ask about.
+  mkdir "$work/$name" && cp "$work/Input.txt" "$work/exttable.txt" "$work/$name/"
+  start_screen "$size" "$dpi"
+  start_program "$work/$name"
+  DISPLAY=$display xdotool windowactivate --sync "$window"
+  # Alt+Ф opens "Файл"; Right goes on to "Правка", then "Анализ" and "Справка".
+  key alt+Cyrillic_ef
+  shoot "results-file-menu-$name"
+  key Right
+  shoot "results-edit-menu-$name"
+  key Right
+  shoot "results-analysis-menu-$name"
+  key Right
+  shoot "results-help-menu-$name"
+  key Escape Escape
+  # Правка → Копировать график (Alt+П, Г): the message over the chart's foot.
+  key alt+Cyrillic_pe Cyrillic_ghe
+  shoot "results-copied-$name"
+  key F1
+  sleep 0.5
+  shoot "results-manual-$name"
+  key alt+F4
+  # Файл → Экспорт графика… (Alt+Ф, Э); the dialog offers "График Input.png" beside the sample.
+  key alt+Cyrillic_ef Cyrillic_e
+  sleep 0.5
+  shoot "results-export-dialog-$name"
+  key Return
+  sleep 0.5
+  shoot "results-exported-$name"
+  # Ctrl+S: the report's dialog; the name typed over the one it offers, as PDF.
+  key ctrl+s
+  sleep 0.5
+  shoot "results-save-dialog-$name"
+  key ctrl+a
+  DISPLAY=$display xdotool type --delay 20 "report-$name.pdf"
+  key Return
+  sleep 0.5
+  shoot "results-saved-$name"
+  # "Анализ → Ход решения в отчёте" (Alt+А, the third item), then the report again, with it.
+  key alt+Cyrillic_a Down Down Return
+  key ctrl+s
+  sleep 0.5
+  key ctrl+a
+  DISPLAY=$display xdotool type --delay 20 "report-solution-$name.pdf"
+  key Return
+  sleep 0.5
+  for report in "report-$name" "report-solution-$name"; do
+    if [ -f "$work/$name/$report.pdf" ]; then
+      cp "$work/$name/$report.pdf" "$out/"
+      pdftoppm -r 60 -png "$work/$name/$report.pdf" "$out/${report/report/report-pdf}"
+      echo "$report.pdf: $(pdfinfo "$work/$name/$report.pdf" | awk '/^Pages:/ {print $2}') page(s)"
+    else
+      echo "$report.pdf was not saved" >&2
+    fi
+  done
   stop_screen
 done

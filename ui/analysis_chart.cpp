@@ -33,6 +33,10 @@ const QColor kDefaultPointColour(Qt::red);
 const QColor kGridColour(224, 224, 224);
 // Room left between two edge labels, in screen pixels.
 constexpr double kLabelGap = 8.0;
+// The padding Qt Charts keeps around an axis label, and what its text item adds to the text's
+// advance, in screen pixels.
+constexpr double kChartLabelPadding = 4.0;
+constexpr double kLabelItemMargin = 1.0;
 // What the y axis takes besides its labels' text: ticks and spacing, in screen pixels.
 constexpr double kYAxisExtra = 12.0;
 
@@ -197,9 +201,15 @@ void AnalysisChart::fitAxes(const std::vector<Point>& histogram, const std::vect
   labelEdges(histogram, minX, maxX);
 }
 
+double AnalysisChart::labelShare(double axisWidth, size_t labels) {
+  // A category axis lays out one more position than it has labels; each label may take that
+  // much less the axis' padding on both sides.
+  return axisWidth / static_cast<double>(labels + 1) - 2.0 * kChartLabelPadding;
+}
+
 std::vector<size_t> AnalysisChart::labelledEdges(const std::vector<double>& edges,
                                                  const std::vector<double>& widths,
-                                                 double plotWidth, double gap) {
+                                                 double plotWidth, double gap, double axisWidth) {
   const size_t n = std::min(edges.size(), widths.size());
   if (n == 0) return {};
   if (n == 1) return {0};
@@ -212,6 +222,8 @@ std::vector<size_t> AnalysisChart::labelledEdges(const std::vector<double>& edge
       chosen.push_back(static_cast<size_t>(
           std::lround(static_cast<double>(j) * static_cast<double>(n - 1) / (count - 1))));
     bool apart = true;
+    const double share = labelShare(axisWidth, count);
+    for (size_t j = 0; j < count && apart; ++j) apart = widths[chosen[j]] <= share;
     for (size_t j = 1; j < count && apart; ++j) {
       const size_t a = chosen[j - 1];
       const size_t b = chosen[j];
@@ -228,7 +240,7 @@ void AnalysisChart::labelEdges(const std::vector<Point>& histogram, double minX,
   std::vector<double> widths;
   for (const Point& point : histogram) {
     edges.push_back(point.x);
-    widths.push_back(metrics.horizontalAdvance(point.label));
+    widths.push_back(std::ceil(metrics.horizontalAdvance(point.label) + kLabelItemMargin));
   }
   // The y labels sit left of the plot; the first x label may reach over them, not past the chart.
   const QFontMetricsF yMetrics(axisY_->labelsFont());
@@ -256,7 +268,7 @@ void AnalysisChart::labelEdges(const std::vector<Point>& histogram, double minX,
   for (size_t i : labelledEdges(
            edges, widths,
            plotWidth * (edges.empty() || span <= 0.0 ? 1.0 : (edges.back() - edges.front()) / span),
-           kLabelGap)) {
+           kLabelGap, plotWidth - kLabelGap)) {
     const Point& point = histogram[i];
     // The axis needs unique labels at rising positions; a repeat would be dropped anyway.
     if (point.x <= lastX || used.contains(point.label)) continue;
@@ -319,6 +331,25 @@ QImage AnalysisChart::printPicture(double devicePixelRatio) {
   const QImage image = renderChart(*this, devicePixelRatio);
   focusFrameShown_ = true;
   return image;
+}
+
+void AnalysisChart::paintVector(QPainter& painter) {
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+  focusFrameShown_ = false;
+  // Qt Charts strokes a solid line one segment at a time; a dash longer than any chart makes it
+  // stroke the curve as one path, which a drawing program then treats as one line.
+  const QPen curvePen = Series2->pen();
+  QPen wholeCurve = curvePen;
+  wholeCurve.setDashPattern({1e6, 1.0});
+  Series2->setPen(wholeCurve);
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  painter.fillRect(rect(), Qt::white);
+  QWidget::render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+  painter.restore();
+  Series2->setPen(curvePen);
+  focusFrameShown_ = true;
 }
 
 }  // namespace ui

@@ -36,16 +36,26 @@ class AnalysisChart : public QChartView {
   QImage picture();
   // The chart as drawn, rendered at devicePixelRatio times its pixels for print.
   QImage printPicture(double devicePixelRatio);
+  // The chart as drawn, without the focus frame, on a painter of a vector device (SVG, PDF,
+  // printer) whose unit is the chart's pixel: lines, areas and text stay vectors.
+  void paintVector(QPainter& painter);
 
   // Points of a series as appended and kept: non-finite points are dropped.
   int pointCount(int series) const;
 
   // The edges that get a label on an axis `plotWidth` pixels wide: evenly
   // spread, the first and the last where there is room, no two labels closer
-  // than `gap` pixels. `widths` are the labels' widths in pixels.
+  // than `gap` pixels. `widths` are the labels' widths in pixels. Qt Charts
+  // cuts a label short ("15...") that is wider than its share of the axis,
+  // axisWidth / (labels + 1) less its padding, so no more labels are chosen
+  // than leave every chosen one its whole width.
   static std::vector<size_t> labelledEdges(const std::vector<double>& edges,
                                            const std::vector<double>& widths, double plotWidth,
-                                           double gap);
+                                           double gap, double axisWidth);
+
+  // The most a label of an axis `axisWidth` pixels wide with `labels` labels
+  // may take before Qt Charts cuts it short.
+  static double labelShare(double axisWidth, size_t labels);
 
   // Series1: the histogram as an area over a stepped outline; Series2: the curve.
   QAreaSeries* Series1 = nullptr;

@@ -14,15 +14,14 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTimer>
-#include <numeric>
 
 #include "engine/critical_points.h"
 #include "engine/process_file.h"
 #include "engine/run_result.h"
 #include "report/report_delivery.h"
 #include "report/word_report.h"
+#include "ui/about_text.h"
 #include "ui/analysis_chart.h"
 #include "ui/captions.h"
 #include "ui/data_files.h"
@@ -36,6 +35,7 @@
 #include "ui/message_sink.h"
 #include "ui/opt_form.h"
 #include "ui/recent_files.h"
+#include "ui/result_commands.h"
 #include "ui/result_grid.h"
 #include "ui/result_line.h"
 #include "ui/sample_opening.h"
@@ -85,8 +85,6 @@ void TMainForm::buildControls() {
   StringGrid = new ResultGrid(scale_, this);
   // Arrows move between cells; Tab goes on to the buttons.
   StringGrid->setTabKeyNavigation(false);
-  for (int column = 0; column < StringGrid->model()->columnCount(); ++column)
-    designedColumns_.push_back(StringGrid->columnWidth(column));
 
   Log = new QPlainTextEdit(this);
   Log->setTabChangesFocus(true);
@@ -119,6 +117,7 @@ void TMainForm::buildControls() {
   Word1 = PopupMenu->addAction(QString::fromUtf8(text::kWordReport));
   solution_ = new SolutionActions(scale_, *this);
   addSolutionActions(*Menu->analysisMenu, *solution_);
+  connectCopyFeedback(*this);
 
   setTabChain({Log, Chart, StringGrid, Option, ExitBut});
   Log->setFocus();
@@ -139,6 +138,7 @@ void TMainForm::ProcessFile() {
   engine::ProcessFile(state_, *this, separator, result);
   Result->showResult(result, tablePath_, separator);
   solution_->follow(result, separator);
+  StringGrid->spreadColumns();
   Chart->refresh();
   // A new run starts at the top of the table, whatever the last one was scrolled to.
   StringGrid->scrollToTop();
@@ -190,9 +190,7 @@ void TMainForm::openInDataWindow(const QString& path) {
   window.showAndRaise();
 }
 
-void TMainForm::showAbout() {
-  showMessageBox(QString::fromUtf8(text::kAboutText).arg(QStringLiteral(TARNEK_VERSION)));
-}
+void TMainForm::showAbout() { showMessageBox(aboutText()); }
 
 void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
   if (!droppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
@@ -247,29 +245,11 @@ void TMainForm::applyLayout() {
   Notice->setGeometry(layout.notice);
   Chart->setGeometry(layout.chart);
   StringGrid->setGeometry(layout.grid);
-  spreadColumns();
+  StringGrid->spreadColumns();
   Log->setGeometry(layout.log);
   Option->setGeometry(layout.option);
   ExitBut->setGeometry(layout.exitBut);
   Result->setGeometry(layout.result);
-}
-
-void TMainForm::spreadColumns() {
-  // The columns share the grid's whole width in their designed proportions,
-  // the scroll bar's room kept, so wider numbers fit and a wider grid is filled.
-  const int room = StringGrid->width() - 2 * StringGrid->frameWidth() -
-                   StringGrid->verticalScrollBar()->sizeHint().width();
-  const int designed = std::accumulate(designedColumns_.begin(), designedColumns_.end(), 0);
-  if (room <= 0 || designed <= 0) return;
-  int used = 0;
-  int designedSoFar = 0;
-  for (size_t column = 0; column < designedColumns_.size(); ++column) {
-    designedSoFar += designedColumns_[column];
-    // Edges rounded, not widths, so the columns end flush with the room.
-    const int edge = static_cast<int>(static_cast<long long>(room) * designedSoFar / designed);
-    StringGrid->setColumnWidth(static_cast<int>(column), edge - used);
-    used = edge;
-  }
 }
 
 void TMainForm::resizeEvent(QResizeEvent* event) {

@@ -121,14 +121,12 @@ class TMainForm : public QWidget, public engine::AnalysisView {
   void buildControls();
   int menuBarHeight() const;
   void applyLayout();
-  void spreadColumns();
 
   LayoutScale scale_;
   engine::AnalysisState state_;
   QStringList logLines_;
   QString tablePath_;  // where the critical-point table was looked for, in full
   bool placedOnScreen_ = false;
-  std::vector<int> designedColumns_;
   // Off for the first run on the default sample, which the user did not choose.
   bool rememberFiles_ = false;
   DataWindow* dataWindow_ = nullptr;

@@ -15,6 +15,7 @@ constexpr int kResultTop = 276;
 constexpr int kResultHeight = 22;
 constexpr int kGridTop = 302;
 constexpr int kGridHeight = 147;
+constexpr int kLogHeight = 89;
 // Between the notice and the chart, in screen pixels.
 constexpr int kNoticeGap = 4;
 
@@ -28,14 +29,18 @@ MainLayout mainLayout(const LayoutScale& scale, const QSize& client, const TopBa
   const QSize designed = designedClientSize(scale);
   const int wider = std::max(0, client.width() - designed.width());
   const int taller = std::max(0, client.height() - bands.menuBar - designed.height());
-  const int chartTaller = taller * kChartHeight / (kChartHeight + kGridHeight);
+  // Chart, grid and log share the extra height in the proportion of their heights.
+  constexpr int kShared = kChartHeight + kGridHeight + kLogHeight;
+  const int chartTaller = taller * kChartHeight / kShared;
+  const int gridTaller = taller * (kChartHeight + kGridHeight) / kShared - chartTaller;
+  const int aboveLog = chartTaller + gridTaller;
 
   MainLayout layout;
   layout.chart = scale.rect(8, 8, 785, kChartHeight).adjusted(0, 0, wider, chartTaller);
   layout.result =
       scale.rect(8, kResultTop, 785, kResultHeight).adjusted(0, chartTaller, wider, chartTaller);
-  layout.grid = scale.rect(8, kGridTop, 785, kGridHeight).adjusted(0, chartTaller, wider, taller);
-  layout.log = scale.rect(8, 456, 585, 89).adjusted(0, taller, wider, taller);
+  layout.grid = scale.rect(8, kGridTop, 785, kGridHeight).adjusted(0, chartTaller, wider, aboveLog);
+  layout.log = scale.rect(8, 456, 585, kLogHeight).adjusted(0, aboveLog, wider, taller);
   layout.option = scale.rect(600, 456, 193, 41).translated(wider, taller);
   layout.exitBut = scale.rect(600, 504, 193, 41).translated(wider, taller);
   for (QRect* control :

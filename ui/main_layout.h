@@ -33,9 +33,9 @@ struct TopBands {
 
 // At the designed size the controls sit as designed, below the menu bar.
 // Room beyond it widens chart, grid and log, shares the extra height between
-// chart and grid in the proportion of their heights, and moves the buttons,
-// kept at their size, so they stay at the right next to the log; the result
-// line keeps its height under the chart, as wide as the chart. A notice
+// chart, grid and log in the proportion of their heights, and moves the
+// buttons, kept at their size, so they stay at the right next to the log; the
+// result line keeps its height under the chart, as wide as the chart. A notice
 // sits above the chart, as wide as it, and takes its height from the chart.
 MainLayout mainLayout(const LayoutScale& scale, const QSize& client, const TopBands& bands = {});
 

@@ -1,4 +1,4 @@
-// The main window's menu bar: Файл, Анализ and Справка.
+// The main window's menu bar: Файл, Правка, Анализ and Справка.
 #include "ui/main_menu.h"
 
 #include <QAction>
@@ -9,6 +9,7 @@
 #include <QMenuBar>
 
 #include "ui/captions.h"
+#include "ui/command_captions.h"
 #include "ui/main_form.h"
 #include "ui/message_sink.h"
 #include "ui/recent_files.h"
@@ -39,17 +40,23 @@ MainMenu::MainMenu(TMainForm& window) : QObject(&window), window_(window) {
   openItem->setShortcut(QKeySequence::Open);
   dataItem = command(fileMenu, text::kDataItem, [this] { window_.showDataWindow(); });
   fileMenu->addSeparator();
+  addFileCommands(window, *fileMenu, results);
+  fileMenu->addSeparator();
   recentEnd_ = fileMenu->addSeparator();
   exitItem = command(fileMenu, text::kExitItem, [this] { window_.ExitButClick(); });
   exitItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+  editMenu = bar_->addMenu(QString::fromUtf8(text::kEditMenu));
+  addEditCommands(window, *editMenu, results);
 
   analysisMenu = bar_->addMenu(QString::fromUtf8(text::kAnalysisMenu));
   settingsItem = command(analysisMenu, text::kSettingsItem, [this] { window_.OptionClick(); });
 
   helpMenu = bar_->addMenu(QString::fromUtf8(text::kHelpMenu));
+  addHelpCommands(window, *helpMenu, results);
   aboutItem = command(helpMenu, text::kAboutItem, [this] { window_.showAbout(); });
 
-  for (QMenu* menu : {fileMenu, analysisMenu, helpMenu}) menu->setFont(bar_->font());
+  for (QMenu* menu : {fileMenu, editMenu, analysisMenu, helpMenu}) menu->setFont(bar_->font());
   showRecentFiles();
 }
 

@@ -1,8 +1,10 @@
-// The main window's menu bar: Файл, Анализ and Справка.
+// The main window's menu bar: Файл, Правка, Анализ and Справка.
 #pragma once
 
 #include <QObject>
 #include <vector>
+
+#include "ui/result_commands.h"
 
 class QAction;
 class QMenu;
@@ -29,6 +31,8 @@ class MainMenu : public QObject {
   QAction* dataItem = nullptr;
   std::vector<QAction*> recentItems;  // one for each remembered file, the latest first
   QAction* exitItem = nullptr;        // Ctrl+Q
+  QMenu* editMenu = nullptr;
+  ResultCommands results;  // the file, edit and help menus' commands on the results
   QMenu* analysisMenu = nullptr;
   QAction* settingsItem = nullptr;
   QMenu* helpMenu = nullptr;

@@ -2,11 +2,16 @@
 #include "ui/result_grid.h"
 
 #include <QContextMenuEvent>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QScrollBar>
+#include <QStyle>
+#include <algorithm>
 #include <array>
 
+#include "ui/column_share.h"
 #include "ui/grid_copy.h"
 
 namespace ui {
@@ -25,7 +30,8 @@ ResultGrid::ResultGrid(const LayoutScale& scale, QWidget* parent)
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setSelectionMode(QAbstractItemView::ExtendedSelection);
   setSelectionBehavior(QAbstractItemView::SelectItems);
-  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // Only columns wider together than the grid, which their texts alone can make them, scroll.
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setWordWrap(false);
   setCornerButtonEnabled(false);
@@ -35,7 +41,10 @@ ResultGrid::ResultGrid(const LayoutScale& scale, QWidget* parent)
   copyAction_ = new QAction(QString::fromUtf8(kCopyCells) + QLatin1Char('\t') +
                                 QKeySequence(QKeySequence::Copy).toString(QKeySequence::NativeText),
                             this);
-  connect(copyAction_, &QAction::triggered, this, [this] { copyGridToClipboard(*this); });
+  connect(copyAction_, &QAction::triggered, this, [this] {
+    copyGridToClipboard(*this);
+    emit copied();
+  });
 
   QHeaderView* header = horizontalHeader();
   header->setSectionsClickable(false);
@@ -44,8 +53,10 @@ ResultGrid::ResultGrid(const LayoutScale& scale, QWidget* parent)
   header->setSectionResizeMode(QHeaderView::Fixed);
   header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   header->setFixedHeight(scale.px(kRowHeight));
-  for (int column = 0; column < engine::kTableColumns; ++column)
-    header->resizeSection(column, scale.px(kColumnWidths[static_cast<size_t>(column)]));
+  for (int column = 0; column < engine::kTableColumns; ++column) {
+    designedWidths_.push_back(scale.px(kColumnWidths[static_cast<size_t>(column)]));
+    header->resizeSection(column, designedWidths_.back());
+  }
 
   QHeaderView* rows = verticalHeader();
   rows->setMinimumSectionSize(1);
@@ -53,9 +64,33 @@ ResultGrid::ResultGrid(const LayoutScale& scale, QWidget* parent)
   rows->setDefaultSectionSize(scale.px(kRowHeight));
 }
 
+void ResultGrid::spreadColumns() {
+  const int room = width() - 2 * frameWidth() - verticalScrollBar()->sizeHint().width();
+  if (room <= 0) return;
+  std::vector<int> needed;
+  for (int column = 0; column < static_cast<int>(designedWidths_.size()); ++column)
+    needed.push_back(neededColumnWidth(column));
+  const std::vector<int> widths = shareColumns(designedWidths_, needed, room);
+  for (size_t column = 0; column < widths.size(); ++column)
+    setColumnWidth(static_cast<int>(column), widths[column]);
+}
+
+int ResultGrid::neededColumnWidth(int column) const {
+  const QFontMetrics metrics(font());
+  int widest = 0;
+  for (int row = 0; row < model_->gridRowCount(); ++row)
+    widest = std::max(widest, metrics.horizontalAdvance(model_->cell(column, row)));
+  if (widest == 0) return 0;
+  // The item's text keeps this margin on each side (as the style draws it), and the grid line
+  // takes a pixel from the cell.
+  const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+  return widest + 2 * margin + (showGrid() ? 1 : 0);
+}
+
 void ResultGrid::keyPressEvent(QKeyEvent* event) {
   if (event->matches(QKeySequence::Copy)) {
     copyGridToClipboard(*this);
+    emit copied();
     event->accept();
     return;
   }

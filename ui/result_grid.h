@@ -5,6 +5,7 @@
 #include <QString>
 #include <QTableView>
 #include <string>
+#include <vector>
 
 #include "ui/grid_model.h"
 #include "ui/layout_scale.h"
@@ -30,8 +31,21 @@ class ResultGrid : public QTableView {
   // "" for a cell never set or outside the grid.
   QString cell(int column, int row) const { return model_->cell(column, row); }
   const GridModel& gridModel() const { return *model_; }
+  // The columns share the grid's whole width in their designed proportions, the
+  // vertical scroll bar's room kept, so wider numbers fit and a wider grid is
+  // filled; a column whose texts need more than its share (at a small screen's
+  // scale, in the smallest readable type) takes it from the others. Called when
+  // the grid's size or its texts change.
+  void spreadColumns();
+  // The width `column` needs so that none of its texts, the header's included, is cut short:
+  // the widest text in the grid's font with the cell's own margins and grid line.
+  int neededColumnWidth(int column) const;
   // The context menu's copy command.
   QAction* copyAction() const { return copyAction_; }
+
+ signals:
+  // The cells went to the clipboard, by Ctrl+C or a menu's copy command.
+  void copied();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -39,6 +53,7 @@ class ResultGrid : public QTableView {
 
  private:
   GridModel* model_ = nullptr;
+  std::vector<int> designedWidths_;
   QAction* copyAction_ = nullptr;
 };
 

@@ -1,8 +1,10 @@
 // The line under the chart that keeps the run's verdict in view.
 #include "ui/result_line.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QPalette>
+#include <QTimer>
 
 #include "engine/result_sentence.h"
 #include "ui/captions.h"
@@ -16,7 +18,7 @@ QString fromUtf8(const std::string& text) {
 }
 
 // Dark enough to read on the window's face; the mark and the words carry the meaning anyway.
-QColor toneColour(engine::RunOutcome outcome, const QPalette& palette) {
+QColor toneColour(engine::RunOutcome outcome, const QColor& plain) {
   switch (engine::resultTone(outcome)) {
     case engine::ResultTone::Accepted:
       return QColor(0, 110, 0);
@@ -25,8 +27,7 @@ QColor toneColour(engine::RunOutcome outcome, const QPalette& palette) {
     case engine::ResultTone::NoVerdict:
       break;
   }
-  return outcome == engine::RunOutcome::NoCriticalPoint ? QColor(150, 75, 0)
-                                                        : palette.color(QPalette::WindowText);
+  return outcome == engine::RunOutcome::NoCriticalPoint ? QColor(150, 75, 0) : plain;
 }
 
 }  // namespace
@@ -40,6 +41,11 @@ ResultLine::ResultLine(QWidget* parent) : QLabel(parent) {
   // The line's width is the window's business, never the sentence's.
   setMinimumWidth(1);
   setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+  tone_ = plainText();
+  noticeTimer_ = new QTimer(this);
+  noticeTimer_->setSingleShot(true);
+  noticeTimer_->setInterval(kNoticeMs);
+  connect(noticeTimer_, &QTimer::timeout, this, [this] { endNotice(); });
 }
 
 void ResultLine::showResult(const engine::RunResult& result, const QString& tablePath,
@@ -49,12 +55,37 @@ void ResultLine::showResult(const engine::RunResult& result, const QString& tabl
   decimalSeparator_ = decimalSeparator;
   sentence_ =
       fromUtf8(engine::resultSentence(result_, decimalSeparator_, tablePath_.toStdString()));
-  QPalette colours = palette();
-  colours.setColor(QPalette::WindowText, toneColour(result.outcome, QWidget::palette()));
-  setPalette(colours);
-  setToolTip(sentence_);
+  tone_ = toneColour(result.outcome, plainText());
   setAccessibleDescription(sentence_);
+  // A new verdict is what the user waits for: an older notice makes way at once.
+  noticeTimer_->stop();
+  endNotice();
+}
+
+void ResultLine::showNotice(const QString& notice) {
+  notice_ = notice;
+  showColour(plainText());
+  setToolTip(notice_);
   fitText();
+  noticeTimer_->start();
+}
+
+void ResultLine::endNotice() {
+  notice_.clear();
+  showColour(tone_);
+  setToolTip(sentence_);
+  fitText();
+}
+
+// The style's text colour, not the line's own palette, which holds the last verdict's tone.
+QColor ResultLine::plainText() const {
+  return QApplication::palette(this).color(QPalette::WindowText);
+}
+
+void ResultLine::showColour(const QColor& colour) {
+  QPalette colours = palette();
+  colours.setColor(QPalette::WindowText, colour);
+  setPalette(colours);
 }
 
 void ResultLine::resizeEvent(QResizeEvent* event) {
@@ -65,6 +96,12 @@ void ResultLine::resizeEvent(QResizeEvent* event) {
 void ResultLine::fitText() {
   const QFontMetrics metrics(font());
   const int room = contentsRect().width() - 2 * indent();
+  if (!notice_.isEmpty()) {
+    // The notice's path is what gives way, from its middle, so the folder's start and the name
+    // stay in view.
+    setText(metrics.elidedText(notice_, Qt::ElideMiddle, room));
+    return;
+  }
   if (metrics.horizontalAdvance(sentence_) <= room) {
     setText(sentence_);
     return;

@@ -33,7 +33,11 @@ QString WindowReportSource::logLine(int32_t index) const { return form_.logLines
 
 // The report prints the chart, so it takes the chart rendered for print, not the screen copy.
 void WindowReportSource::copyChartToClipboard() {
-  QGuiApplication::clipboard()->setImage(form_.Chart->printPicture(kPrintPixelRatio));
+  const QImage picture = form_.Chart->printPicture(kPrintPixelRatio);
+  if (privateClipboard_ != nullptr)
+    *privateClipboard_ = picture;
+  else
+    QGuiApplication::clipboard()->setImage(picture);
 }
 
 }  // namespace ui

@@ -1,6 +1,8 @@
 // What the Word report reads from the main window: its grid, its log and its chart.
 #pragma once
 
+#include <QImage>
+
 #include "report/report_source.h"
 
 namespace ui {
@@ -9,7 +11,9 @@ class TMainForm;
 
 class WindowReportSource : public report::ReportSource {
  public:
-  explicit WindowReportSource(TMainForm& form) : form_(form) {}
+  // With `privateClipboard`, the chart's picture goes there instead of the system clipboard.
+  explicit WindowReportSource(TMainForm& form, QImage* privateClipboard = nullptr)
+      : form_(form), privateClipboard_(privateClipboard) {}
 
   int32_t gridRowCount() const override;
   int32_t gridColumnCount() const override;
@@ -21,6 +25,7 @@ class WindowReportSource : public report::ReportSource {
 
  private:
   TMainForm& form_;
+  QImage* privateClipboard_;
 };
 
 }  // namespace ui

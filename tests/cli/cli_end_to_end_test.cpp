@@ -39,7 +39,10 @@ TEST_F(CliEndToEndTest, ExitStatusSaysWhetherEveryFileWasRead) {
   };
   const Case cases[] = {
       {{"Input.txt", "Input.txt"}, 0, "== Input.txt ==\nЗагружено 100", ""},
-      {{"missing.txt", "Input.txt"}, 1, "== missing.txt ==\nНе смог открыть входной файл\n", ""},
+      {{"missing.txt", "Input.txt"},
+       1,
+       "== missing.txt ==\nНе смог открыть входной файл\n",
+       "tarnek-cli: cannot open missing.txt: No such file or directory\n"},
       {{"--help"}, 0, "Usage: tarnek-cli", ""},
       {{}, 2, "", "tarnek-cli: no FILE given\n\nUsage: tarnek-cli"},
       {{"--bogus", "Input.txt"}, 2, "", "tarnek-cli: unknown option --bogus\n"},
@@ -61,7 +64,7 @@ TEST_F(CliEndToEndTest, ExitStatusSaysWhetherEveryFileWasRead) {
       {{"--csv", "missing.txt"},
        1,
        "1,2,3,4,5,6,7,8,9,10,11\n",
-       "tarnek-cli: missing.txt: Не смог открыть входной файл\n"},
+       "tarnek-cli: cannot open missing.txt: No such file or directory\n"},
       {{"--docx", "r.docx", "Input.txt", "Input.txt"},
        2,
        "",
@@ -81,7 +84,10 @@ TEST_F(CliEndToEndTest, JsonHoldsOneObjectPerFileInTheGivenShape) {
   std::filesystem::remove(dir_.path() / "exttable.txt");  // the table looked for by default
   const CliRun run = runCli({"--json", "Input.txt", "no\xFF\"such\n.txt"}, dir_.path());
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "Не смог загрузить таблицу крит точек\n");
+  // Standard output keeps its shape; the file that did not open is named on standard error.
+  EXPECT_EQ(run.err,
+            "Не смог загрузить таблицу крит точек\n"
+            "tarnek-cli: cannot open no\xFF\"such\n.txt: No such file or directory\n");
   const auto objects = lines(run.out);
   ASSERT_EQ(objects.size(), 2u) << run.out;
 
@@ -197,6 +203,25 @@ TEST_F(CliEndToEndTest, SolutionFollowsTheGridInTextJsonAndTheReport) {
   EXPECT_NE(withSolution.find(R"(<w:vertAlign w:val="subscript"/>)"), std::string::npos);
   EXPECT_NE(withSolution.find(R"(<w:vertAlign w:val="superscript"/>)"), std::string::npos);
   EXPECT_NE(withSolution.find("Ход решения"), std::string::npos);
+
+  // The PDF report too: the solution goes on to a second page, its letters in italics.
+  const CliRun pdf = runCli({"--pdf", "plain.pdf", "Input.txt"}, dir_.path());
+  const CliRun pdfSolved = runCli({"--solution", "--pdf", "solved.pdf", "Input.txt"}, dir_.path());
+  ASSERT_EQ(pdf.status, 0) << pdf.err;
+  ASSERT_EQ(pdfSolved.status, 0) << pdfSolved.err;
+  const auto pages = [](const std::string& document) {
+    int count = 0;
+    for (size_t at = document.find("/Type /Page\n"); at != std::string::npos;
+         at = document.find("/Type /Page\n", at + 1))
+      ++count;
+    return count;
+  };
+  const std::string plainPdf = fileContents(dir_.path() / "plain.pdf");
+  const std::string solvedPdf = fileContents(dir_.path() / "solved.pdf");
+  EXPECT_EQ(pages(plainPdf), 1);
+  EXPECT_EQ(pages(solvedPdf), 2);
+  EXPECT_EQ(plainPdf.find("-Italic"), std::string::npos);
+  EXPECT_NE(solvedPdf.find("-Italic"), std::string::npos);
 }
 
 TEST_F(CliEndToEndTest, DocxIntoAMissingFolderFailsWithItsReason) {
@@ -204,6 +229,62 @@ TEST_F(CliEndToEndTest, DocxIntoAMissingFolderFailsWithItsReason) {
   EXPECT_EQ(run.status, 1);
   EXPECT_TRUE(startsWith(run.err, "tarnek-cli: ")) << run.err;
   EXPECT_FALSE(std::filesystem::exists(dir_.path() / "no-such-dir"));
+}
+
+// The width and height a PNG's header gives.
+std::pair<uint32_t, uint32_t> pngSize(const std::string& png) {
+  if (png.size() < 24) return {0, 0};
+  const auto word = [&](size_t at) {
+    uint32_t value = 0;
+    for (size_t i = 0; i < 4; ++i) value = value << 8 | static_cast<unsigned char>(png[at + i]);
+    return value;
+  };
+  return {word(16), word(20)};
+}
+
+TEST_F(CliEndToEndTest, PdfAndChartFilesAreWrittenBesideTheReport) {
+  const CliRun run =
+      runCli({"--docx", "r.docx", "--pdf", "r.pdf", "--chart", "c.PNG", "Input.txt"}, dir_.path());
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  EXPECT_TRUE(startsWith(run.out, "Загружено 100 элементов\n"));
+  EXPECT_TRUE(startsWith(fileContents(dir_.path() / "r.docx"), "PK\x03\x04"));
+  const std::string pdf = fileContents(dir_.path() / "r.pdf");
+  EXPECT_TRUE(startsWith(pdf, "%PDF-"));
+  EXPECT_NE(pdf.find("/FontFile2"), std::string::npos);  // the type is embedded
+  const std::string png = fileContents(dir_.path() / "c.PNG");
+  ASSERT_TRUE(startsWith(png, "\x89PNG\r\n\x1a\n"));
+  // The window's chart at its designed 785 x 265, at twice the density.
+  EXPECT_EQ(pngSize(png), (std::pair<uint32_t, uint32_t>{1570, 530}));
+
+  for (const char* name : {"c.svg", "c.pdf"}) {
+    const CliRun chart = runCli({"--chart", name, "Input.txt"}, dir_.path());
+    EXPECT_EQ(chart.status, 0) << chart.err;
+  }
+  EXPECT_NE(fileContents(dir_.path() / "c.svg").find("<svg"), std::string::npos);
+  const std::string chartPdf = fileContents(dir_.path() / "c.pdf");
+  EXPECT_TRUE(startsWith(chartPdf, "%PDF-"));
+  EXPECT_EQ(chartPdf.find("/Subtype /Image"), std::string::npos);
+}
+
+TEST_F(CliEndToEndTest, OutputOptionsAreCheckedBeforeAnythingRuns) {
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{"--chart", "c.jpg", "Input.txt"}, "tarnek-cli: --chart: the name must end in .png"},
+      {{"--chart", "c", "Input.txt"}, "tarnek-cli: --chart: the name must end in .png"},
+      {{"--pdf", "r.pdf", "Input.txt", "Input.txt"}, "tarnek-cli: --pdf takes exactly one FILE"},
+      {{"--chart", "c.png", "a.txt", "b.txt"}, "tarnek-cli: --chart takes exactly one FILE"},
+      {{"--pdf", "r.pdf", "--chart", "./r.pdf", "Input.txt"},
+       "tarnek-cli: --pdf and --chart name the same file"},
+      {{"--docx", "r", "--pdf", "r", "Input.txt"}, "tarnek-cli: --docx and --pdf name the same"},
+  };
+  for (const auto& [args, message] : cases) {
+    const CliRun run = runCli(args, dir_.path());
+    EXPECT_EQ(run.status, 2) << message;
+    EXPECT_EQ(run.out, "");
+    EXPECT_TRUE(startsWith(run.err, message)) << run.err;
+  }
+  for (const char* name : {"r.pdf", "c.png", "c.jpg", "r"})
+    EXPECT_FALSE(std::filesystem::exists(dir_.path() / name)) << name;
 }
 
 TEST_F(CliEndToEndTest, ThousandFilesInOneInvocation) {

@@ -144,6 +144,50 @@ TEST_F(CliFilesTest, DocxTargetThatIsAnInputIsRefusedAndLeftAsItWas) {
   expectNoLeftovers(dir_.path());
 }
 
+TEST_F(CliFilesTest, PdfAndChartTargetsThatAreInputsAreRefusedToo) {
+  // Inputs whose names end as the outputs' do, so only their being inputs stops the write.
+  dir_.write("sample.pdf", sample_);
+  dir_.write("table.svg", table_);
+  fs::create_directory(dir_.path() / "sub");
+  const std::string sample = contents(dir_.path() / "sample.pdf");
+  const std::vector<std::string> cases[] = {
+      {"--pdf", "sample.pdf", "sample.pdf"},
+      {"--chart", "sample.pdf", "sample.pdf"},
+      {"--table", "table.svg", "--chart", "table.svg", "Input.txt"},
+      {"--pdf", "r.pdf", "--chart", "./sub/../sample.pdf", "sample.pdf"},
+  };
+  for (const std::vector<std::string>& args : cases) {
+    const CliRun run = runCli(args, dir_.path());
+    EXPECT_EQ(run.status, 2) << args[1];
+    EXPECT_TRUE(contains(run.err, " is an input file; writing it would destroy it")) << run.err;
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(contents(dir_.path() / "sample.pdf"), sample);
+    EXPECT_EQ(contents(dir_.path() / "table.svg"), table_);
+  }
+  EXPECT_FALSE(fs::exists(dir_.path() / "r.pdf"));  // nothing was written at all
+  expectInputsUnchanged();
+}
+
+TEST_F(CliFilesTest, AFileThatDoesNotOpenIsNamedWithTheSystemsReason) {
+  fs::create_directory(dir_.path() / "folder");
+  ASSERT_EQ(mkfifo((dir_.path() / "fifo").c_str(), 0644), 0);
+  const std::pair<std::string, std::string> cases[] = {
+      {"missing.txt", "No such file or directory"},
+      {"folder", "Is a directory"},
+      {"fifo", "not a regular file"},
+      {"Input.txt/inside", "Not a directory"},
+  };
+  const CliRun missing = runCli({"missing.txt"}, dir_.path());
+  ASSERT_TRUE(startsWith(missing.out, "Не смог открыть входной файл\n\n"));
+  for (const auto& [file, reason] : cases) {
+    const CliRun run = runCli({file}, dir_.path());
+    EXPECT_EQ(run.status, 1) << file;
+    EXPECT_EQ(run.err, "tarnek-cli: cannot open " + file + ": " + reason + "\n");
+    // Standard output is what it always was for a file that did not open.
+    EXPECT_EQ(run.out, missing.out) << file;
+  }
+}
+
 TEST_F(CliFilesTest, TargetThatIsNotARegularFileIsRefusedAndLeftAlone) {
   const fs::path folder = dir_.path();
   ASSERT_EQ(mkfifo((folder / "fifo").c_str(), 0644), 0);
@@ -167,12 +211,14 @@ TEST_F(CliFilesTest, TargetThatIsNotARegularFileIsRefusedAndLeftAlone) {
     std::cout << "device node case skipped: not running as root\n";
 
   for (const auto& [name, type] : targets) {
-    const CliRun run = runCli({"--docx", name, "Input.txt"}, folder);
-    EXPECT_EQ(run.status, 1) << name;
-    EXPECT_TRUE(startsWith(run.err, "tarnek-cli: cannot write the report to " + name + ": "))
-        << run.err;
-    EXPECT_TRUE(startsWith(run.out, "Загружено 100 элементов\n"));  // the analysis is printed
-    EXPECT_EQ(fs::symlink_status(folder / name).type(), type) << name;
+    for (const char* option : {"--docx", "--pdf"}) {
+      const CliRun run = runCli({option, name, "Input.txt"}, folder);
+      EXPECT_EQ(run.status, 1) << name;
+      EXPECT_TRUE(startsWith(run.err, "tarnek-cli: cannot write the report to " + name + ": "))
+          << run.err;
+      EXPECT_TRUE(startsWith(run.out, "Загружено 100 элементов\n"));  // the analysis is printed
+      EXPECT_EQ(fs::symlink_status(folder / name).type(), type) << name;
+    }
   }
   EXPECT_TRUE(fs::is_empty(folder / "folder"));
   close(listener);

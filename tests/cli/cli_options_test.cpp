@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+#include <regex>
+
 namespace cli {
 namespace {
 
@@ -40,6 +44,13 @@ TEST(ParseCommandLine, TellsRunsHelpAndUsageErrorsApart) {
       {{"--docx", "out.docx", "a.txt", "b.txt"}, Kind::UsageError},
       {{"--solution", "--json", "a.txt"}, Kind::Run},
       {{"--solution", "--csv", "a.txt"}, Kind::UsageError},
+      {{"--pdf", "out.pdf", "--chart", "out.SVG", "--docx", "out.docx", "a.txt"}, Kind::Run},
+      {{"--pdf", "a.txt"}, Kind::UsageError},
+      {{"--chart", "out.gif", "a.txt"}, Kind::UsageError},
+      {{"--chart", "out.png/", "a.txt"}, Kind::UsageError},
+      {{"--docx", "same", "--pdf", "./same", "a.txt"}, Kind::UsageError},
+      {{"--to-sample", "o.txt", "--pdf", "r.pdf", "a.txt"}, Kind::UsageError},
+      {{"--to-sample", "o.txt", "--chart", "c.png", "a.txt"}, Kind::UsageError},
   };
   for (const auto& [args, expected] : cases) {
     std::string joined;
@@ -121,6 +132,35 @@ TEST(ParseCommandLine, SettingsTakeOnlyTheirChoices) {
     EXPECT_EQ(parsed.options.gamma, c.gamma) << joined;
     EXPECT_EQ(parsed.options.coefficients, c.coefficients) << joined;
   }
+}
+
+TEST(Usage, TheManualPageListsEveryOptionTheUsageNames) {
+  std::ifstream page(TARNEK_SOURCE_DIR "/dist/man/tarnek-cli.1");
+  ASSERT_TRUE(page.is_open());
+  const std::string manual((std::istreambuf_iterator<char>(page)), {});
+  const std::regex option("--[a-z][a-z-]*");
+  const std::string usage = kUsage;
+  int options = 0;
+  for (auto it = std::sregex_iterator(usage.begin(), usage.end(), option);
+       it != std::sregex_iterator(); ++it, ++options) {
+    // Roff writes each "-" as "\-"; an option is listed where it opens an entry (.TP) of its
+    // own, in bold with or without its value.
+    std::string escaped;
+    for (const char c : it->str()) escaped += c == '-' ? std::string("\\\\-") : std::string(1, c);
+    const std::regex entry("\\.TP\\n\\.B[IR]? " + escaped + "( |\\n)");
+    EXPECT_TRUE(std::regex_search(manual, entry)) << it->str();
+  }
+  EXPECT_GE(options, 16);
+}
+
+TEST(ChartExportKind, FollowsTheSuffixInAnyCase) {
+  const std::pair<const char*, std::optional<ExportKind>> cases[] = {
+      {"c.png", ExportKind::ChartPng},       {"C.PNG", ExportKind::ChartPng},
+      {"dir.x/c.Svg", ExportKind::ChartSvg}, {"c.pdf", ExportKind::ChartPdf},
+      {"c.png.txt", std::nullopt},           {"png", std::nullopt},
+      {"dir.png/c", std::nullopt},           {"c.", std::nullopt},
+  };
+  for (const auto& [path, kind] : cases) EXPECT_EQ(chartExportKind(path), kind) << path;
 }
 
 TEST(ParseStoredNumber, ReadsFiniteNumbersWithAPointOrAComma) {

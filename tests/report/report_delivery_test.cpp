@@ -5,6 +5,7 @@
 #include <sys/resource.h>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -214,6 +215,9 @@ TEST(ReportDelivery, TheTempFolderIsTmpdirMadeAbsoluteOrTmp) {
   qputenv("TMPDIR", saved);
 }
 
+// The wait the launcher tests allow: short, so a launcher that keeps running costs little.
+constexpr std::chrono::milliseconds kShortWait{700};
+
 // A launcher on PATH that does what a real one does in each case.
 class FakeLauncher : public ::testing::Test {
  protected:
@@ -223,7 +227,19 @@ class FakeLauncher : public ::testing::Test {
     // Only the launchers written here are found; the scripts name their tools in full.
     qputenv("PATH", bin_.path().toLocal8Bit());
   }
-  void TearDown() override { qputenv("PATH", savedPath_); }
+  void TearDown() override {
+    qputenv("PATH", savedPath_);
+    // The launchers left running are this test's own: each wrote its process id.
+    for (const QString& name : QDir(bin_.path()).entryList({"running.*"}, QDir::Files)) {
+      const pid_t pid = test::readFile(bin_.filePath(name)).trimmed().toInt();
+      if (pid > 0) ::kill(pid, SIGKILL);
+    }
+  }
+
+  // A launcher that stays in the foreground for 30 s, as one that waits for the application.
+  QByteArray keepsRunning() const {
+    return "echo $$ > " + bin_.filePath("running.").toLocal8Bit() + "$$; exec /bin/sleep 30";
+  }
 
   void install(const QString& name, const QByteArray& body) {
     const QString path = bin_.filePath(name);
@@ -238,7 +254,7 @@ class FakeLauncher : public ::testing::Test {
   QByteArray savedPath_;
 };
 
-TEST_F(FakeLauncher, OpenedOnlyWhenTheLauncherExitsZeroInTime) {
+TEST_F(FakeLauncher, OpenedWhenTheLauncherExitsZeroOrIsStillRunning) {
   struct Case {
     const char* name;
     const char* launcher;  // empty: none installed
@@ -250,7 +266,9 @@ TEST_F(FakeLauncher, OpenedOnlyWhenTheLauncherExitsZeroInTime) {
       {"exits 0", "xdg-open", "echo \"$@\" > " + argumentsFile().toLocal8Bit() + "; exit 0", true,
        ""},
       {"exits 4", "xdg-open", "echo 'no method available' >&2; exit 4", false, "кодом 4"},
-      {"hangs", "xdg-open", "exec /bin/sleep 30", false, "не ответила"},
+      // An application kept in the foreground: the launcher outlives the wait.
+      {"keeps running", "xdg-open", keepsRunning(), true, ""},
+      {"killed", "xdg-open", "kill -9 $$", false, "аварийно"},
       {"gio only", "gio", "echo \"$@\" > " + argumentsFile().toLocal8Bit(), true, ""},
       {"no launcher", "", "", false, "xdg-open или gio"},
   };
@@ -261,18 +279,59 @@ TEST_F(FakeLauncher, OpenedOnlyWhenTheLauncherExitsZeroInTime) {
     QFile::remove(argumentsFile());
     if (*c.launcher) install(c.launcher, c.body);
     const QString path = bin_.filePath("Отчёт 1.docx");
-    const QString reason = openWithDesktopLauncher(path, std::chrono::milliseconds(700));
+    QElapsedTimer clock;
+    clock.start();
+    const QString reason = openWithDesktopLauncher(path, kShortWait);
     EXPECT_EQ(reason.isEmpty(), c.opened) << reason.toStdString();
     EXPECT_TRUE(reason.contains(QString::fromUtf8(c.reasonPart))) << reason.toStdString();
-    if (c.opened) {
+    // The wait ends with the launcher or with the time allowed, never later.
+    EXPECT_LT(clock.elapsed(), 5000);
+    if (c.opened && QByteArray(c.name) != "keeps running") {
       const QString expected = QString(c.launcher) == "gio" ? "open " + path : path;
       EXPECT_EQ(QString::fromUtf8(test::readFile(argumentsFile())).trimmed(), expected);
     }
   }
   // The launcher's error line reaches the reason.
   install("xdg-open", "echo 'no method available' >&2; exit 4");
-  EXPECT_TRUE(openWithDesktopLauncher("x.docx", std::chrono::milliseconds(700))
-                  .contains("no method available"));
+  EXPECT_TRUE(openWithDesktopLauncher("x.docx", kShortWait).contains("no method available"));
+}
+
+TEST_F(FakeLauncher, OnlyALauncherThatFailsOrIsMissingGivesTheMessage) {
+  struct Case {
+    const char* name;
+    QByteArray body;  // empty: no launcher at all
+    bool message;
+  };
+  const Case cases[] = {
+      {"exit 0", "exit 0", false},
+      {"exit 3", "exit 3", true},
+      {"keeps running 30 s", keepsRunning(), false},
+      {"none", "", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    QFile::remove(bin_.filePath("xdg-open"));
+    if (!c.body.isEmpty()) install("xdg-open", c.body);
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QStringList messages;
+    DocumentApplication word(
+        openInFolder(
+            folder.path(),
+            [](const QString& path) { return openWithDesktopLauncher(path, kShortWait); },
+            [&messages](const QString& text) { messages << text; }),
+        systemClipboardPicture);
+    test::ClipboardSource source(test::sampleTexts(4, 1), test::chartPicture());
+    buildWordReport(word, source);
+    const QStringList files = reportFiles(folder.path());
+    ASSERT_EQ(files.size(), 1);
+    ASSERT_EQ(messages.size(), c.message ? 1 : 0);
+    if (c.message) {
+      const QString path = QDir(folder.path()).absoluteFilePath(files[0]);
+      EXPECT_TRUE(messages[0].contains(QDir::toNativeSeparators(path)))
+          << messages[0].toStdString();
+    }
+  }
 }
 
 TEST_F(FakeLauncher, AReportNobodyOpensIsShownWithItsFullPath) {

@@ -1,6 +1,9 @@
 // The chart's axes: hidden on an empty chart, edge labels spread evenly and never crowded.
 #include <QAreaSeries>
 #include <QCategoryAxis>
+#include <QCoreApplication>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
 #include <QValueAxis>
 
 #include "tests/ui/window_fixture.h"
@@ -26,8 +29,12 @@ TEST_P(LabelledEdges, SpreadEvenlyFromFirstToLastWithoutCrowding) {
   const std::vector<double> widths(c.edges, c.labelWidth);
   constexpr double kGap = 8.0;
   const std::vector<size_t> chosen =
-      ui::AnalysisChart::labelledEdges(edges, widths, c.plotWidth, kGap);
+      ui::AnalysisChart::labelledEdges(edges, widths, c.plotWidth, kGap, c.plotWidth);
   ASSERT_EQ(chosen.size(), c.labelled);
+  // Qt Charts would cut none of them short.
+  if (chosen.size() > 1) {
+    EXPECT_LE(c.labelWidth, ui::AnalysisChart::labelShare(c.plotWidth, chosen.size()));
+  }
   EXPECT_EQ(chosen.front(), 0u);
   if (chosen.size() < 2) return;
   EXPECT_EQ(chosen.back(), c.edges - 1);
@@ -47,8 +54,11 @@ INSTANTIATE_TEST_SUITE_P(
     Axes, LabelledEdges,
     ::testing::Values(LabelCase{"RoomForAll", 5, 30, 400, 5},
                       LabelCase{"EveryThirdOrFourth", 21, 40, 400, 7},
-                      LabelCase{"ScientificLabelsOnANarrowChart", 21, 60, 300, 5},
-                      LabelCase{"OnlyTheEnds", 12, 120, 250, 2},
+                      LabelCase{"ScientificLabelsOnANarrowChart", 21, 60, 300, 3},
+                      // Apart by their spacing, but each wider than Qt's share of the axis for
+                      // 14 labels: 13 keep their whole text.
+                      LabelCase{"CutShortByTheAxisShare", 14, 40, 680, 13},
+                      LabelCase{"OnlyTheEnds", 12, 100, 350, 2},
                       LabelCase{"NotEvenTwo", 2, 100, 50, 1}, LabelCase{"OneEdge", 1, 30, 400, 1}),
     [](const ::testing::TestParamInfo<LabelCase>& info) { return std::string(info.param.name); });
 
@@ -82,6 +92,32 @@ TEST_F(ChartAxes, NarrowerChartThinsTheEdgeLabelsAndKeepsTheFirst) {
   EXPECT_LT(narrow.size(), wide.size());
   ASSERT_FALSE(narrow.isEmpty());
   EXPECT_EQ(narrow.front(), wide.front());
+}
+
+TEST_F(ChartAxes, NoEdgeLabelIsCutShortAtAnyWidth) {
+  writeTable();
+  // Fourteen edges with five-digit labels (152.35 to 184.85), as body heights in cm give.
+  writeSample("Input.txt", 2.5,
+              binnedSample(152.35, 2.5, {1, 3, 2, 4, 8, 12, 18, 14, 8, 3, 7, 2, 1}));
+  ui::TMainForm& form = start();
+  form.show();
+  // The labels' spacing allows more of them than Qt Charts gives room to in a band of widths
+  // only, so every width is tried.
+  for (int width = 360; width <= 1200; width += 6) {
+    SCOPED_TRACE(width);
+    form.Chart->resize(width, form.Chart->height());
+    QCoreApplication::sendPostedEvents();
+    form.Chart->grab();  // lays the axes out as a paint would
+    int shown = 0;
+    for (const QGraphicsItem* item : form.Chart->scene()->items()) {
+      const auto* label = dynamic_cast<const QGraphicsTextItem*>(item);
+      if (label == nullptr || !label->isVisible() || label->toPlainText().isEmpty()) continue;
+      ++shown;
+      EXPECT_FALSE(label->toPlainText().endsWith(QStringLiteral("...")))
+          << label->toPlainText().toStdString();
+    }
+    EXPECT_GE(shown, 3);  // the title and at least two labels on each axis
+  }
 }
 
 }  // namespace

@@ -95,7 +95,7 @@ struct ResizeCase {
 
 class ResizeGeometry : public ::testing::TestWithParam<ResizeCase> {};
 
-TEST_P(ResizeGeometry, ChartAndGridTakeTheRoomLogWidensButtonsKeepSizeAtTheRight) {
+TEST_P(ResizeGeometry, ChartGridAndLogTakeTheRoomButtonsKeepSizeAtTheRight) {
   const ui::LayoutScale scale(1.0);
   const QSize designedClient = ui::designedClientSize(scale);
   const ui::MainLayout designed = ui::mainLayout(scale, designedClient);
@@ -106,10 +106,17 @@ TEST_P(ResizeGeometry, ChartAndGridTakeTheRoomLogWidensButtonsKeepSizeAtTheRight
   EXPECT_EQ(grown.chart.width() - designed.chart.width(), extra.width());
   EXPECT_EQ(grown.grid.width() - designed.grid.width(), extra.width());
   EXPECT_EQ(grown.log.width() - designed.log.width(), extra.width());
-  EXPECT_EQ(grown.chart.height() + grown.grid.height(),
-            designed.chart.height() + designed.grid.height() + extra.height());
-  EXPECT_GE(grown.chart.height(), designed.chart.height() + extra.height() / 2);
-  EXPECT_EQ(grown.log.height(), designed.log.height());
+  EXPECT_EQ(
+      grown.chart.height() + grown.grid.height() + grown.log.height(),
+      designed.chart.height() + designed.grid.height() + designed.log.height() + extra.height());
+  // Each grows in the proportion of its height (265 : 147 : 89), to the pixel.
+  const struct {
+    int grown, designed, share;
+  } heights[] = {{grown.chart.height(), designed.chart.height(), 265},
+                 {grown.grid.height(), designed.grid.height(), 147},
+                 {grown.log.height(), designed.log.height(), 89}};
+  for (const auto& h : heights)
+    EXPECT_NEAR(h.grown - h.designed, extra.height() * h.share / 501.0, 1.0) << h.share;
   for (const auto& [button, was] :
        {std::pair{grown.option, designed.option}, std::pair{grown.exitBut, designed.exitBut}}) {
     EXPECT_EQ(button.size(), was.size());

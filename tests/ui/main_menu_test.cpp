@@ -48,17 +48,28 @@ TEST_F(MainMenu, HoldsTheCommandsInOrderWithTheirKeys) {
   startOnAcceptedSample();
   QStringList titles;
   for (const QAction* action : menu().bar()->actions()) titles << plain(action->text());
-  EXPECT_EQ(titles, (QStringList{QString::fromUtf8("Файл"), QString::fromUtf8("Анализ"),
-                                 QString::fromUtf8("Справка")}));
-  EXPECT_EQ(captions(*menu().fileMenu),
-            (QStringList{QString::fromUtf8("Открыть…"), QString::fromUtf8("Данные…"),
-                         QString::fromUtf8("Выход")}));
+  EXPECT_EQ(titles, (QStringList{QString::fromUtf8("Файл"), QString::fromUtf8("Правка"),
+                                 QString::fromUtf8("Анализ"), QString::fromUtf8("Справка")}));
+  EXPECT_EQ(
+      captions(*menu().fileMenu),
+      (QStringList{QString::fromUtf8("Открыть…"), QString::fromUtf8("Данные…"),
+                   QString::fromUtf8("Сохранить отчёт…"), QString::fromUtf8("Экспорт графика…"),
+                   QString::fromUtf8("Печать…"), QString::fromUtf8("Выход")}));
+  EXPECT_EQ(captions(*menu().editMenu), (QStringList{QString::fromUtf8("Копировать таблицу"),
+                                                     QString::fromUtf8("Копировать график")}));
   EXPECT_EQ(captions(*menu().analysisMenu),
             (QStringList{QString::fromUtf8("Настройки…"), QString::fromUtf8("Ход решения"),
                          QString::fromUtf8("Ход решения в отчёте")}));
-  EXPECT_EQ(captions(*menu().helpMenu), QStringList{QString::fromUtf8("О программе")});
+  EXPECT_EQ(captions(*menu().helpMenu),
+            (QStringList{QString::fromUtf8("Руководство"), QString::fromUtf8("О программе")}));
   EXPECT_EQ(menu().openItem->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
   EXPECT_EQ(menu().exitItem->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+  EXPECT_EQ(menu().results.saveReport->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+  EXPECT_EQ(menu().results.print->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+  EXPECT_EQ(menu().results.manual->shortcut(), QKeySequence(Qt::Key_F1));
+  // Shown in the menu; only the grid takes the key, so the log keeps its own copy.
+  EXPECT_EQ(menu().results.copyTable->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
+  EXPECT_EQ(menu().results.copyTable->shortcutContext(), Qt::WidgetShortcut);
   // The buttons and the chart's menu stay.
   EXPECT_EQ(mainForm_->Option->text(), QString::fromUtf8("Настройки"));
   EXPECT_EQ(mainForm_->PopupMenu->actions().size(), 2);

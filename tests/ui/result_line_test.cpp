@@ -1,6 +1,7 @@
 // The dialog's test settings reach the log and the result line, which keeps the verdict in view.
 #include "ui/result_line.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -10,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include "engine/critical_points.h"
 #include "engine/process_file.h"
@@ -233,6 +235,53 @@ TEST_F(ResultLineTest, TooLongASentenceGivesUpTheMiddleOfThePathFirst) {
   // A wider window shows more of the path.
   form.resize(form.size() + QSize(400, 0));
   EXPECT_GT(line.text().size(), shown.size());
+}
+
+TEST_F(ResultLineTest, ANoticeBorrowsTheLineAndTheVerdictComesBack) {
+  writeSample("rejected.txt", 1.0, rejectedSample());
+  ui::TMainForm& form = startOnAcceptedSample();
+  form.show();
+  ui::ResultLine& line = *form.Result;
+  const QString accepted = line.sentence();
+  const QColor plain = QApplication::palette(&line).color(QPalette::WindowText);
+  const QColor acceptedTone = line.palette().color(QPalette::WindowText);
+  ASSERT_NE(acceptedTone, plain);
+
+  const QString notice = QString::fromUtf8("Отчёт сохранён: /home/student/") +
+                         QString(300, QLatin1Char('d')) + QStringLiteral("/report.pdf");
+  line.showNotice(notice);
+  EXPECT_EQ(line.notice(), notice);
+  EXPECT_EQ(line.toolTip(), notice);
+  EXPECT_EQ(line.sentence(), accepted);  // kept, not lost
+  EXPECT_EQ(line.palette().color(QPalette::WindowText), plain);
+  // Too long for the line: the path's middle gives way, the words and the file's name stay.
+  EXPECT_TRUE(line.text().startsWith(QString::fromUtf8("Отчёт сохранён: /home/")));
+  EXPECT_TRUE(line.text().endsWith(QStringLiteral("/report.pdf"))) << line.text().toStdString();
+  EXPECT_LE(QFontMetrics(line.font()).horizontalAdvance(line.text()), line.contentsRect().width());
+
+  // When its time is up the verdict is back, in its colour.
+  QTimer* timer = line.findChild<QTimer*>();
+  ASSERT_NE(timer, nullptr);
+  EXPECT_TRUE(timer->isActive());
+  EXPECT_EQ(timer->interval(), ui::ResultLine::kNoticeMs);
+  timer->start(1);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return line.notice().isEmpty(); }, 5000));
+  EXPECT_EQ(line.text(), accepted);
+  EXPECT_EQ(line.toolTip(), accepted);
+  EXPECT_EQ(line.palette().color(QPalette::WindowText), acceptedTone);
+
+  // A new run ends a notice at once; a verdict-less run after a rejected one is not in red.
+  line.showNotice(QString::fromUtf8("Таблица скопирована в буфер обмена"));
+  form.openSample(QDir::current().absoluteFilePath("rejected.txt"));
+  EXPECT_TRUE(line.notice().isEmpty());
+  EXPECT_FALSE(timer->isActive());
+  EXPECT_TRUE(line.text().startsWith(QString::fromUtf8("✗"))) << line.text().toStdString();
+  const QColor rejectedTone = line.palette().color(QPalette::WindowText);
+  EXPECT_NE(rejectedTone, plain);
+  engine::RunResult none;
+  none.outcome = engine::RunOutcome::FileNotOpened;
+  line.showResult(none, tablePath(), '.');
+  EXPECT_EQ(line.palette().color(QPalette::WindowText), plain);
 }
 
 TEST_F(ResultLineTest, ChoicesFitTheirBoxes) {

@@ -1,7 +1,7 @@
-// The texts and points of a finished analysis, as the Word report module takes them.
+// The texts, points and solution of a finished analysis, as the report module takes them.
 #pragma once
 
-#include "cli/docx_export.h"
+#include "cli/report_export.h"
 #include "engine/recorded_view.h"
 
 namespace cli {
@@ -9,7 +9,7 @@ namespace cli {
 // The view's log, grid and chart points, and a copy of `solution` when it is not
 // null; the sample's name comes from the log's "Обрабатываю файл - " line, as
 // the window's title takes it.
-DocxReportData docxReportData(const engine::RecordedView& view,
-                              const engine::TextDocument* solution = nullptr);
+ReportData reportData(const engine::RecordedView& view,
+                      const engine::TextDocument* solution = nullptr);
 
 }  // namespace cli

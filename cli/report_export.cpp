@@ -1,5 +1,5 @@
-// The Word report of one analysis, drawn and written without a display.
-#include "cli/docx_export.h"
+// The report or the chart of one analysis, drawn and written without a display.
+#include "cli/report_export.h"
 
 #include <QApplication>
 #include <QColor>
@@ -9,6 +9,7 @@
 
 #include "report/report_file.h"
 #include "ui/analysis_chart.h"
+#include "ui/chart_export.h"
 #include "ui/chart_rendering.h"
 #include "ui/layout_scale.h"
 
@@ -18,22 +19,20 @@ namespace {
 constexpr int kChartWidth = 785;
 constexpr int kChartHeight = 265;
 
-QImage drawChart(const cli::DocxReportData& data) {
-  const ui::LayoutScale scale(1.0);
-  ui::AnalysisChart chart(scale, nullptr);
-  chart.resize(scale.size(kChartWidth, kChartHeight));
-  const std::vector<cli::DocxChartPoint>* series[] = {&data.histogram, &data.curve};
+// The chart as the window draws it at its designed size.
+void drawChart(ui::AnalysisChart& chart, const cli::ReportData& data) {
+  chart.resize(ui::LayoutScale(1.0).size(kChartWidth, kChartHeight));
+  const std::vector<cli::ReportChartPoint>* series[] = {&data.histogram, &data.curve};
   for (int index = 0; index < 2; ++index) {
     chart.clearSeries(index);
-    for (const cli::DocxChartPoint& point : *series[index])
+    for (const cli::ReportChartPoint& point : *series[index])
       chart.appendPoint(index, point.x, point.y, QString::fromStdString(point.label),
                         QColor(point.red, point.green, point.blue));
   }
   chart.refresh();
-  return chart.printPicture(ui::kPrintPixelRatio);
 }
 
-report::ReportTexts reportTexts(const cli::DocxReportData& data) {
+report::ReportTexts reportTexts(const cli::ReportData& data) {
   report::ReportTexts texts;
   texts.columnCount = data.columnCount;
   for (const std::vector<std::string>& row : data.gridRows) {
@@ -47,6 +46,26 @@ report::ReportTexts reportTexts(const cli::DocxReportData& data) {
   return texts;
 }
 
+QByteArray exportBytes(const cli::ReportData& data, cli::ExportKind kind) {
+  const ui::LayoutScale scale(1.0);
+  ui::AnalysisChart chart(scale, nullptr);
+  drawChart(chart, data);
+  switch (kind) {
+    case cli::ExportKind::DocxReport:
+    case cli::ExportKind::PdfReport:
+      break;
+    case cli::ExportKind::ChartPng:
+      return ui::chartFileBytes(chart, ui::ChartFormat::Png);
+    case cli::ExportKind::ChartSvg:
+      return ui::chartFileBytes(chart, ui::ChartFormat::Svg);
+    case cli::ExportKind::ChartPdf:
+      return ui::chartFileBytes(chart, ui::ChartFormat::Pdf);
+  }
+  return report::reportDocumentBytes(
+      reportTexts(data), chart.printPicture(ui::kPrintPixelRatio),
+      kind == cli::ExportKind::PdfReport ? report::ReportFormat::Pdf : report::ReportFormat::Docx);
+}
+
 // Qt's own warnings about the desktop it does not use are noise on a terminal.
 void keepSeriousMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
   if (type == QtCriticalMsg || type == QtFatalMsg)
@@ -55,11 +74,11 @@ void keepSeriousMessages(QtMsgType type, const QMessageLogContext&, const QStrin
 
 }  // namespace
 
-extern "C" bool tarnekBuildDocxReport(const cli::DocxReportData& data, std::string& document,
-                                      std::string& error) {
+extern "C" bool tarnekBuildExport(const cli::ReportData& data, cli::ExportKind kind,
+                                  std::string& document, std::string& error) {
   std::unique_ptr<QApplication> application;
   if (QCoreApplication::instance() == nullptr) {
-    // Nothing is shown: the chart is only drawn into a picture.
+    // Nothing is shown: the chart is only drawn.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(keepSeriousMessages);
     static int argc = 1;
@@ -68,7 +87,7 @@ extern "C" bool tarnekBuildDocxReport(const cli::DocxReportData& data, std::stri
     application = std::make_unique<QApplication>(argc, argv);
   }
   try {
-    const QByteArray bytes = report::reportDocumentBytes(reportTexts(data), drawChart(data));
+    const QByteArray bytes = exportBytes(data, kind);
     document.assign(bytes.constData(), static_cast<size_t>(bytes.size()));
     return true;
   } catch (const std::exception& failure) {

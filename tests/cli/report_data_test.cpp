@@ -1,5 +1,5 @@
 // Tests of the plain data tarnek-cli hands the Word report module.
-#include "cli/docx_report_data.h"
+#include "cli/report_data.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 namespace cli {
 namespace {
 
-TEST(DocxReportData, NamesTheSampleFromTheFirstProcessingLineThatNamesOne) {
+TEST(ReportData, NamesTheSampleFromTheFirstProcessingLineThatNamesOne) {
   const std::string processing = engine::text::kProcessingFile;
   struct Case {
     std::vector<std::string> log;
@@ -24,19 +24,19 @@ TEST(DocxReportData, NamesTheSampleFromTheFirstProcessingLineThatNamesOne) {
   for (const Case& c : cases) {
     engine::RecordedView view;
     for (const std::string& line : c.log) view.appendLog(line);
-    const DocxReportData data = docxReportData(view);
+    const ReportData data = reportData(view);
     EXPECT_EQ(data.sampleFileName, c.name) << (c.log.empty() ? "" : c.log.front());
     EXPECT_EQ(data.logLines, c.log);
   }
 }
 
-TEST(DocxReportData, CopiesEveryGridRowAndBothSeriesWithTheirColours) {
+TEST(ReportData, CopiesEveryGridRowAndBothSeriesWithTheirColours) {
   engine::RecordedView view;
   view.setGridRowCount(2);
   view.setGridCell(10, 1, "0,25");
   view.appendPoint(engine::kHistogramSeries, 1.5, 2.0, "1,5", engine::Colour{1, 2, 3});
   view.appendPoint(engine::kCurveSeries, -0.25, 1e-7, "", engine::kRed);
-  const DocxReportData data = docxReportData(view);
+  const ReportData data = reportData(view);
 
   EXPECT_EQ(data.columnCount, engine::kTableColumns);
   ASSERT_EQ(data.gridRows.size(), 2u);

@@ -1,5 +1,5 @@
-// Copying a finished analysis into the plain data the Word report module takes.
-#include "cli/docx_report_data.h"
+// Copying a finished analysis into the plain data the report module takes.
+#include "cli/report_data.h"
 
 #include "engine/texts.h"
 
@@ -7,8 +7,8 @@ namespace cli {
 
 namespace {
 
-std::vector<DocxChartPoint> chartPoints(const std::vector<engine::RecordedPoint>& points) {
-  std::vector<DocxChartPoint> copies;
+std::vector<ReportChartPoint> chartPoints(const std::vector<engine::RecordedPoint>& points) {
+  std::vector<ReportChartPoint> copies;
   copies.reserve(points.size());
   for (const engine::RecordedPoint& point : points)
     copies.push_back(
@@ -18,9 +18,8 @@ std::vector<DocxChartPoint> chartPoints(const std::vector<engine::RecordedPoint>
 
 }  // namespace
 
-DocxReportData docxReportData(const engine::RecordedView& view,
-                              const engine::TextDocument* solution) {
-  DocxReportData data;
+ReportData reportData(const engine::RecordedView& view, const engine::TextDocument* solution) {
+  ReportData data;
   data.columnCount = engine::kTableColumns;
   for (const engine::RecordedView::Row& row : view.gridRows())
     data.gridRows.emplace_back(row.begin(), row.end());
