@@ -11,17 +11,12 @@ namespace report::docx {
 
 namespace {
 
-// Single 1/2-point borders.
-constexpr const char* kBorderSize = "4";
-constexpr int32_t kHeaderFooterTwips = 708;
-constexpr int32_t kDefaultTabStopTwips = 708;
-
 void writeBorders(QXmlStreamWriter& xml) {
   xml.writeStartElement(kW, QStringLiteral("tblBorders"));
   for (const char* side : {"top", "left", "bottom", "right", "insideH", "insideV"}) {
     xml.writeEmptyElement(kW, QLatin1String(side));
     xml.writeAttribute(kW, QStringLiteral("val"), QStringLiteral("single"));
-    xml.writeAttribute(kW, QStringLiteral("sz"), QLatin1String(kBorderSize));
+    xml.writeAttribute(kW, QStringLiteral("sz"), QString::number(kBorderEighthPoints));
     xml.writeAttribute(kW, QStringLiteral("space"), QStringLiteral("0"));
     xml.writeAttribute(kW, QStringLiteral("color"), QStringLiteral("auto"));
   }

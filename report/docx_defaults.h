@@ -5,20 +5,9 @@
 #include <QXmlStreamWriter>
 #include <cstdint>
 
+#include "report/docx_layout.h"
+
 namespace report {
-
-// A4 portrait with 2 cm margins, in twentieths of a point (twips).
-inline constexpr int32_t kPageWidthTwips = 11906;
-inline constexpr int32_t kPageHeightTwips = 16838;
-inline constexpr int32_t kMarginTwips = 1134;
-inline constexpr int32_t kTextWidthTwips = kPageWidthTwips - 2 * kMarginTwips;
-
-// The Normal style: a sans-serif face (metric-compatible substitutes exist everywhere) at 10 pt,
-// Russian; report/docx/styles.xml and settings.xml say so to the word processor.
-inline constexpr int32_t kNormalFontHalfPoints = 20;
-
-// Tables: 1/2-point single borders and 1 mm cell margins at the sides.
-inline constexpr int32_t kCellMarginTwips = 57;
 
 namespace docx {
 
