@@ -116,9 +116,24 @@ await step('numbers-mode Apply reruns on the sample in memory; a bad field says 
   const before = await logLines();
   await page.fill('#LIopt', 'abc');
   await page.click('#OkBut');
-  assert.equal(await page.textContent('#OptError'), '«abc» не является правильным числом');
+  assert.equal(await page.textContent('#OptError'),
+    'Размер интервала: «abc» не является правильным числом');
   assert.deepEqual(await logLines(), before);
   await page.fill('#LIopt', '0,5');
+  // The settings, listed with the page's separator, rerun as tarnek-cli's flags do.
+  assert.deepEqual(await page.locator('#AlphaOpt option').allTextContents(),
+    ['0,05', '0,025', '0,01']);
+  await page.selectOption('#AlphaOpt', { index: 2 });
+  await page.selectOption('#GammaOpt', { index: 1 });
+  await page.selectOption('#CoefficientsOpt', { index: 1 });
+  await page.click('#OkBut');
+  await expectRun(cliJson('Input.txt', ',', ['--h', '0.5', '--xmin', '496', '--xmax', '504.5',
+    '--alpha', '0.01', '--gamma', '0.99', '--coefficients', 'sample']));
+  assert.match(await page.textContent('#ResultLine'), /α = 0[.,]01/);
+  await page.selectOption('#AlphaOpt', { index: 0 });
+  await page.selectOption('#GammaOpt', { index: 0 });
+  await page.selectOption('#CoefficientsOpt', { index: 0 });
+  await page.click('#OkBut');
   await page.click('#CanBut');
   assert.equal(await page.evaluate(() => document.getElementById('OptForm').open), false);
 });
@@ -161,8 +176,14 @@ await step('a file from the picker, then pasted data in the data box', async () 
   await expectRun(JSON.parse(runCli(['--json', '--table', table, 'twenty_intervals.txt'],
     dirname(path), ',')));
   await page.click('#DataButton');
+  // Text without numbers opens nothing and says why; the dialog stays.
+  await page.fill('#DataText', 'Масса\nнет данных');
+  await page.click('#DataApply');
+  assert.match(await page.textContent('#DataReport'), /Пропущена строка 1/);
+  assert.equal(await page.evaluate(() => document.getElementById('DataForm').open), true);
   await page.fill('#DataText', readFileSync(join(root, 'data', 'Input.txt'), 'utf8'));
   await page.click('#DataApply');
+  assert.match(await page.textContent('#DataReport'), /^Значений 100, от 495\.9 до 504/);
   const log = await logLines();
   assert.equal(log[0], 'Загружено 100 элементов');
   assert.equal(log[1], 'Обрабатываю файл - Данные.txt');
