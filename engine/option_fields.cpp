@@ -31,9 +31,8 @@ std::optional<float> appliedNumber(NumberField& field, float stored, std::string
   if (field.text == field.shown) return stored;
   const FieldNumber number = parseFieldNumber(field.text);
   if (number.status != FieldNumber::Status::Ok) {
-    const char* message = number.status == FieldNumber::Status::OutOfRange
-                              ? text::kNumberOutOfRange
-                              : text::kNotANumber;
+    const char* message = number.status == FieldNumber::Status::OutOfRange ? text::kNumberOutOfRange
+                                                                           : text::kNotANumber;
     error = std::string(label) + ": " + filled(message, field.text);
     return std::nullopt;
   }
@@ -42,9 +41,9 @@ std::optional<float> appliedNumber(NumberField& field, float stored, std::string
 }
 
 void showNumbers(const AnalysisState& state, OptionFields& fields, char decimalSeparator) {
-  for (auto [field, value] : {std::pair{&fields.intervalLength, state.IntervalLength},
-                              std::pair{&fields.xmin, state.Xmin},
-                              std::pair{&fields.xmax, state.Xmax}}) {
+  for (auto [field, value] :
+       {std::pair{&fields.intervalLength, state.IntervalLength},
+        std::pair{&fields.xmin, state.Xmin}, std::pair{&fields.xmax, state.Xmax}}) {
     field->text = fieldText(value, decimalSeparator);
     field->shown = field->text;
   }

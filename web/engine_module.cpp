@@ -10,8 +10,8 @@
 #include <utility>
 #include <vector>
 
-#include "engine/axis_labels.h"
 #include "engine/analysis_settings.h"
+#include "engine/axis_labels.h"
 #include "report/docx_layout.h"
 #include "web/page_session.h"
 #include "web/sample_analysis.h"
@@ -30,12 +30,8 @@ constexpr const char* kAnalysisFolder = "/analysis";
 // analyse()'s options that are tarnek-cli's flags. A setting the companion learns is passed
 // through by one more line here.
 constexpr std::pair<const char*, const char*> kFlagOptions[] = {
-    {"h", "--h"},
-    {"xmin", "--xmin"},
-    {"xmax", "--xmax"},
-    {"alpha", "--alpha"},
-    {"gamma", "--gamma"},
-    {"coefficients", "--coefficients"},
+    {"h", "--h"},         {"xmin", "--xmin"},   {"xmax", "--xmax"},
+    {"alpha", "--alpha"}, {"gamma", "--gamma"}, {"coefficients", "--coefficients"},
 };
 
 bool given(const val& value) { return !value.isUndefined() && !value.isNull(); }
@@ -110,7 +106,8 @@ engine::OptionFields fieldsOf(const val& fields) {
   result.intervalLength.text = text("h");
   result.xmin.text = text("xmin");
   result.xmax.text = text("xmax");
-  result.alpha = engine::kSignificanceLevels[index("alpha", std::size(engine::kSignificanceLevels))];
+  result.alpha =
+      engine::kSignificanceLevels[index("alpha", std::size(engine::kSignificanceLevels))];
   result.gamma = engine::kReliabilities[index("gamma", std::size(engine::kReliabilities))];
   result.coefficients =
       engine::kCoefficientSources[index("coefficients", std::size(engine::kCoefficientSources))];

@@ -58,8 +58,7 @@ TEST(ChiSquareTail, EdgesOfThePValue) {
   };
   for (const Case& c :
        {Case{0.0f, 3, 1.0}, Case{-1.0f, 3, 1.0}, Case{INFINITY, 3, 0.0}, Case{NAN, 3, std::nullopt},
-        Case{1.0f, 0, std::nullopt}, Case{1e30f, 100, 0.0},
-        Case{4000.0f, 17, 0.0}}) {
+        Case{1.0f, 0, std::nullopt}, Case{1e30f, 100, 0.0}, Case{4000.0f, 17, 0.0}}) {
     EXPECT_EQ(engine::upperTailProbability(c.statistic, c.df), c.p) << c.statistic << " " << c.df;
   }
   // 2 degrees of freedom: e^(-x/2), also deep in the tail where e^-x alone would vanish.
