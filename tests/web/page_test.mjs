@@ -320,6 +320,12 @@ await step('screenshots: 1366 x 768 like the window, 390 x 844 with nothing cut'
   await page.click('#Option');
   await page.screenshot({ path: join(shots, 'page-390x844-options.png') });
   await page.click('#CanBut');
+  // The data box with what the reader says about a text it cannot use.
+  await page.click('#DataButton');
+  await page.fill('#DataText', 'Масса;Примечание\nлёгкая;нет\nтяжёлая;нет\n');
+  await page.click('#DataApply');
+  await page.screenshot({ path: join(shots, 'page-390x844-data.png') });
+  await page.click('#DataCancel');
 });
 
 await step('no request left the machine and the page logged no error', async () => {
