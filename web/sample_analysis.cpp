@@ -46,16 +46,18 @@ AnalysisReply analyseSample(const SampleAnalysis& request, const std::string& fo
 
   std::error_code error;
   const fs::path root(folder);
-  fs::remove_all(root, error);
   const fs::path samples = root / "sample";
-  fs::create_directories(samples, error);
+  // Only the sample named and the table given are read, so the folder is made once and each
+  // call removes what it wrote: every file system call costs a trip through JavaScript.
+  if (!fs::is_directory(samples, error)) fs::create_directories(samples, error);
   std::string tablePath = shippedTable;
   if (request.tableText) {
     tablePath = (root / "exttable.txt").string();
     writeFile(tablePath, *request.tableText);
   }
   // An empty name, or one that names a folder, cannot be written: the run says it cannot open it.
-  if (!request.fileName.empty()) writeFile(samples / name, request.sampleText);
+  const fs::path samplePath = samples / name;
+  const bool written = !request.fileName.empty() && writeFile(samplePath, request.sampleText);
 
   std::vector<std::string> args{"--json", "--table", tablePath};
   for (const auto& [flag, value] : request.flags) {
@@ -74,7 +76,9 @@ AnalysisReply analyseSample(const SampleAnalysis& request, const std::string& fo
   reply.json = out.str();
   reply.errors = err.str();
   if (!previous.empty()) fs::current_path(previous, error);
-  fs::remove_all(root, error);
+  if (written) fs::remove(samplePath, error);
+  if (name.has_parent_path()) fs::remove_all(samples / *name.begin(), error);
+  if (request.tableText) fs::remove(tablePath, error);
   return reply;
 }
 

@@ -25,10 +25,11 @@ struct AnalysisReply {
   std::string errors;  // what it writes to standard error
 };
 
-// Empties `folder` (a scratch folder of the page's memory file system, or of a test), writes
-// the sample there under its name and the table beside it, and runs tarnek-cli's command line
-// inside it: --table, the flags, "--", the name. The working directory is restored afterwards.
-// A name that is absolute or climbs out with ".." is a usage error: nothing is written.
+// Writes the sample under its name into `folder`/sample (a scratch folder of the page's memory
+// file system, or of a test; made on the first call) and the table beside it, runs tarnek-cli's
+// command line inside it: --table, the flags, "--", the name, and removes what it wrote. The
+// working directory is restored afterwards. A name that is absolute or climbs out with ".." is
+// a usage error: nothing is written.
 AnalysisReply analyseSample(const SampleAnalysis& request, const std::string& folder,
                             const std::string& shippedTable);
 
