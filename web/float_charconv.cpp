@@ -59,11 +59,14 @@ EM_JS(int, javascriptDigits, (double value, int single, char* digits, int* expon
       var nearest = parse(value.toExponential(p - 1));
       if (readsBack(nearest)) {
         // toExponential rounds a value halfway between two decimals up; the even one is closest.
+        // Only an odd last digit whose lower neighbour reads back too needs the exact digits.
+        var odd = Number(nearest.digits.charAt(nearest.digits.length - 1)) % 2 === 1;
+        if (!odd) return nearest;
+        var lower = step(nearest, -1);
+        if (!readsBack(lower)) return nearest;
         var exact = parse(value.toExponential(p + 30)).digits;
         var halfway = exact.charAt(p) === "5" && Number(exact.slice(p + 1)) === 0;
-        var odd = Number(nearest.digits.charAt(nearest.digits.length - 1)) % 2 === 1;
-        var lower = step(nearest, -1);
-        return halfway && odd && readsBack(lower) ? lower : nearest;
+        return halfway ? lower : nearest;
       }
       var below = step(nearest, -1);
       if (readsBack(below)) return below;
@@ -73,11 +76,13 @@ EM_JS(int, javascriptDigits, (double value, int single, char* digits, int* expon
     // Whether some p digits read back grows with p: the fewest are found by halving.
     var low = 1;
     var high = 9;
+    var chosen = null;
     while (low < high) {
       var middle = (low + high) >> 1;
-      if (choose(middle) !== null) high = middle; else low = middle + 1;
+      var tried = choose(middle);
+      if (tried !== null) { high = middle; chosen = tried; } else low = middle + 1;
     }
-    found = choose(low);
+    found = chosen !== null && chosen.digits.length === low ? chosen : choose(low);
   }
   stringToUTF8(found.digits, digits, 32);
   HEAP32[exponent >> 2] = found.exponent;
