@@ -1,9 +1,11 @@
 // Reading one number from a stream as formatted input in the classic locale does, at most
-// 1,000 characters of it.
+// 1,000 characters of it, converted by from_chars.
 #include "engine/classic_stream.h"
 
+#include <algorithm>
+#include <charconv>
 #include <ios>
-#include <limits>
+#include <system_error>
 
 namespace engine {
 
@@ -85,16 +87,62 @@ void gatherInteger(Gathered& number) {
     if (!number.take(c)) return;
 }
 
-// The standard conversion of formatted input, run on the characters already gathered, so that
-// every value, rounding and overflow is the stream's own.
-class Conversion : public std::num_get<char, const char*> {};
+// Whether a number beyond the float's range lies below it (its magnitude under 1) rather than
+// above: from the place of its first digit that is not zero and its exponent, which may be of
+// any length.
+bool belowOne(const char* first, const char* last) {
+  const char* p = first;
+  if (p != last && isSign(*p)) ++p;
+  long lead = 0;
+  long whole = 0;
+  for (; p != last && isDigit(*p); ++p)
+    if (whole > 0 || *p != '0') ++whole;
+  if (whole > 0) {
+    lead = whole - 1;
+  } else if (p != last && *p == '.') {
+    long zeros = 0;
+    for (++p; p != last && *p == '0'; ++p) ++zeros;
+    lead = -(zeros + 1);
+  }
+  while (p != last && *p != 'e' && *p != 'E') ++p;
+  if (p == last) return lead < 0;
+  ++p;
+  const bool negative = p != last && *p == '-';
+  if (p != last && isSign(*p)) ++p;
+  constexpr long kFar = 1000000000;
+  long exponent = 0;
+  for (; p != last; ++p) exponent = std::min(kFar, exponent * 10 + (*p - '0'));
+  return lead + (negative ? -exponent : exponent) < 0;
+}
 
-template <typename Value>
-bool convert(std::istream& in, const Gathered& number, Value& value) {
-  static const Conversion conversion;
-  std::ios_base::iostate state = std::ios_base::goodbit;
-  const char* const stop = conversion.get(number.begin(), number.end(), in, state, value);
-  return !(state & std::ios_base::failbit) && stop == number.end();
+// The conversion of the characters gathered, as libstdc++'s formatted input in the classic
+// locale converts them, done with from_chars so that no platform's stream decides the value: a
+// number above the range fails, one below it reads as the nearest subnormal or a signed zero.
+bool convert(const Gathered& number, float& value) {
+  const char* first = number.begin();
+  const char* const last = number.end();
+  if (first != last && *first == '+') ++first;
+  float converted = 0.0f;
+  const auto [stop, error] = std::from_chars(first, last, converted);
+  if (error == std::errc::result_out_of_range && stop == last && belowOne(first, last)) {
+    value = *first == '-' ? -0.0f : 0.0f;
+    return true;
+  }
+  if (error != std::errc() || stop != last) return false;
+  value = converted;
+  return true;
+}
+
+// A whole number as `in >> int32_t` converts it: one that does not fit fails.
+bool convert(const Gathered& number, int32_t& value) {
+  const char* first = number.begin();
+  const char* const last = number.end();
+  if (first != last && *first == '+') ++first;
+  int32_t converted = 0;
+  const auto [stop, error] = std::from_chars(first, last, converted);
+  if (error != std::errc() || stop != last) return false;
+  value = converted;
+  return true;
 }
 
 // Gathers, converts and sets the stream's state as formatted input would.
@@ -104,7 +152,7 @@ bool readNumber(std::istream& in, Value& value, void (*gather)(Gathered&)) {
   if (!blanksSkipped) return false;
   Gathered number(*in.rdbuf());
   gather(number);
-  const bool read = !number.tooLong() && convert(in, number, value);
+  const bool read = !number.tooLong() && convert(number, value);
   std::ios_base::iostate state = std::ios_base::goodbit;
   if (number.atEnd()) state |= std::ios_base::eofbit;
   if (!read) state |= std::ios_base::failbit;
@@ -122,14 +170,9 @@ bool readFloat(std::istream& in, float& out) {
 }
 
 bool readInteger(std::istream& in, int32_t& out) {
-  long value = 0;
+  int32_t value = 0;
   if (!readNumber(in, value, gatherInteger)) return false;
-  // As `in >> int` has it: a long that does not fit fails.
-  if (value < std::numeric_limits<int32_t>::min() || value > std::numeric_limits<int32_t>::max()) {
-    in.setstate(std::ios_base::failbit);
-    return false;
-  }
-  out = static_cast<int32_t>(value);
+  out = value;
   return true;
 }
 

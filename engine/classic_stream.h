@@ -19,10 +19,12 @@ namespace engine {
 inline constexpr size_t kMaxNumberCharacters = 1000;
 
 // True and the value in `out` when a float could be read; `out` untouched
-// otherwise. Reads exactly what `in >> float` reads, blanks before it
-// skipped, and gives the same value, except that a number of more than
-// kMaxNumberCharacters characters fails. An overflowing number fails like
-// text that is not a number. A failure sets failbit on `in`.
+// otherwise. Reads exactly what libstdc++'s `in >> float` reads, blanks
+// before it skipped, and gives the same value, whatever the standard library
+// (the browser's libc++ reads "inf" and fails on underflow), except that a
+// number of more than kMaxNumberCharacters characters fails. An overflowing
+// number fails like text that is not a number; one below the range reads as
+// the nearest subnormal or zero. A failure sets failbit on `in`.
 bool readFloat(std::istream& in, float& out);
 
 // The same for a whole number, as `in >> int32_t` reads it.

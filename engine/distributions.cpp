@@ -7,6 +7,8 @@
 #include <cmath>
 #include <limits>
 
+#include "engine/chi_square_tail.h"
+
 namespace engine {
 
 namespace {
@@ -31,8 +33,16 @@ std::optional<double> upperTailProbability(float statistic, int32_t degreesOfFre
   if (std::isnan(statistic) || degreesOfFreedom < 1) return std::nullopt;
   if (statistic <= 0.0f) return 1.0;
   if (std::isinf(statistic)) return 0.0;
-  const boost::math::chi_squared_distribution<double, NoThrow> distribution(degreesOfFreedom);
-  const double p = boost::math::cdf(boost::math::complement(distribution, double{statistic}));
+  // The closed forms give the correctly rounded tail with basic arithmetic only, so the browser
+  // (whose long double functions are only double's) gets the very double this platform does;
+  // Boost.Math's long double evaluation stands behind them for more degrees than a run has.
+  double p = 0.0;
+  if (degreesOfFreedom <= kMaxTailDegrees) {
+    p = chiSquareUpperTail(statistic, degreesOfFreedom);
+  } else {
+    const boost::math::chi_squared_distribution<double, NoThrow> distribution(degreesOfFreedom);
+    p = boost::math::cdf(boost::math::complement(distribution, double{statistic}));
+  }
   if (!std::isfinite(p)) return std::nullopt;
   return p;
 }

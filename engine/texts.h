@@ -78,4 +78,12 @@ inline constexpr const char* kResultNoData = "Проверка не провод
 inline constexpr const char* kResultFileNotOpened =
     "Проверка не проводилась: входной файл не открылся";
 
+// The options dialog's numeric fields, by their labels.
+inline constexpr const char* kIntervalLabel = "Размер интервала";
+inline constexpr const char* kXminLabel = "Xmin";
+inline constexpr const char* kXmaxLabel = "Xmax";
+// A field's text that Apply cannot store; %1 is the text as typed.
+inline constexpr const char* kNotANumber = "«%1» не является правильным числом";
+inline constexpr const char* kNumberOutOfRange = "Число «%1» вне допустимого диапазона";
+
 }  // namespace engine::text

@@ -22,7 +22,6 @@ const QString kWp =
     QStringLiteral("http://schemas.openxmlformats.org/drawingml/2006/wordprocessingDrawing");
 const QString kA = QStringLiteral("http://schemas.openxmlformats.org/drawingml/2006/main");
 const QString kPic = QStringLiteral("http://schemas.openxmlformats.org/drawingml/2006/picture");
-constexpr int64_t kEmuPerTwip = 635;
 bool isLineBreak(char32_t c) { return c == '\n' || c == '\r' || c == '\v'; }
 
 bool needsPreserve(const QString& text) {
@@ -244,7 +243,6 @@ QString xmlSafeText(const QString& text) {
 }
 
 QString pictureRelationshipId(int32_t picture) {
-  constexpr int32_t kFirstPictureRelationship = 3;
   return QStringLiteral("rId%1").arg(picture + kFirstPictureRelationship);
 }
 

@@ -11,16 +11,12 @@ namespace report::docx {
 
 namespace {
 
-// Border widths are given in eighths of a point.
-constexpr int32_t kBorderEighths = kBorderTwips * 8 / kTwipsPerPoint;
-constexpr int32_t kHeaderFooterTwips = 708;
-
 void writeBorders(QXmlStreamWriter& xml) {
   xml.writeStartElement(kW, QStringLiteral("tblBorders"));
   for (const char* side : {"top", "left", "bottom", "right", "insideH", "insideV"}) {
     xml.writeEmptyElement(kW, QLatin1String(side));
     xml.writeAttribute(kW, QStringLiteral("val"), QStringLiteral("single"));
-    xml.writeAttribute(kW, QStringLiteral("sz"), QString::number(kBorderEighths));
+    xml.writeAttribute(kW, QStringLiteral("sz"), QString::number(kBorderEighthPoints));
     xml.writeAttribute(kW, QStringLiteral("space"), QStringLiteral("0"));
     xml.writeAttribute(kW, QStringLiteral("color"), QStringLiteral("auto"));
   }

@@ -4,6 +4,7 @@
 #   scripts/install-deps.sh desktop   # also the X tools of scripts/screenshots.sh and
 #                                     # bench/measure_startup.sh
 #   scripts/install-deps.sh bench     # also hyperfine and GNU time for scripts/bench.sh
+#   scripts/install-deps.sh web       # also emscripten, node and Chromium for scripts/web.sh
 # (scripts/check-package.sh installs its own: it runs as root in a chroot.)
 set -euo pipefail
 
@@ -34,6 +35,14 @@ for group in "$@"; do
     desktop) packages+=(xvfb xauth openbox x11-xserver-utils x11-utils xdotool imagemagick) ;;
     # Whole-process timings and peak memory of scripts/bench.sh.
     bench) packages+=(hyperfine time) ;;
+    # The page (scripts/web.sh, test.sh): emscripten with the acorn its optimiser loads, node and
+    # npm for the page's packages and tests (a node installed otherwise is kept), and Chromium,
+    # which the page's browser test drives.
+    web)
+      packages+=(emscripten node-acorn chromium)
+      command -v node >/dev/null || packages+=(nodejs)
+      command -v npm >/dev/null || packages+=(npm)
+      ;;
     *) echo "install-deps: unknown group $group" >&2; exit 2 ;;
   esac
 done

@@ -2,8 +2,9 @@
 # Installs what is missing, checks every tracked C++ file against .clang-format, builds Tarnek
 # twice with warnings as errors (plain, and with AddressSanitizer and UndefinedBehaviorSanitizer)
 # and runs every test in both builds (the reports read back by python-docx and LibreOffice,
-# labelled "readback", in the plain build only), runs each fuzz target for 30 seconds, then
-# builds the Debian package and validates it.
+# labelled "readback", in the plain build only), builds the browser page and tests it against
+# the plain build's tarnek-cli, runs each fuzz target for 30 seconds, then builds the Debian
+# package and validates it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -21,6 +22,9 @@ git ls-files -z '*.h' '*.cpp' | xargs -0 clang-format --dry-run --Werror
 )
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
+
+# The page: its module against this tarnek-cli in node, the page itself in headless Chromium.
+scripts/web.sh test build
 
 # Benchmarks and the read-back tests add nothing under the sanitizers: not built, not run.
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DTARNEK_SANITIZE=ON -DTARNEK_BENCHMARKS=OFF \

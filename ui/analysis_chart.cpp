@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/axis_labels.h"
 #include "ui/captions.h"
 #include "ui/chart_rendering.h"
 
@@ -41,11 +42,6 @@ constexpr double kLabelItemMargin = 1.0;
 constexpr double kYAxisExtra = 12.0;
 
 bool isFinitePoint(double x, double y) { return std::isfinite(x) && std::isfinite(y); }
-
-int decimalsForStep(double step) {
-  if (!(step > 0.0)) return 0;
-  return std::clamp(static_cast<int>(std::ceil(-std::log10(step) - 1e-9)), 0, 6);
-}
 
 }  // namespace
 
@@ -194,7 +190,7 @@ void AnalysisChart::fitAxes(const std::vector<Point>& histogram, const std::vect
   axisY_->setRange(minY, maxY * 1.1);
   axisY_->applyNiceNumbers();
   const double tickStep = (axisY_->max() - axisY_->min()) / std::max(1, axisY_->tickCount() - 1);
-  axisY_->setLabelFormat(QStringLiteral("%.%1f").arg(decimalsForStep(tickStep)));
+  axisY_->setLabelFormat(QStringLiteral("%.%1f").arg(engine::decimalsForStep(tickStep)));
 
   axisX_->setStartValue(minX);
   axisX_->setRange(minX, maxX);
@@ -202,36 +198,13 @@ void AnalysisChart::fitAxes(const std::vector<Point>& histogram, const std::vect
 }
 
 double AnalysisChart::labelShare(double axisWidth, size_t labels) {
-  // A category axis lays out one more position than it has labels; each label may take that
-  // much less the axis' padding on both sides.
-  return axisWidth / static_cast<double>(labels + 1) - 2.0 * kChartLabelPadding;
+  return engine::labelShare(axisWidth, labels, kChartLabelPadding);
 }
 
 std::vector<size_t> AnalysisChart::labelledEdges(const std::vector<double>& edges,
                                                  const std::vector<double>& widths,
                                                  double plotWidth, double gap, double axisWidth) {
-  const size_t n = std::min(edges.size(), widths.size());
-  if (n == 0) return {};
-  if (n == 1) return {0};
-  const double span = edges[n - 1] - edges[0];
-  const double perUnit = span > 0.0 ? plotWidth / span : 0.0;
-  // The most labels that keep every neighbour pair apart, spread over the edges evenly.
-  for (size_t count = n; count >= 2; --count) {
-    std::vector<size_t> chosen;
-    for (size_t j = 0; j < count; ++j)
-      chosen.push_back(static_cast<size_t>(
-          std::lround(static_cast<double>(j) * static_cast<double>(n - 1) / (count - 1))));
-    bool apart = true;
-    const double share = labelShare(axisWidth, count);
-    for (size_t j = 0; j < count && apart; ++j) apart = widths[chosen[j]] <= share;
-    for (size_t j = 1; j < count && apart; ++j) {
-      const size_t a = chosen[j - 1];
-      const size_t b = chosen[j];
-      apart = (edges[b] - edges[a]) * perUnit >= (widths[a] + widths[b]) / 2.0 + gap;
-    }
-    if (apart) return chosen;
-  }
-  return {0};
+  return engine::labelledEdges(edges, widths, plotWidth, gap, axisWidth, kChartLabelPadding);
 }
 
 void AnalysisChart::labelEdges(const std::vector<Point>& histogram, double minX, double maxX) {
@@ -244,8 +217,8 @@ void AnalysisChart::labelEdges(const std::vector<Point>& histogram, double minX,
   }
   // The y labels sit left of the plot; the first x label may reach over them, not past the chart.
   const QFontMetricsF yMetrics(axisY_->labelsFont());
-  const int decimals =
-      decimalsForStep((axisY_->max() - axisY_->min()) / std::max(1, axisY_->tickCount() - 1));
+  const int decimals = engine::decimalsForStep((axisY_->max() - axisY_->min()) /
+                                               std::max(1, axisY_->tickCount() - 1));
   const double yLabels =
       std::max(
           yMetrics.horizontalAdvance(QLocale::system().toString(axisY_->max(), 'f', decimals)),

@@ -1,6 +1,8 @@
 // The windows' fixed texts: captions, titles, menu items and messages, UTF-8.
 #pragma once
 
+#include "engine/texts.h"
+
 namespace ui::text {
 
 inline constexpr const char* kMainWindowTitle = "Математическая статистика";
@@ -43,9 +45,9 @@ inline constexpr const char* kFirstUnread = " (201-е значение — в с
 
 inline constexpr const char* kOptionsTitle = "Опции";
 inline constexpr const char* kFileNameLabel = "Имя файла";
-inline constexpr const char* kIntervalLabel = "Размер интервала";
-inline constexpr const char* kXminLabel = "Xmin";
-inline constexpr const char* kXmaxLabel = "Xmax";
+inline constexpr const char* kIntervalLabel = engine::text::kIntervalLabel;
+inline constexpr const char* kXminLabel = engine::text::kXminLabel;
+inline constexpr const char* kXmaxLabel = engine::text::kXmaxLabel;
 inline constexpr const char* kCheckGroup = "Проверка и оценки";
 inline constexpr const char* kLevelLabel = "Уровень значимости α";
 inline constexpr const char* kReliabilityLabel = "Надёжность γ";
@@ -58,12 +60,6 @@ inline constexpr const char* kCancelButton = "Отмена";
 inline constexpr const char* kSolutionTitle = "Ход решения";
 inline constexpr const char* kShowSolution = "Ход решения";
 inline constexpr const char* kSolutionInReport = "Ход решения в отчёте";
-
-// %1 is the text of the field as typed.
-inline constexpr const char* kNotANumber = "«%1» не является правильным числом";
-inline constexpr const char* kNumberOutOfRange = "Число «%1» вне допустимого диапазона";
-// %1 is the field's label, %2 one of the two messages above.
-inline constexpr const char* kFieldError = "%1: %2";
 
 // What a screen reader calls the line under the log that keeps the verdict in view.
 inline constexpr const char* kResultLineName = "Результат проверки";

@@ -7,7 +7,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "engine/option_fields.h"
 #include "ui/captions.h"
+#include "ui/conversion_error.h"
 #include "ui/decimal_separator.h"
 #include "ui/main_form.h"
 #include "ui/message_sink.h"
@@ -158,13 +160,6 @@ void TOptForm::showSettings() {
   CoefficientsOpt->setCurrentIndex(indexOf(engine::kCoefficientSources, state.Coefficients));
 }
 
-void TOptForm::storeSettings() {
-  engine::AnalysisState& state = owner_.state();
-  state.Alpha = chosen(engine::kSignificanceLevels, AlphaOpt);
-  state.Gamma = chosen(engine::kReliabilities, GammaOpt);
-  state.Coefficients = chosen(engine::kCoefficientSources, CoefficientsOpt);
-}
-
 void TOptForm::showNumbers() {
   const engine::AnalysisState& state = owner_.state();
   showStoredNumber(*LIopt, state.IntervalLength);
@@ -176,20 +171,20 @@ void TOptForm::NameFChange() { owner_.state().FileChanged = true; }
 
 void TOptForm::OkButClick() {
   engine::AnalysisState& state = owner_.state();
-  // The choices cannot be wrong, so a field's error later does not undo them.
-  storeSettings();
-  if (state.FileChanged) {
-    state.FileName = NameF->text().toStdString();
-    owner_.ProcessFile();
-    showNumbers();
-    return;
-  }
-  // Each field is stored as soon as it is read: an error keeps the ones before it.
-  state.IntervalLength =
-      appliedNumber(*LIopt, state.IntervalLength, QString::fromUtf8(text::kIntervalLabel));
-  state.Xmin = appliedNumber(*XminOpt, state.Xmin, QString::fromUtf8(text::kXminLabel));
-  state.Xmax = appliedNumber(*XmaxOpt, state.Xmax, QString::fromUtf8(text::kXmaxLabel));
-  owner_.ProcessFile();
+  engine::OptionFields fields{NameF->text().toStdString(),
+                              numberField(*LIopt),
+                              numberField(*XminOpt),
+                              numberField(*XmaxOpt),
+                              chosen(engine::kSignificanceLevels, AlphaOpt),
+                              chosen(engine::kReliabilities, GammaOpt),
+                              chosen(engine::kCoefficientSources, CoefficientsOpt)};
+  const engine::ApplyResult result = engine::applyOptionFields(
+      state, fields, localeDecimalSeparator(), [this] { owner_.ProcessFile(); });
+  // Whatever Apply stored stays, up to the field that stopped it.
+  keepNumberField(*LIopt, fields.intervalLength);
+  keepNumberField(*XminOpt, fields.xmin);
+  keepNumberField(*XmaxOpt, fields.xmax);
+  if (result.error) throw ConversionError(QString::fromStdString(*result.error));
 }
 
 void TOptForm::applyFile(const QString& path) {

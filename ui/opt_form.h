@@ -61,7 +61,6 @@ class TOptForm : public QWidget {
   void buildCheckGroup(const LayoutScale& scale);
   void showNumbers();
   void showSettings();
-  void storeSettings();
 
   TMainForm& owner_;
 };

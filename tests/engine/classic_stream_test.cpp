@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <random>
 #include <sstream>
 
 #include "engine/critical_points.h"
@@ -222,6 +223,31 @@ TEST(ReadNumber, ALongNumberInTheTableIsABadFormatWhereverItStands) {
     EXPECT_EQ(readCriticalPoints(in, read), TableLoad::BadFormat);
     for (int32_t row = 1; row <= c.rowsRead; ++row) EXPECT_EQ(read.at(row, 1), 1.0f) << row;
     EXPECT_EQ(read.at(c.rowsRead + 1, 1), 0.0f);
+  }
+}
+
+// The conversion is the engine's own, so that libraries that convert otherwise (the browser's
+// libc++ fails on underflow) read alike; on random texts of a number's characters it must agree
+// with libstdc++'s formatted input on the value, the state and what is left.
+TEST(ReadNumber, AgreesWithTheStreamOnRandomTexts) {
+  static constexpr char kAlphabet[] = "0123456789000+-..eEe x\tinfa,";
+  std::mt19937 random(42);
+  for (int i = 0; i < 20000; ++i) {
+    std::string text;
+    const int length = static_cast<int>(random() % 14);
+    for (int j = 0; j < length; ++j) text += kAlphabet[random() % (sizeof kAlphabet - 1)];
+    SCOPED_TRACE("«" + text + "»");
+    const Outcome<float> floatByStream = byStream<float>(text);
+    const Outcome<float> floatByReader = byReader<float>(text);
+    ASSERT_EQ(floatByReader.read, floatByStream.read);
+    ASSERT_EQ(bitsOf(floatByReader.value), bitsOf(floatByStream.value));
+    ASSERT_EQ(floatByReader.eof, floatByStream.eof);
+    ASSERT_EQ(floatByReader.rest, floatByStream.rest);
+    const Outcome<int32_t> integerByStream = byStream<int32_t>(text);
+    const Outcome<int32_t> integerByReader = byReader<int32_t>(text);
+    ASSERT_EQ(integerByReader.read, integerByStream.read);
+    ASSERT_EQ(integerByReader.value, integerByStream.value);
+    ASSERT_EQ(integerByReader.rest, integerByStream.rest);
   }
 }
 

@@ -9,6 +9,7 @@
 #include <QXmlStreamReader>
 
 #include "report/table_layout.h"
+#include "report/text_width.h"
 #include "tests/report/report_test_support.h"
 
 namespace report {
@@ -363,6 +364,18 @@ TEST(TableLayout, MeasuresTextAndShrinksOnlyWhatDoesNotFit) {
   const std::vector<int32_t> fitted = autofitColumnWidths(table, kTextWidthTwips);
   EXPECT_LE(fitted[0] + fitted[1], kTextWidthTwips);
   EXPECT_GT(fitted[0], fitted[1]);
+}
+
+TEST(TableLayout, MeasuresUtf8AsTheWindowsTextsMeasure) {
+  // The browser page measures the UTF-8 it holds; every character counts once, as in UTF-16.
+  for (const char* text : {"", "500.4", "Щ", "\xF0\x9F\x98\x80", "a\tb", "1,5 < m"})
+    EXPECT_EQ(lineWidthTwips(text, kNormalFontHalfPoints),
+              textWidthTwips(QString::fromUtf8(text), kNormalFontHalfPoints))
+        << text;
+  // A broken sequence is one wide letter, as the U+FFFD it shows as.
+  EXPECT_EQ(lineWidthTwips("\xFF", kNormalFontHalfPoints),
+            lineWidthTwips("\xEF\xBF\xBD", kNormalFontHalfPoints));
+  EXPECT_EQ(fitColumnWidths({0, 100}, 100000), (std::vector<int32_t>{144, 244}));
 }
 
 TEST(DocxWriter, PropertiesNameTheReportItsTimeAndTheProgram) {
