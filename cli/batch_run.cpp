@@ -10,7 +10,7 @@
 #include "engine/critical_points.h"
 #include "engine/document_plain_text.h"
 #include "engine/solution.h"
-#include "ui/data_files.h"
+#include "platform/data_files.h"
 
 namespace cli {
 
@@ -59,7 +59,8 @@ int runBatch(const CliOptions& options, char decimalSeparator, std::ostream& out
              const ReportWriter& writeReport) {
   engine::CriticalPointTable table;
   engine::RecordedView tableView;
-  const std::string tablePath = options.tablePath ? *options.tablePath : ui::criticalPointsPath();
+  const std::string tablePath =
+      options.tablePath ? *options.tablePath : platform::criticalPointsPath();
   // Every file is still analysed against what was read, but the status says the table failed.
   const bool tableLoaded =
       engine::loadCriticalPoints(tablePath, table, tableView) == engine::TableLoad::Loaded;

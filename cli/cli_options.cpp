@@ -268,7 +268,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
       continue;
     }
     const std::optional<float> number = parseStoredNumber(value);
-    if (!number) return usageError(arg + ": not a number: " + value);
+    if (!number) return usageError(std::string(arg).append(": not a number: ").append(value));
     if (arg == "--h")
       options.intervalLength = number;
     else if (arg == "--xmin")
@@ -286,7 +286,11 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
     for (const auto& [otherName, otherPath] : outputs(options)) {
       if (otherName != name && std::filesystem::path(otherPath).lexically_normal() ==
                                    std::filesystem::path(path).lexically_normal())
-        return usageError(name + " and " + otherName + " name the same file: " + path);
+        return usageError(std::string(name)
+                              .append(" and ")
+                              .append(otherName)
+                              .append(" name the same file: ")
+                              .append(path));
     }
   }
   return parsed;

@@ -5,7 +5,7 @@
 #include "cli/cli_options.h"
 #include "cli/report_target.h"
 #include "cli/sample_import.h"
-#include "ui/data_files.h"
+#include "platform/data_files.h"
 
 namespace cli {
 
@@ -25,7 +25,7 @@ int runCommandLine(const std::vector<std::string>& args, char decimalSeparator, 
   if (parsed.options.toSample) return writeSample(parsed.options, err);
   CliOptions options = parsed.options;
   // The table actually read, so that a report cannot be written over it by another name.
-  if (!options.tablePath) options.tablePath = ui::criticalPointsPath();
+  if (!options.tablePath) options.tablePath = platform::criticalPointsPath();
   std::vector<std::string> inputs = options.files;
   inputs.push_back(*options.tablePath);
   for (const auto& [name, path] : outputs(options)) {

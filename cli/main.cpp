@@ -9,7 +9,7 @@
 #include "cli/command_line.h"
 #include "cli/descriptor_output.h"
 #include "cli/report_module.h"
-#include "ui/decimal_separator.h"
+#include "platform/decimal_separator.h"
 
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
   cli::DescriptorOutput standardOutput(STDOUT_FILENO);
   std::ostream out(&standardOutput);
   const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
-  int status = cli::runCommandLine(args, ui::localeDecimalSeparator(), out, std::cerr,
+  int status = cli::runCommandLine(args, platform::localeDecimalSeparator(), out, std::cerr,
                                    cli::buildReportThroughModule);
   out.flush();
   if (standardOutput.error() != 0) {

@@ -30,7 +30,7 @@ QString modulePath() {
     folder = QCoreApplication::applicationDirPath();
   }
   const QDir executableFolder(folder);
-  const QString beside = executableFolder.filePath(QLatin1String(kModuleName));
+  QString beside = executableFolder.filePath(QLatin1String(kModuleName));
   if (QFileInfo::exists(beside)) return beside;
   return QDir::cleanPath(executableFolder.filePath(QStringLiteral("../lib/tarnek/")) +
                          QLatin1String(kModuleName));

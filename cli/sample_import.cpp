@@ -15,7 +15,7 @@ namespace cli {
 namespace {
 
 // Far above any data a window would show; a larger file is not data for 200 values.
-constexpr std::streamsize kMaxInputBytes = 64 * 1024 * 1024;
+constexpr std::streamsize kMaxInputBytes = std::streamsize{64} * 1024 * 1024;
 
 std::string number(float value) {
   std::string text;

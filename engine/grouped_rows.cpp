@@ -137,6 +137,7 @@ struct Row {
 std::optional<Row> rowOf(const std::vector<Item>& items, int32_t line) {
   using K = Item::Kind;
   std::vector<K> kinds;
+  kinds.reserve(items.size());
   for (const Item& item : items) kinds.push_back(item.kind);
   Row row;
   row.line = line;

@@ -11,7 +11,7 @@
 namespace engine {
 namespace {
 
-__extension__ typedef unsigned __int128 u128;  // GCC and Clang on 64-bit targets
+__extension__ using u128 = unsigned __int128;  // GCC and Clang on 64-bit targets
 
 constexpr int kMaxPrecision = 15;
 // The general format's least exponent digits and the fixed format's decimals are taken as 0..4.

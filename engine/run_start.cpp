@@ -27,14 +27,14 @@ void clearView(AnalysisView& view) {
 // The reader asks its stream where each number starts, and a file stream asks the system every
 // time; a file of any real sample's size is therefore read from memory. A larger one (mostly
 // blanks, or text after the values) is read from the file as it stands.
-constexpr std::streamsize kInMemoryBytes = 64 * 1024;
+constexpr std::streamsize kInMemoryBytes = std::streamsize{64} * 1024;
 
 SampleRead readSampleFile(std::ifstream& in, AnalysisState& state) {
   std::string content(static_cast<size_t>(kInMemoryBytes) + 1, '\0');
   in.read(content.data(), kInMemoryBytes + 1);
   if (in.gcount() <= kInMemoryBytes) {
     content.resize(static_cast<size_t>(in.gcount()));
-    std::istringstream memory(std::move(content));
+    std::istringstream memory(content);
     return readSample(memory, state);
   }
   in.clear();

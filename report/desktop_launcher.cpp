@@ -17,8 +17,6 @@
 #include <cstdio>
 #include <vector>
 
-extern char** environ;
-
 namespace report {
 
 namespace {
@@ -94,9 +92,11 @@ class Spawn {
     }
     const QByteArray program = QFile::encodeName(launcher.program);
     std::vector<QByteArray> arguments{program};
+    arguments.reserve(static_cast<size_t>(launcher.arguments.size()) + 1);
     for (const QString& argument : launcher.arguments)
       arguments.push_back(QFile::encodeName(argument));
     std::vector<char*> argv;
+    argv.reserve(arguments.size() + 1);
     for (QByteArray& argument : arguments) argv.push_back(argument.data());
     argv.push_back(nullptr);
     return ::posix_spawn(&pid_, program.constData(), &actions_, nullptr, argv.data(), environ);

@@ -2,13 +2,13 @@
 #include "report/new_report_file.h"
 
 #include <fcntl.h>
-#include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDateTime>
 #include <QDir>
 #include <cerrno>
+#include <cstdio>
 
 #include "report/automation_error.h"
 
@@ -96,7 +96,7 @@ QString writeNewReportFile(const QByteArray& docx, const QString& folder) {
       QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH-mm-ss"));
   const QDir dir(folder);
   for (int attempt = 1; attempt <= kMaxNameAttempts; ++attempt) {
-    const QString path = dir.absoluteFilePath(reportFileName(stamp, attempt));
+    QString path = dir.absoluteFilePath(reportFileName(stamp, attempt));
     if (renameNew(temporary, QFile::encodeName(path))) return path;
     if (errno == EEXIST) continue;
     const int error = errno;

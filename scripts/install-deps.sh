@@ -19,10 +19,11 @@ packages=(
   # The fonts the window and the report choose first.
   fonts-dejavu-core fonts-liberation2
   # Tests and benchmarks; the report read back by python-docx and printed through LibreOffice
-  # (pdfinfo, pdftotext, pdffonts, pdfimages, also for the PDF report and chart); workbooks written by LibreOffice Calc for the data window's reading;
-  # the .clang-format check.
+  # (pdfinfo, pdftotext, pdffonts, pdfimages, also for the PDF report and chart); workbooks
+  # written by LibreOffice Calc for the data window's reading; the .clang-format and .clang-tidy
+  # checks.
   libgtest-dev libbenchmark-dev
-  python3-docx libreoffice-writer-nogui libreoffice-calc-nogui poppler-utils clang-format
+  python3-docx libreoffice-writer-nogui libreoffice-calc-nogui poppler-utils clang-format clang-tidy
   # The libFuzzer targets (fuzz/run_fuzzers.sh).
   clang libclang-rt-14-dev
   # The Debian package and its validators (package.sh, test.sh).

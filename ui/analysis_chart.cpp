@@ -78,7 +78,7 @@ AnalysisChart::AnalysisChart(const LayoutScale& scale, QWidget* parent) : QChart
   chart->addSeries(Series1);
   chart->addSeries(Series2);
 
-  const QFont labelFont = scale.font();
+  const QFont& labelFont = scale.font();
   axisX_ = new QCategoryAxis;
   axisX_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
   axisY_ = new QValueAxis;
@@ -133,7 +133,7 @@ void AnalysisChart::refresh() {
 void AnalysisChart::fillHistogram(const std::vector<Point>& points) {
   // Each point holds its height up to the next point's x, then the outline steps.
   QList<QPointF> outline;
-  outline.reserve(static_cast<qsizetype>(points.size() * 2));
+  outline.reserve(static_cast<qsizetype>(points.size()) * 2);
   for (size_t i = 0; i < points.size(); ++i) {
     outline.append(QPointF(points[i].x, points[i].y));
     if (i + 1 < points.size()) outline.append(QPointF(points[i + 1].x, points[i].y));
@@ -294,14 +294,14 @@ QImage AnalysisChart::picture() {
   // Settle the chart's pending layout first, so the picture is what the screen shows.
   QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
   focusFrameShown_ = false;
-  const QImage image = grab().toImage();
+  QImage image = grab().toImage();
   focusFrameShown_ = true;
   return image;
 }
 
 QImage AnalysisChart::printPicture(double devicePixelRatio) {
   focusFrameShown_ = false;
-  const QImage image = renderChart(*this, devicePixelRatio);
+  QImage image = renderChart(*this, devicePixelRatio);
   focusFrameShown_ = true;
   return image;
 }

@@ -7,8 +7,8 @@
 #include "engine/process_file.h"
 #include "engine/read_stop.h"
 #include "engine/texts.h"
+#include "platform/data_files.h"
 #include "ui/captions.h"
-#include "ui/data_files.h"
 #include "ui/data_notice.h"
 #include "ui/data_window/file_bytes.h"
 #include "ui/main_form.h"
@@ -44,7 +44,7 @@ QStringList noticeFindings(const engine::RunResult& result,
 void showRunAround(TMainForm& window, bool readFile, bool remember,
                    const engine::RunResult& result) {
   const std::string& fileName = window.state().FileName;
-  window.setWindowTitle(mainWindowTitle(fileName, installedExamplePath()));
+  window.setWindowTitle(mainWindowTitle(fileName, platform::installedExamplePath()));
   if (!readFile) return;
   const QString path = QFile::decodeName(fileName.c_str());
   std::vector<engine::SampleFinding> findings;
@@ -53,7 +53,7 @@ void showRunAround(TMainForm& window, bool readFile, bool remember,
     if (const std::optional<QByteArray> bytes = readDataFile(path, &unread))
       findings = engine::checkSampleFile(
           std::string_view(bytes->constData(), static_cast<size_t>(bytes->size())));
-    if (remember && fileName != installedExamplePath()) {
+    if (remember && fileName != platform::installedExamplePath()) {
       rememberRecentFile(path);
       window.Menu->showRecentFiles();
     }

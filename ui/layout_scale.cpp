@@ -39,8 +39,8 @@ bool fits(const QFontMetricsF& metrics, const TextFit& fit, const LayoutScale& s
 
 }  // namespace
 
-LayoutScale::LayoutScale(double factor, QFont font)
-    : factor_(factor > 0.0 && std::isfinite(factor) ? factor : 1.0), font_(std::move(font)) {}
+LayoutScale::LayoutScale(double factor, const QFont& font)
+    : factor_(factor > 0.0 && std::isfinite(factor) ? factor : 1.0), font_(font) {}
 
 int LayoutScale::px(int designPixels) const {
   return static_cast<int>(std::lround(designPixels * factor_));

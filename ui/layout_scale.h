@@ -25,7 +25,7 @@ struct TextFit {
 
 class LayoutScale {
  public:
-  explicit LayoutScale(double factor = 1.0, QFont font = QFont());
+  explicit LayoutScale(double factor = 1.0, const QFont& font = QFont());
 
   double factor() const { return factor_; }
   int px(int designPixels) const;

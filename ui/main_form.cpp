@@ -19,16 +19,16 @@
 #include "engine/critical_points.h"
 #include "engine/process_file.h"
 #include "engine/run_result.h"
+#include "platform/data_files.h"
+#include "platform/decimal_separator.h"
 #include "report/report_delivery.h"
 #include "report/word_report.h"
 #include "ui/about_text.h"
 #include "ui/analysis_chart.h"
 #include "ui/captions.h"
-#include "ui/data_files.h"
 #include "ui/data_notice.h"
 #include "ui/data_window/data_window.h"
 #include "ui/data_window/spreadsheet_file.h"
-#include "ui/decimal_separator.h"
 #include "ui/file_run.h"
 #include "ui/main_layout.h"
 #include "ui/main_menu.h"
@@ -62,8 +62,8 @@ TMainForm::TMainForm(QWidget* owner, const std::optional<std::string>& sampleArg
   MainForm = this;
   buildControls();
   setupOpening(*this);
-  state_.FileName = firstSampleName(sampleArgument);
-  const std::string tablePath = criticalPointsPath();
+  state_.FileName = platform::firstSampleName(sampleArgument);
+  const std::string tablePath = platform::criticalPointsPath();
   tablePath_ = QFileInfo(QFile::decodeName(tablePath.c_str())).absoluteFilePath();
   engine::loadCriticalPoints(tablePath, state_.CriticalPoints, *this);
   rememberFiles_ = sampleArgument.has_value();
@@ -134,7 +134,7 @@ void TMainForm::buildControls() {
 void TMainForm::ProcessFile() {
   const bool readsFile = state_.FileChanged;
   engine::RunResult result;
-  const char separator = localeDecimalSeparator();
+  const char separator = platform::localeDecimalSeparator();
   engine::ProcessFile(state_, *this, separator, result);
   Result->showResult(result, tablePath_, separator);
   solution_->follow(result, separator);

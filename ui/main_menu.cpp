@@ -69,7 +69,7 @@ void MainMenu::showRecentFiles() {
   const QStringList files = recentFiles();
   const QFontMetrics metrics(fileMenu->font());
   for (qsizetype i = 0; i < files.size(); ++i) {
-    const QString path = files[i];
+    const QString& path = files[i];
     const QString shown = metrics.elidedText(QDir::toNativeSeparators(path), Qt::ElideMiddle,
                                              window_.layoutScale().px(kRecentPathPixels));
     // "&1 …": the digit opens it from the keyboard; "&" in a name must not act as one.

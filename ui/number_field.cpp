@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <QVariant>
 
-#include "ui/decimal_separator.h"
+#include "platform/decimal_separator.h"
 
 namespace ui {
 
@@ -16,7 +16,7 @@ const char* const kStoredText = "tarnekStoredText";
 }  // namespace
 
 void showStoredNumber(QLineEdit& field, float value) {
-  const std::string text = engine::fieldText(value, localeDecimalSeparator());
+  const std::string text = engine::fieldText(value, platform::localeDecimalSeparator());
   keepNumberField(field, {text, text});
 }
 

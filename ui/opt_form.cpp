@@ -8,9 +8,9 @@
 #include <QPushButton>
 
 #include "engine/option_fields.h"
+#include "platform/decimal_separator.h"
 #include "ui/captions.h"
 #include "ui/conversion_error.h"
-#include "ui/decimal_separator.h"
 #include "ui/main_form.h"
 #include "ui/message_sink.h"
 #include "ui/number_field.h"
@@ -32,7 +32,8 @@ constexpr int kButtonsTop = kGroupTop + kGroupHeight + 8;
 
 // α and γ as the fields write numbers: with the locale's decimal separator.
 QString choiceText(const char* value) {
-  return QString::fromUtf8(value).replace(QLatin1Char('.'), QLatin1Char(localeDecimalSeparator()));
+  return QString::fromUtf8(value).replace(QLatin1Char('.'),
+                                          QLatin1Char(platform::localeDecimalSeparator()));
 }
 
 // The index of a setting among its choices, which the combo box lists in the same order.
@@ -179,7 +180,7 @@ void TOptForm::OkButClick() {
                               chosen(engine::kReliabilities, GammaOpt),
                               chosen(engine::kCoefficientSources, CoefficientsOpt)};
   const engine::ApplyResult result = engine::applyOptionFields(
-      state, fields, localeDecimalSeparator(), [this] { owner_.ProcessFile(); });
+      state, fields, platform::localeDecimalSeparator(), [this] { owner_.ProcessFile(); });
   // Whatever Apply stored stays, up to the field that stopped it.
   keepNumberField(*LIopt, fields.intervalLength);
   keepNumberField(*XminOpt, fields.xmin);

@@ -9,8 +9,8 @@
 #include <string_view>
 
 #include "files/replace_file.h"
+#include "platform/data_files.h"
 #include "ui/command_captions.h"
-#include "ui/data_files.h"
 #include "ui/main_form.h"
 #include "ui/message_sink.h"
 #include "ui/result_line.h"
@@ -35,7 +35,7 @@ QString chooseOutputFile(TMainForm& window, const QString& title, const QString&
   const std::string& sample = window.state().FileName;
   QString folder = QDir::homePath();
   QString name = stem;
-  if (sample != installedExamplePath()) {
+  if (sample != platform::installedExamplePath()) {
     const QFileInfo file(QFile::decodeName(sample.c_str()));
     if (file.absoluteDir().exists()) folder = file.absolutePath();
     if (!file.completeBaseName().isEmpty())
@@ -70,7 +70,7 @@ QString refusedOutput(TMainForm& window, const QString& path) {
   const std::string target = localPath(path);
   if (files::namesAnInput(target, {window.state().FileName}))
     return QString::fromUtf8(text::kIsTheSample).arg(QDir::toNativeSeparators(path));
-  if (files::namesAnInput(target, {criticalPointsPath()}))
+  if (files::namesAnInput(target, {platform::criticalPointsPath()}))
     return QString::fromUtf8(text::kIsTheTable).arg(QDir::toNativeSeparators(path));
   return QString();
 }

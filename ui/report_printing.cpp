@@ -27,7 +27,7 @@ namespace {
 // private file first, and from there to the target as every saved file goes.
 QString printToFile(TMainForm& window, QPrinter& printer, const report::DocumentModel& document) {
   const QString target = QFileInfo(printer.outputFileName()).absoluteFilePath();
-  const QString refused = refusedOutput(window, target);
+  QString refused = refusedOutput(window, target);
   if (!refused.isEmpty()) return refused;
   QTemporaryDir scratch;
   if (!scratch.isValid()) return scratch.errorString();

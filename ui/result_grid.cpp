@@ -68,6 +68,7 @@ void ResultGrid::spreadColumns() {
   const int room = width() - 2 * frameWidth() - verticalScrollBar()->sizeHint().width();
   if (room <= 0) return;
   std::vector<int> needed;
+  needed.reserve(designedWidths_.size());
   for (int column = 0; column < static_cast<int>(designedWidths_.size()); ++column)
     needed.push_back(neededColumnWidth(column));
   const std::vector<int> widths = shareColumns(designedWidths_, needed, room);

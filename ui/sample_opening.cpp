@@ -7,7 +7,7 @@
 #include <QMimeData>
 #include <QUrl>
 
-#include "ui/data_files.h"
+#include "platform/data_files.h"
 #include "ui/main_form.h"
 
 namespace ui {
@@ -26,7 +26,7 @@ void setupOpening(TMainForm& window) { window.setAcceptDrops(true); }
 QString chooseSampleFile(TMainForm& window) {
   const std::string& current = window.state().FileName;
   QString folder = QDir::homePath();
-  if (current != installedExamplePath()) {
+  if (current != platform::installedExamplePath()) {
     const QFileInfo file(QFile::decodeName(current.c_str()));
     if (file.absoluteDir().exists()) folder = file.absolutePath();
   }

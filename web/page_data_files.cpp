@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <system_error>
 
-#include "ui/data_files.h"
+#include "platform/data_files.h"
 
-namespace ui {
+namespace platform {
 
 std::string criticalPointsPath() {
   std::error_code error;
@@ -13,4 +13,4 @@ std::string criticalPointsPath() {
   return "/shipped/exttable.txt";
 }
 
-}  // namespace ui
+}  // namespace platform

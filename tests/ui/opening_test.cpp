@@ -16,8 +16,8 @@
 #include "engine/critical_points.h"
 #include "engine/number_format.h"
 #include "engine/process_file.h"
+#include "platform/decimal_separator.h"
 #include "tests/ui/window_fixture.h"
-#include "ui/decimal_separator.h"
 #include "ui/opt_form.h"
 #include "ui/start_up.h"
 
@@ -86,7 +86,7 @@ QStringList referenceLog(const std::string& table, const std::string& file) {
   engine::AnalysisState state;
   engine::loadCriticalPoints(table, state.CriticalPoints, view);
   state.FileName = file;
-  engine::ProcessFile(state, view, ui::localeDecimalSeparator());
+  engine::ProcessFile(state, view, platform::localeDecimalSeparator());
   return recordedLog(view);
 }
 

@@ -8,7 +8,7 @@
 
 #include "engine/critical_points.h"
 #include "engine/process_file.h"
-#include "ui/decimal_separator.h"
+#include "platform/decimal_separator.h"
 #include "ui/recent_files.h"
 #include "ui/result_grid.h"
 #include "ui/start_up.h"
@@ -86,7 +86,7 @@ engine::RecordedView WindowTest::referenceRun() const {
   engine::RecordedView view;
   engine::AnalysisState state;
   engine::loadCriticalPoints("exttable.txt", state.CriticalPoints, view);
-  engine::ProcessFile(state, view, ui::localeDecimalSeparator());
+  engine::ProcessFile(state, view, platform::localeDecimalSeparator());
   return view;
 }
 

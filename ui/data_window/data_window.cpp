@@ -27,10 +27,10 @@
 #include "engine/shortest_number.h"
 #include "engine/sturges_rule.h"
 #include "files/replace_file.h"
+#include "platform/decimal_separator.h"
 #include "ui/data_window/data_texts.h"
 #include "ui/data_window/file_bytes.h"
 #include "ui/data_window/spreadsheet_file.h"
-#include "ui/decimal_separator.h"
 #include "ui/layout_scale.h"
 #include "ui/main_form.h"
 #include "ui/message_sink.h"
@@ -55,7 +55,8 @@ QString fromUtf8(const std::string& text) {
 
 // A number of the summary: up to 7 significant digits, the locale's separator.
 QString shown(double value) {
-  return fromUtf8(engine::formatGeneral(value, kSummaryDigits, 2, localeDecimalSeparator()));
+  return fromUtf8(
+      engine::formatGeneral(value, kSummaryDigits, 2, platform::localeDecimalSeparator()));
 }
 
 // h as the field shows it: the fewest digits that give the same float, the locale's separator.
@@ -63,7 +64,7 @@ QString lengthText(float length) {
   std::string text;
   if (!engine::appendShortest(text, length)) return {};
   QString result = QString::fromStdString(text);
-  result.replace('.', QChar(localeDecimalSeparator()));
+  result.replace('.', QChar(platform::localeDecimalSeparator()));
   return result;
 }
 

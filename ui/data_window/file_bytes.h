@@ -8,7 +8,7 @@
 namespace ui {
 
 // Larger than any table a student types; anything beyond is refused, not cut.
-inline constexpr qint64 kMaxDataFileBytes = 64 * 1024 * 1024;
+inline constexpr qint64 kMaxDataFileBytes = qint64{64} * 1024 * 1024;
 
 // The bytes of the regular file at `path`. A directory, pipe or device, a file
 // that cannot be read or one above kMaxDataFileBytes gives nothing, with the

@@ -5,13 +5,13 @@
 #include <QString>
 #include <optional>
 
-typedef struct zip zip_t;
+using zip_t = struct zip;
 
 namespace ui {
 
 // A part's uncompressed size beyond which it is refused: far above any sheet
 // of a few hundred rows, and low enough that a crafted archive cannot fill memory.
-inline constexpr qint64 kMaxPartBytes = 32 * 1024 * 1024;
+inline constexpr qint64 kMaxPartBytes = qint64{32} * 1024 * 1024;
 
 class ZipParts {
  public:

@@ -1,10 +1,10 @@
 // Reading the locale's decimal separator for the number formats.
-#include "ui/decimal_separator.h"
+#include "platform/decimal_separator.h"
 
 #include <QLocale>
 #include <QString>
 
-namespace ui {
+namespace platform {
 
 char localeDecimalSeparator() {
   const QString point = QLocale::system().decimalPoint();
@@ -13,4 +13,4 @@ char localeDecimalSeparator() {
   return static_cast<char>(point.at(0).unicode());
 }
 
-}  // namespace ui
+}  // namespace platform

@@ -1,12 +1,12 @@
 // Where the program finds its critical-point table and its first sample.
-#include "ui/data_files.h"
+#include "platform/data_files.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QString>
 
-namespace ui {
+namespace platform {
 
 namespace {
 
@@ -35,4 +35,4 @@ std::string firstSampleName(const std::optional<std::string>& argument) {
   return example.empty() ? kDefaultSample : example;
 }
 
-}  // namespace ui
+}  // namespace platform

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-namespace ui {
+namespace platform {
 
 inline constexpr const char* kTableFile = "exttable.txt";
 inline constexpr const char* kDefaultSample = "Input.txt";
@@ -24,4 +24,4 @@ std::string installedExamplePath();
 // example is installed, else the installed example.
 std::string firstSampleName(const std::optional<std::string>& argument);
 
-}  // namespace ui
+}  // namespace platform
