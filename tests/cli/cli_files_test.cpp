@@ -19,12 +19,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::CliRun;
+using testing::contents;
 using testing::runCli;
-
-std::string contents(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 bool startsWith(const std::string& text, const std::string& start) {
   return text.compare(0, start.size(), start) == 0;

@@ -23,12 +23,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::CliRun;
+using testing::contents;
 using testing::runCli;
-
-std::string contents(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 std::set<std::string> entries(const fs::path& folder) {
   std::set<std::string> names;

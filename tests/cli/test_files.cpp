@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <stdexcept>
 
@@ -29,6 +30,11 @@ std::string TempDir::write(const std::string& name, const std::string& content) 
   const std::filesystem::path file = path_ / name;
   std::ofstream(file, std::ios::binary) << content;
   return file.string();
+}
+
+std::string contents(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 namespace {

@@ -24,6 +24,9 @@ class TempDir {
   std::filesystem::path path_;
 };
 
+// The whole file's bytes; empty when it cannot be read.
+std::string contents(const std::filesystem::path& path);
+
 struct CliRun {
   int status = -1;  // exit status, or -1 when the program did not exit normally
   std::string out;

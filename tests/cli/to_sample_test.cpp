@@ -13,12 +13,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::CliRun;
+using testing::contents;
 using testing::runCli;
-
-std::string contents(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 struct ToSampleCase {
   const char* name;
