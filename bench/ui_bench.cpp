@@ -7,9 +7,9 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "ui/main_form.h"
+#include "ui/main_window/main_form.h"
 #include "ui/message_sink.h"
-#include "ui/opt_form.h"
+#include "ui/options/opt_form.h"
 #include "ui/start_up.h"
 
 namespace {

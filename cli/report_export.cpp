@@ -8,9 +8,9 @@
 #include <memory>
 
 #include "report/report_file.h"
-#include "ui/analysis_chart.h"
-#include "ui/chart_export.h"
-#include "ui/chart_rendering.h"
+#include "ui/chart/analysis_chart.h"
+#include "ui/chart/chart_export.h"
+#include "ui/chart/chart_rendering.h"
 #include "ui/layout_scale.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // Creating the program's two windows in their start-up order.
 #include "ui/start_up.h"
 
-#include "ui/opt_form.h"
+#include "ui/options/opt_form.h"
 
 namespace ui {
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "ui/main_form.h"
+#include "ui/main_window/main_form.h"
 
 namespace ui {
 

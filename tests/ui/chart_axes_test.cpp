@@ -7,7 +7,7 @@
 #include <QValueAxis>
 
 #include "tests/ui/window_fixture.h"
-#include "ui/analysis_chart.h"
+#include "ui/chart/analysis_chart.h"
 
 namespace ui_test {
 namespace {

@@ -11,7 +11,7 @@
 #include "report/document_application.h"
 #include "report/report_delivery.h"
 #include "tests/ui/window_fixture.h"
-#include "ui/analysis_chart.h"
+#include "ui/chart/analysis_chart.h"
 
 namespace ui_test {
 namespace {

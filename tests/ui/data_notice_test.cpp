@@ -1,5 +1,5 @@
 // The notice above the chart: shown whenever the data analysed are not the whole file as meant.
-#include "ui/data_notice.h"
+#include "ui/main_window/data_notice.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -9,11 +9,11 @@
 #include <sstream>
 
 #include "tests/ui/window_fixture.h"
-#include "ui/analysis_chart.h"
+#include "ui/chart/analysis_chart.h"
 #include "ui/data_window/data_window.h"
 #include "ui/layout_scale.h"
-#include "ui/main_layout.h"
-#include "ui/opt_form.h"
+#include "ui/main_window/main_layout.h"
+#include "ui/options/opt_form.h"
 
 namespace ui_test {
 namespace {

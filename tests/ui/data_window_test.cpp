@@ -18,8 +18,8 @@
 #include "engine/shortest_number.h"
 #include "tests/ui/window_fixture.h"
 #include "tests/ui/zip_maker.h"
-#include "ui/data_notice.h"
-#include "ui/main_form.h"
+#include "ui/main_window/data_notice.h"
+#include "ui/main_window/main_form.h"
 
 namespace ui_test {
 namespace {

@@ -1,5 +1,5 @@
 // Copying the results grid: the selection, or the whole grid, as tab-separated text.
-#include "ui/grid_copy.h"
+#include "ui/results/grid_copy.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <QTest>
 
 #include "ui/layout_scale.h"
-#include "ui/result_grid.h"
+#include "ui/results/result_grid.h"
 
 namespace ui_test {
 namespace {

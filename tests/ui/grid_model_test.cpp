@@ -1,5 +1,5 @@
 // The grid model: grid row 0 as the horizontal header, the rest as read-only rows.
-#include "ui/grid_model.h"
+#include "ui/results/grid_model.h"
 
 #include <gtest/gtest.h>
 

@@ -6,8 +6,8 @@
 #include <QTest>
 
 #include "tests/ui/window_fixture.h"
-#include "ui/analysis_chart.h"
-#include "ui/result_grid.h"
+#include "ui/chart/analysis_chart.h"
+#include "ui/results/result_grid.h"
 
 namespace ui_test {
 namespace {

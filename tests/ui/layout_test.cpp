@@ -8,11 +8,11 @@
 #include <QPushButton>
 
 #include "tests/ui/window_fixture.h"
-#include "ui/analysis_chart.h"
+#include "ui/chart/analysis_chart.h"
 #include "ui/layout_scale.h"
-#include "ui/main_layout.h"
-#include "ui/opt_form.h"
-#include "ui/result_grid.h"
+#include "ui/main_window/main_layout.h"
+#include "ui/options/opt_form.h"
+#include "ui/results/result_grid.h"
 
 namespace ui_test {
 namespace {

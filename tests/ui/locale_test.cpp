@@ -7,7 +7,7 @@
 #include <QTest>
 
 #include "tests/ui/window_fixture.h"
-#include "ui/opt_form.h"
+#include "ui/options/opt_form.h"
 
 namespace ui_test {
 namespace {

@@ -1,5 +1,5 @@
 // The main window's menu bar, its title and the recent files.
-#include "ui/main_menu.h"
+#include "ui/main_window/main_menu.h"
 
 #include <QAction>
 #include <QApplication>
@@ -10,14 +10,14 @@
 #include <QTest>
 
 #include "tests/ui/window_fixture.h"
-#include "ui/analysis_chart.h"
+#include "ui/chart/analysis_chart.h"
 #include "ui/data_window/data_window.h"
 #include "ui/layout_scale.h"
-#include "ui/main_layout.h"
-#include "ui/opt_form.h"
-#include "ui/recent_files.h"
+#include "ui/main_window/main_layout.h"
+#include "ui/main_window/recent_files.h"
+#include "ui/main_window/window_title.h"
+#include "ui/options/opt_form.h"
 #include "ui/start_up.h"
-#include "ui/window_title.h"
 
 namespace ui_test {
 namespace {

@@ -18,7 +18,7 @@
 #include "engine/process_file.h"
 #include "platform/decimal_separator.h"
 #include "tests/ui/window_fixture.h"
-#include "ui/opt_form.h"
+#include "ui/options/opt_form.h"
 #include "ui/start_up.h"
 
 namespace ui_test {

@@ -1,5 +1,5 @@
 // The options dialog: its two modes, its errors, Cancel, closing, keys.
-#include "ui/opt_form.h"
+#include "ui/options/opt_form.h"
 
 #include <QApplication>
 #include <QLineEdit>

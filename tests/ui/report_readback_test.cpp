@@ -15,10 +15,10 @@
 #include "report/document_application.h"
 #include "report/report_delivery.h"
 #include "tests/ui/window_fixture.h"
-#include "ui/chart_saving.h"
-#include "ui/report_printing.h"
-#include "ui/report_saving.h"
-#include "ui/solution_actions.h"
+#include "ui/chart/chart_saving.h"
+#include "ui/export/report_printing.h"
+#include "ui/export/report_saving.h"
+#include "ui/solution/solution_actions.h"
 
 namespace ui_test {
 namespace {

@@ -15,15 +15,15 @@
 #include <QXmlStreamReader>
 
 #include "tests/ui/window_fixture.h"
-#include "ui/about_text.h"
-#include "ui/analysis_chart.h"
-#include "ui/chart_saving.h"
-#include "ui/main_menu.h"
-#include "ui/manual_window.h"
-#include "ui/report_printing.h"
-#include "ui/report_saving.h"
-#include "ui/result_grid.h"
-#include "ui/result_line.h"
+#include "ui/chart/analysis_chart.h"
+#include "ui/chart/chart_saving.h"
+#include "ui/export/report_printing.h"
+#include "ui/export/report_saving.h"
+#include "ui/help/about_text.h"
+#include "ui/help/manual_window.h"
+#include "ui/main_window/main_menu.h"
+#include "ui/results/result_grid.h"
+#include "ui/results/result_line.h"
 
 namespace ui_test {
 namespace {

@@ -1,6 +1,6 @@
 // The results grid view: its starting rows, its designed column widths and how they give way to
 // texts that need more room.
-#include "ui/result_grid.h"
+#include "ui/results/result_grid.h"
 
 #include <gtest/gtest.h>
 
@@ -14,9 +14,9 @@
 #include "engine/critical_points.h"
 #include "engine/process_file.h"
 #include "engine/recorded_view.h"
-#include "ui/column_share.h"
 #include "ui/layout_scale.h"
-#include "ui/main_layout.h"
+#include "ui/main_window/main_layout.h"
+#include "ui/results/column_share.h"
 
 namespace ui_test {
 namespace {

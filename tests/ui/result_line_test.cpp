@@ -1,5 +1,5 @@
 // The dialog's test settings reach the log and the result line, which keeps the verdict in view.
-#include "ui/result_line.h"
+#include "ui/results/result_line.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -17,9 +17,9 @@
 #include "engine/process_file.h"
 #include "engine/result_sentence.h"
 #include "tests/ui/window_fixture.h"
-#include "ui/analysis_chart.h"
-#include "ui/opt_form.h"
-#include "ui/result_grid.h"
+#include "ui/chart/analysis_chart.h"
+#include "ui/options/opt_form.h"
+#include "ui/results/result_grid.h"
 
 namespace ui_test {
 namespace {

@@ -1,6 +1,6 @@
 // The worked solution in the window: F2 opens it beside the main window, it follows every run,
 // the grid's headers explain their columns, and the report adds it only when asked.
-#include "ui/solution_window.h"
+#include "ui/solution/solution_window.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -12,9 +12,9 @@
 #include "report/document_application.h"
 #include "report/report_delivery.h"
 #include "tests/ui/window_fixture.h"
-#include "ui/main_menu.h"
-#include "ui/result_grid.h"
-#include "ui/solution_actions.h"
+#include "ui/main_window/main_menu.h"
+#include "ui/results/result_grid.h"
+#include "ui/solution/solution_actions.h"
 
 namespace ui_test {
 namespace {

@@ -7,9 +7,9 @@
 #include <QPlainTextEdit>
 
 #include "tests/ui/window_fixture.h"
-#include "ui/analysis_chart.h"
-#include "ui/opt_form.h"
-#include "ui/result_grid.h"
+#include "ui/chart/analysis_chart.h"
+#include "ui/options/opt_form.h"
+#include "ui/results/result_grid.h"
 
 namespace ui_test {
 namespace {

@@ -9,8 +9,8 @@
 #include "engine/critical_points.h"
 #include "engine/process_file.h"
 #include "platform/decimal_separator.h"
-#include "ui/recent_files.h"
-#include "ui/result_grid.h"
+#include "ui/main_window/recent_files.h"
+#include "ui/results/result_grid.h"
 #include "ui/start_up.h"
 
 namespace ui_test {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "engine/recorded_view.h"
-#include "ui/main_form.h"
+#include "ui/main_window/main_form.h"
 #include "ui/message_sink.h"
 
 namespace ui_test {

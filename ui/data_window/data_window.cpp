@@ -32,7 +32,7 @@
 #include "ui/data_window/file_bytes.h"
 #include "ui/data_window/spreadsheet_file.h"
 #include "ui/layout_scale.h"
-#include "ui/main_form.h"
+#include "ui/main_window/main_form.h"
 #include "ui/message_sink.h"
 #include "ui/tab_chain.h"
 

@@ -1,0 +1,51 @@
+// Saving the window's report: built in memory, written by the format's writer, replaced whole.
+#include "ui/export/report_saving.h"
+
+#include <QImage>
+
+#include "report/document_properties.h"
+#include "report/report_document.h"
+#include "report/report_format.h"
+#include "ui/command_captions.h"
+#include "ui/export/output_file.h"
+#include "ui/export/window_report_source.h"
+#include "ui/main_window/main_form.h"
+#include "ui/message_sink.h"
+
+namespace ui {
+
+report::DocumentModel windowReport(TMainForm& window) {
+  QImage picture;
+  WindowReportSource source(window, &picture);
+  return report::buildReportDocument(
+      source, [&picture] { return picture; },
+      report::reportProperties(QString::fromStdString(window.state().FileName)));
+}
+
+bool saveReportTo(TMainForm& window, const QString& path) {
+  // Refused before anything is built, so an input is never even opened for writing.
+  const QString refused = refusedOutput(window, path);
+  if (!refused.isEmpty()) {
+    showMessageBox(refused);
+    return false;
+  }
+  const report::ReportFormat format = report::reportFormatForPath(path);
+  QByteArray bytes;
+  try {
+    bytes = report::reportBytes(windowReport(window), format);
+  } catch (const std::exception& error) {
+    showMessageBox(QString::fromUtf8(text::kNotSaved).arg(path, QString::fromUtf8(error.what())));
+    return false;
+  }
+  return saveOutput(window, path, bytes, text::kReportSaved);
+}
+
+void saveReportCommand(TMainForm& window) {
+  const QString path = chooseOutputFile(
+      window, QString::fromUtf8(text::kSaveReportTitle), QString::fromUtf8(text::kReportFileStem),
+      {{QString::fromUtf8(text::kWordFilter), report::reportSuffix(report::ReportFormat::Docx)},
+       {QString::fromUtf8(text::kPdfFilter), report::reportSuffix(report::ReportFormat::Pdf)}});
+  if (!path.isEmpty()) saveReportTo(window, path);
+}
+
+}  // namespace ui
