@@ -11,7 +11,7 @@
 #include "engine/process_file.h"
 #include "engine/recorded_view.h"
 #include "engine/solution.h"
-#include "report/report_file.h"
+#include "report/content/report_file.h"
 
 namespace {
 

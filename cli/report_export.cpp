@@ -7,7 +7,7 @@
 #include <exception>
 #include <memory>
 
-#include "report/report_file.h"
+#include "report/content/report_file.h"
 #include "ui/chart/analysis_chart.h"
 #include "ui/chart/chart_export.h"
 #include "ui/chart/chart_rendering.h"

@@ -6,7 +6,7 @@
 #   scripts/web.sh test BUILD   # and runs its tests against the native build in BUILD (its
 #                               # tarnek-cli and charconv_reference): the module in node, the
 #                               # page in headless Chromium
-#   scripts/web.sh bench        # and times the page's start and one analysis (web/bench.mjs)
+#   scripts/web.sh bench        # and times the page's start and one analysis (web/tools/bench.mjs)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -28,7 +28,7 @@ fi
 (cd web && npm ci --prefer-offline --ignore-scripts --no-audit --no-fund --loglevel=error)
 emcmake cmake -S web -B build-web/wasm -DCMAKE_BUILD_TYPE=Release -DTARNEK_WERROR=ON >/dev/null
 cmake --build build-web/wasm -j"$(nproc)"
-node web/build_page.mjs build-web/wasm/tarnek-engine.js build-web/tarnek.html
+node web/tools/build_page.mjs build-web/wasm/tarnek-engine.js build-web/tarnek.html
 
 case "$mode" in
   test)
@@ -36,5 +36,5 @@ case "$mode" in
       "$2/tests/web/charconv_reference"
     node tests/web/page_test.mjs "$2/cli/tarnek-cli"
     ;;
-  bench) node web/bench.mjs ;;
+  bench) node web/tools/bench.mjs ;;
 esac

@@ -3,9 +3,9 @@
 
 #include <functional>
 
-#include "report/automation_error.h"
-#include "report/document_application.h"
-#include "report/word_report.h"
+#include "report/automation/automation_error.h"
+#include "report/automation/document_application.h"
+#include "report/content/word_report.h"
 #include "tests/report/report_test_support.h"
 
 namespace report {

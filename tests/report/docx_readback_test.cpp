@@ -17,8 +17,8 @@
 #include "engine/recorded_view.h"
 #include "engine/run_result.h"
 #include "engine/solution.h"
-#include "report/docx_writer.h"
-#include "report/report_file.h"
+#include "report/docx/docx_writer.h"
+#include "report/content/report_file.h"
 #include "tests/report/report_test_support.h"
 
 namespace report {

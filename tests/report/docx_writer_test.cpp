@@ -1,5 +1,5 @@
 // The .docx writer: the package and XML details that word processors insist on.
-#include "report/docx_writer.h"
+#include "report/docx/docx_writer.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,8 @@
 #include <QSet>
 #include <QXmlStreamReader>
 
-#include "report/table_layout.h"
-#include "report/text_width.h"
+#include "report/model/table_layout.h"
+#include "report/model/text_width.h"
 #include "tests/report/report_test_support.h"
 
 namespace report {

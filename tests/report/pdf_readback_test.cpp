@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "engine/text_document.h"
-#include "report/page_layout.h"
-#include "report/report_file.h"
+#include "report/model/page_layout.h"
+#include "report/content/report_file.h"
 #include "tests/report/report_test_support.h"
 
 namespace report {

@@ -1,5 +1,5 @@
 // Report files: new names in a folder, opening, the message when nothing opens them, failures.
-#include "report/report_delivery.h"
+#include "report/delivery/report_delivery.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -12,11 +12,11 @@
 #include <csignal>
 #include <cstring>
 
-#include "report/automation_error.h"
-#include "report/desktop_launcher.h"
-#include "report/document_application.h"
-#include "report/new_report_file.h"
-#include "report/word_report.h"
+#include "report/automation/automation_error.h"
+#include "report/delivery/desktop_launcher.h"
+#include "report/automation/document_application.h"
+#include "report/delivery/new_report_file.h"
+#include "report/content/word_report.h"
 #include "tests/report/report_test_support.h"
 
 namespace report {

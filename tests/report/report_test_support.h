@@ -8,8 +8,8 @@
 #include <map>
 #include <vector>
 
-#include "report/report_file.h"
-#include "report/report_source.h"
+#include "report/content/report_file.h"
+#include "report/content/report_source.h"
 
 namespace report::test {
 

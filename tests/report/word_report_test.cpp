@@ -1,12 +1,12 @@
 // The report's algorithm, seen as the sequence of automation calls it makes.
-#include "report/word_report.h"
+#include "report/content/word_report.h"
 
 #include <gtest/gtest.h>
 
 #include <QSet>
 
 #include "engine/text_markup.h"
-#include "report/automation_error.h"
+#include "report/automation/automation_error.h"
 
 namespace report {
 namespace {

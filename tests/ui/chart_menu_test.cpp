@@ -8,8 +8,8 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
-#include "report/document_application.h"
-#include "report/report_delivery.h"
+#include "report/automation/document_application.h"
+#include "report/delivery/report_delivery.h"
 #include "tests/ui/window_fixture.h"
 #include "ui/chart/analysis_chart.h"
 

@@ -12,8 +12,8 @@
 #include <QStandardPaths>
 #include <map>
 
-#include "report/document_application.h"
-#include "report/report_delivery.h"
+#include "report/automation/document_application.h"
+#include "report/delivery/report_delivery.h"
 #include "tests/ui/window_fixture.h"
 #include "ui/chart/chart_saving.h"
 #include "ui/export/report_printing.h"

@@ -9,8 +9,8 @@
 #include <QTextCursor>
 #include <QTextFragment>
 
-#include "report/document_application.h"
-#include "report/report_delivery.h"
+#include "report/automation/document_application.h"
+#include "report/delivery/report_delivery.h"
 #include "tests/ui/window_fixture.h"
 #include "ui/main_window/main_menu.h"
 #include "ui/results/result_grid.h"

@@ -161,7 +161,7 @@ function docxParts(bytes) {
 
 const fixedParts = {};
 for (const name of ['content_types.xml', 'package.rels', 'settings.xml', 'styles.xml'])
-  fixedParts[name] = readFileSync(join(root, 'report', 'docx', name), 'utf8');
+  fixedParts[name] = readFileSync(join(root, 'report', 'docx', 'parts', name), 'utf8');
 // A PNG header of the desktop picture's size is all the document's parts depend on.
 function pngOfSize(width, height) {
   const png = new Uint8Array(8 + 25 + 12);

@@ -1,5 +1,5 @@
 // The browser build's floating-point <charconv> functions against the standard library's own.
-#include "web/float_charconv.h"
+#include "web/module/float_charconv.h"
 
 #include <gtest/gtest.h>
 

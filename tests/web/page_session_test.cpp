@@ -1,5 +1,5 @@
 // The browser page's window and window.tarnek.analyse, run natively on a scratch folder.
-#include "web/page_session.h"
+#include "web/module/page_session.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <sstream>
 
 #include "cli/command_line.h"
-#include "web/sample_analysis.h"
+#include "web/module/sample_analysis.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 
-#include "report/document_painter.h"
+#include "report/pdf/document_painter.h"
 #include "ui/command_captions.h"
 #include "ui/export/output_file.h"
 #include "ui/export/report_saving.h"

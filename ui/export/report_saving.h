@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "report/document_model.h"
+#include "report/model/document_model.h"
 
 namespace ui {
 

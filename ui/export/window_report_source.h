@@ -3,7 +3,7 @@
 
 #include <QImage>
 
-#include "report/report_source.h"
+#include "report/content/report_source.h"
 
 namespace ui {
 

@@ -1,7 +1,7 @@
 // The text of the about box, with the versions of the libraries as they run.
 #include "ui/help/about_text.h"
 
-#include "report/docx_writer.h"
+#include "report/docx/docx_writer.h"
 #include "ui/captions.h"
 
 namespace ui {

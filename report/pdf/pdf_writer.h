@@ -1,0 +1,14 @@
+// Writes a DocumentModel as a PDF file through Qt's own PDF output, fonts embedded.
+#pragma once
+
+#include <QByteArray>
+
+#include "report/model/document_model.h"
+
+namespace report {
+
+// The whole PDF file in memory: A4 pages laid out as the .docx is. Throws std::runtime_error
+// when Qt's PDF output fails.
+QByteArray pdfBytes(const DocumentModel& document);
+
+}  // namespace report
