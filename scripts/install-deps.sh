@@ -24,6 +24,8 @@ packages=(
   # checks.
   libgtest-dev libbenchmark-dev
   python3-docx libreoffice-writer-nogui libreoffice-calc-nogui poppler-utils clang-format clang-tidy
+  # unzip: scripts/compare_cli_output.sh compares a .docx part by part.
+  unzip
   # The libFuzzer targets (fuzz/run_fuzzers.sh).
   clang libclang-rt-14-dev
   # The Debian package and its validators (package.sh, test.sh).
