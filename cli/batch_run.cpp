@@ -8,7 +8,7 @@
 #include "cli/open_failure.h"
 #include "cli/report_target.h"
 #include "engine/critical_points.h"
-#include "engine/document_plain_text.h"
+#include "engine/document/document_plain_text.h"
 #include "engine/solution.h"
 #include "platform/data_files.h"
 

@@ -8,10 +8,10 @@
 #include "cli/cli_options.h"
 #include "cli/report_export.h"
 #include "engine/analysis_state.h"
+#include "engine/document/text_document.h"
 #include "engine/process_file.h"
 #include "engine/recorded_view.h"
 #include "engine/run_result.h"
-#include "engine/text_document.h"
 
 namespace cli {
 

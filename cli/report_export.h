@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/text_document.h"
+#include "engine/document/text_document.h"
 
 namespace cli {
 
@@ -26,7 +26,8 @@ struct ReportData {
   std::vector<ReportChartPoint> histogram;
   std::vector<ReportChartPoint> curve;
   std::string sampleFileName;  // for the document's title
-  // The worked solution, after the log; plain data (engine/text_document.h is only a header).
+  // The worked solution, after the log; plain data (engine/document/text_document.h is only a
+  // header).
   std::optional<engine::TextDocument> solution;
 };
 

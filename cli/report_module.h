@@ -5,8 +5,8 @@
 #include <string>
 
 #include "cli/report_export.h"
+#include "engine/document/text_document.h"
 #include "engine/recorded_view.h"
-#include "engine/text_document.h"
 
 namespace cli {
 

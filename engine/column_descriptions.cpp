@@ -1,8 +1,8 @@
 // What each of the grid's 11 columns holds and the formula that gives it.
 #include "engine/column_descriptions.h"
 
+#include "engine/document/text_markup.h"
 #include "engine/number_format.h"
-#include "engine/text_markup.h"
 
 namespace engine {
 

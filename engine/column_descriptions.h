@@ -4,8 +4,8 @@
 #include <array>
 #include <cstdint>
 
+#include "engine/document/text_document.h"
 #include "engine/table_shape.h"
-#include "engine/text_document.h"
 
 namespace engine {
 

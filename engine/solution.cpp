@@ -28,11 +28,11 @@ ParagraphWriter SolutionWriter::paragraph() {
 
 void SolutionWriter::table(const std::vector<const char*>& header) {
   TextTable& table = std::get<TextTable>(document_.blocks.emplace_back(TextTable{}));
-  std::vector<TextParagraph>& row = table.rows.emplace_back();
+  std::vector<TextCell>& row = table.rows.emplace_back();
   for (const char* markup : header) ParagraphWriter(row.emplace_back()).math(markup);
 }
 
-std::vector<TextParagraph>& SolutionWriter::tableRow() {
+std::vector<TextCell>& SolutionWriter::tableRow() {
   return std::get<TextTable>(document_.blocks.back()).rows.emplace_back();
 }
 

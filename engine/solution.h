@@ -1,8 +1,8 @@
 // The worked solution of one run: every step in the textbook's notation, as a text document.
 #pragma once
 
+#include "engine/document/text_document.h"
 #include "engine/run_result.h"
-#include "engine/text_document.h"
 
 namespace engine {
 

@@ -104,10 +104,10 @@ void writeColumns(SolutionWriter& out) {
   out.table({"Столбец", "Что содержит", "Формула"});
   for (int32_t column = 0; column < kTableColumns; ++column) {
     const ColumnDescription& description = columnDescriptions()[static_cast<size_t>(column)];
-    std::vector<TextParagraph>& row = out.tableRow();
+    std::vector<TextCell>& row = out.tableRow();
     ParagraphWriter(row.emplace_back()).text(formatInteger(column + 1));
-    row.push_back(description.meaning);
-    row.push_back(description.formula);
+    row.push_back(TextCell{{description.meaning}});
+    row.push_back(TextCell{{description.formula}});
   }
   out.paragraph().math(
       "В строке итогов под таблицей стоят x̄ (столбец 4), s (столбец 7) и χ²_{набл} (столбец 11).");

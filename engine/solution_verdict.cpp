@@ -26,7 +26,7 @@ void writeGroups(SolutionWriter& out) {
   out.table({"Группа", "Интервалы", "n_g", "n′_g", "n_g^2 / n′_g", "Строка"});
   int32_t number = 0;
   for (const IntervalGroup& group : r.intervalGroups) {
-    std::vector<TextParagraph>& row = out.tableRow();
+    std::vector<TextCell>& row = out.tableRow();
     ParagraphWriter(row.emplace_back()).text(formatInteger(++number));
     ParagraphWriter(row.emplace_back()).text(intervalSpan(group));
     ParagraphWriter(row.emplace_back()).text(out.gridNumber(group.frequency));

@@ -6,10 +6,10 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/document/text_document.h"
+#include "engine/document/text_markup.h"
 #include "engine/run_result.h"
 #include "engine/solution_figures.h"
-#include "engine/text_document.h"
-#include "engine/text_markup.h"
 
 namespace engine {
 
@@ -26,7 +26,7 @@ class SolutionWriter {
   ParagraphWriter paragraph();
   // A table with a header row of markup texts; rows are added with tableRow.
   void table(const std::vector<const char*>& header);
-  std::vector<TextParagraph>& tableRow();
+  std::vector<TextCell>& tableRow();
 
   // As the log writes the value (5 significant digits) and as the grid does (4).
   std::string logNumber(double value) const;

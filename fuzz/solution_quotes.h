@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/document_plain_text.h"
+#include "engine/document/document_plain_text.h"
 #include "engine/number_format.h"
 #include "engine/recorded_view.h"
 #include "engine/run_result.h"

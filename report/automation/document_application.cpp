@@ -91,7 +91,8 @@ class ModelTable : public WordTable {
 
   std::shared_ptr<WordCell> Cell(int32_t row, int32_t column) override {
     const Table* table = document_->table(index_);
-    if (table == nullptr || row < 1 || row > table->rows || column < 1 || column > table->columns)
+    if (table == nullptr || row < 1 || row > table->rowCount() || column < 1 ||
+        column > table->columnCount())
       throw AutomationError(QStringLiteral("Table.Cell"),
                             QStringLiteral("в таблице нет ячейки (%1, %2)").arg(row).arg(column));
     return std::make_shared<ModelCell>(document_, index_, row - 1, column - 1);
@@ -168,9 +169,9 @@ class ModelFont : public WordFont {
   bool align(VerticalAlign script, bool on) {
     return change([script, on](RunFormat& format) {
       if (on)
-        format.align = script;
-      else if (format.align == script)
-        format.align = VerticalAlign::Baseline;
+        format.script = script;
+      else if (format.script == script)
+        format.script = VerticalAlign::Baseline;
     });
   }
 
@@ -185,15 +186,17 @@ class ModelSelection : public WordSelection {
   bool Paste() override {
     const QImage image = state_->clipboard ? state_->clipboard() : QImage();
     if (image.isNull()) return false;
-    Picture picture;
-    QBuffer buffer(&picture.png);
+    QByteArray png;
+    QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     // The picture spans the text width: say so in its resolution, for whoever extracts it.
     QImage printed = image;
-    const int dotsPerMeter = qRound(image.width() / (kTextWidthTwips / 56692.9));
+    const int dotsPerMeter = qRound(image.width() / (engine::kTextWidthTwips / 56692.9));
     printed.setDotsPerMeterX(dotsPerMeter);
     printed.setDotsPerMeterY(dotsPerMeter);
     if (!printed.save(&buffer, "PNG")) return false;
+    Picture picture;
+    picture.png = png.toStdString();
     picture.width = image.width();
     picture.height = image.height();
     document_->insertPicture(std::move(picture));

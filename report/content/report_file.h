@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-#include "engine/text_document.h"
+#include "engine/document/text_document.h"
 #include "report/content/report_format.h"
 #include "report/content/report_source.h"
 

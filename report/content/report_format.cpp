@@ -16,7 +16,8 @@ QString reportSuffix(ReportFormat format) {
 }
 
 QByteArray reportBytes(const DocumentModel& document, ReportFormat format) {
-  return format == ReportFormat::Pdf ? pdfBytes(document) : docxBytes(document);
+  return format == ReportFormat::Pdf ? pdfBytes(document.document(), document.properties())
+                                     : docxBytes(document.document(), document.properties());
 }
 
 }  // namespace report

@@ -4,7 +4,7 @@
 #include <QString>
 #include <cstdint>
 
-#include "engine/text_document.h"
+#include "engine/document/text_document.h"
 
 namespace report {
 

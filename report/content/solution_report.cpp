@@ -17,12 +17,12 @@ class FontChanges {
   void apply(const RunFormat& wanted) {
     if (wanted.bold != current_.bold) font_->SetBold(wanted.bold);
     if (wanted.italic != current_.italic) font_->SetItalic(wanted.italic);
-    if (wanted.align != current_.align) {
-      if (wanted.align == VerticalAlign::Subscript) {
+    if (wanted.script != current_.script) {
+      if (wanted.script == VerticalAlign::Subscript) {
         font_->SetSubscript(true);
-      } else if (wanted.align == VerticalAlign::Superscript) {
+      } else if (wanted.script == VerticalAlign::Superscript) {
         font_->SetSuperscript(true);
-      } else if (current_.align == VerticalAlign::Subscript) {
+      } else if (current_.script == VerticalAlign::Subscript) {
         font_->SetSubscript(false);
       } else {
         font_->SetSuperscript(false);
@@ -40,9 +40,9 @@ RunFormat runFormat(const engine::TextRun& run, bool heading) {
   RunFormat format;
   format.bold = heading;
   format.italic = run.italic;
-  format.align = run.script == engine::Script::Subscript     ? VerticalAlign::Subscript
-                 : run.script == engine::Script::Superscript ? VerticalAlign::Superscript
-                                                             : VerticalAlign::Baseline;
+  format.script = run.script == engine::Script::Subscript     ? VerticalAlign::Subscript
+                  : run.script == engine::Script::Superscript ? VerticalAlign::Superscript
+                                                              : VerticalAlign::Baseline;
   return format;
 }
 
@@ -77,7 +77,11 @@ void typeSolution(WordSelection& selection, WordTables& tables,
       const auto& cells = table.rows[static_cast<size_t>(r)];
       for (int32_t c = 0; c < columns && c < static_cast<int32_t>(cells.size()); ++c) {
         tables.Item(tableIndex)->Cell(r + 1, c + 1)->Select();
-        typeRuns(selection, font, cells[static_cast<size_t>(c)]);
+        const std::vector<engine::TextParagraph>& lines = cells[static_cast<size_t>(c)].paragraphs;
+        for (size_t line = 0; line < lines.size(); ++line) {
+          if (line > 0) selection.TypeParagraph();
+          typeRuns(selection, font, lines[line]);
+        }
       }
     }
     // Out of the table's last row to the paragraph below it, as after the grid.

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "engine/text_document.h"
+#include "engine/document/text_document.h"
 #include "report/automation/word_automation.h"
 
 namespace report {

@@ -31,7 +31,7 @@ bool needsPreserve(const QString& text) {
 
 class DocumentWriter {
  public:
-  DocumentWriter(const DocumentModel& document, QXmlStreamWriter& xml)
+  DocumentWriter(const engine::TextDocument& document, QXmlStreamWriter& xml)
       : document_(document), xml_(xml) {}
 
   void write() {
@@ -42,52 +42,53 @@ class DocumentWriter {
     xml_.writeNamespace(kPic, QStringLiteral("pic"));
     xml_.writeStartElement(kW, QStringLiteral("document"));
     xml_.writeStartElement(kW, QStringLiteral("body"));
-    for (const Block& block : document_.blocks()) {
-      if (const auto* paragraph = std::get_if<Paragraph>(&block)) {
+    for (const engine::TextBlock& block : document_.blocks) {
+      if (const auto* paragraph = std::get_if<engine::TextParagraph>(&block)) {
         writeParagraph(*paragraph);
       } else {
-        writeTable(std::get<Table>(block));
+        writeTable(std::get<engine::TextTable>(block));
       }
     }
     // A body must not end with a table; the model keeps a paragraph there, this keeps it so.
-    if (document_.blocks().empty() || std::holds_alternative<Table>(document_.blocks().back()))
-      writeParagraph(Paragraph{});
+    if (document_.blocks.empty() ||
+        std::holds_alternative<engine::TextTable>(document_.blocks.back()))
+      writeParagraph(engine::TextParagraph{});
     docx::writeSectionProperties(xml_);
     xml_.writeEndElement();
     xml_.writeEndElement();
   }
 
  private:
-  void writeParagraph(const Paragraph& paragraph) {
+  void writeParagraph(const engine::TextParagraph& paragraph) {
     if (paragraph.runs.empty()) {
       writeW(xml_, "p");
       return;
     }
     xml_.writeStartElement(kW, QStringLiteral("p"));
-    for (const Run& run : paragraph.runs) {
+    for (const engine::TextRun& run : paragraph.runs) {
       if (run.picture >= 0) {
         writePicture(run.picture);
       } else {
-        writeTextRun(run.text, run.format);
+        writeTextRun(QString::fromStdString(run.text), run.style());
       }
     }
     xml_.writeEndElement();
   }
 
   // Plain text has no run properties at all, so a report of plain text is as it always was.
-  void writeRunProperties(const RunFormat& format) {
+  void writeRunProperties(const engine::TextStyle& format) {
     if (format.isPlain()) return;
     xml_.writeStartElement(kW, QStringLiteral("rPr"));
     if (format.bold) writeW(xml_, "b");
     if (format.italic) writeW(xml_, "i");
-    if (format.align != VerticalAlign::Baseline)
+    if (format.script != engine::Script::Baseline)
       docx::writeWValue(xml_, "vertAlign",
-                        format.align == VerticalAlign::Subscript ? QStringLiteral("subscript")
-                                                                 : QStringLiteral("superscript"));
+                        format.script == engine::Script::Subscript ? QStringLiteral("subscript")
+                                                                   : QStringLiteral("superscript"));
     xml_.writeEndElement();
   }
 
-  void writeTextRun(const QString& text, const RunFormat& format) {
+  void writeTextRun(const QString& text, const engine::TextStyle& format) {
     const QString safe = xmlSafeText(text);
     if (safe.isEmpty()) return;
     xml_.writeStartElement(kW, QStringLiteral("r"));
@@ -122,10 +123,10 @@ class DocumentWriter {
   }
 
   void writePicture(int32_t index) {
-    const Picture& picture = document_.pictures()[index];
+    const engine::TextPicture& picture = document_.pictures[index];
     // Every picture spans the text width, keeping its proportions: a chart rendered at twice
     // the screen's density prints at about 200 dots per inch.
-    const int64_t cx = int64_t{kTextWidthTwips} * kEmuPerTwip;
+    const int64_t cx = int64_t{engine::kTextWidthTwips} * engine::kEmuPerTwip;
     const int64_t cy = picture.width > 0 ? cx * picture.height / picture.width : 0;
     const QString id = QString::number(++drawingId_);
 
@@ -186,8 +187,8 @@ class DocumentWriter {
     xml_.writeEndElement();  // r
   }
 
-  void writeTable(const Table& table) {
-    const std::vector<int32_t> widths = autofitColumnWidths(table, kTextWidthTwips);
+  void writeTable(const engine::TextTable& table) {
+    const std::vector<int32_t> widths = autofitColumnWidths(table, engine::kTextWidthTwips);
     int32_t tableWidth = 0;
     for (int32_t width : widths) tableWidth += width;
     xml_.writeStartElement(kW, QStringLiteral("tbl"));
@@ -198,18 +199,18 @@ class DocumentWriter {
       xml_.writeAttribute(kW, QStringLiteral("w"), QString::number(width));
     }
     xml_.writeEndElement();
-    for (int32_t r = 0; r < table.rows; ++r) {
+    for (int32_t r = 0; r < table.rowCount(); ++r) {
       xml_.writeStartElement(kW, QStringLiteral("tr"));
-      docx::writeRowProperties(xml_, r < kRepeatedHeaderRows);
-      for (int32_t c = 0; c < table.columns; ++c) {
+      docx::writeRowProperties(xml_, r < engine::kRepeatedHeaderRows);
+      for (int32_t c = 0; c < table.columnCount(); ++c) {
         xml_.writeStartElement(kW, QStringLiteral("tc"));
         xml_.writeStartElement(kW, QStringLiteral("tcPr"));
         writeWidth(xml_, "tcW", widths[c], "dxa");
         xml_.writeEndElement();
-        const TableCell& cell = table.cell(r, c);
-        for (const Paragraph& paragraph : cell.paragraphs) writeParagraph(paragraph);
+        const engine::TextCell& cell = table.cell(r, c);
+        for (const engine::TextParagraph& paragraph : cell.paragraphs) writeParagraph(paragraph);
         // A cell must end with a paragraph.
-        if (cell.paragraphs.empty()) writeParagraph(Paragraph{});
+        if (cell.paragraphs.empty()) writeParagraph(engine::TextParagraph{});
         xml_.writeEndElement();  // tc
       }
       xml_.writeEndElement();  // tr
@@ -217,7 +218,7 @@ class DocumentWriter {
     xml_.writeEndElement();  // tbl
   }
 
-  const DocumentModel& document_;
+  const engine::TextDocument& document_;
   QXmlStreamWriter& xml_;
   int32_t drawingId_ = 0;
 };
@@ -243,10 +244,10 @@ QString xmlSafeText(const QString& text) {
 }
 
 QString pictureRelationshipId(int32_t picture) {
-  return QStringLiteral("rId%1").arg(picture + kFirstPictureRelationship);
+  return QStringLiteral("rId%1").arg(picture + engine::kFirstPictureRelationship);
 }
 
-QByteArray documentPart(const DocumentModel& document) {
+QByteArray documentPart(const engine::TextDocument& document) {
   return xmlPart([&](QXmlStreamWriter& xml) { DocumentWriter(document, xml).write(); });
 }
 

@@ -1,16 +1,16 @@
-// The main part of a .docx, word/document.xml, written from a DocumentModel.
+// The main part of a .docx, word/document.xml, written from a document.
 #pragma once
 
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
 
-#include "report/model/document_model.h"
+#include "engine/document/text_document.h"
 
 namespace report {
 
 // word/document.xml: every block of `document`, then the section's page settings.
-QByteArray documentPart(const DocumentModel& document);
+QByteArray documentPart(const engine::TextDocument& document);
 
 // The relationship that names picture `picture` (from 0): the styles' and the settings'
 // relationships come first, pictures follow.

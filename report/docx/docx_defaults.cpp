@@ -16,7 +16,7 @@ void writeBorders(QXmlStreamWriter& xml) {
   for (const char* side : {"top", "left", "bottom", "right", "insideH", "insideV"}) {
     xml.writeEmptyElement(kW, QLatin1String(side));
     xml.writeAttribute(kW, QStringLiteral("val"), QStringLiteral("single"));
-    xml.writeAttribute(kW, QStringLiteral("sz"), QString::number(kBorderEighthPoints));
+    xml.writeAttribute(kW, QStringLiteral("sz"), QString::number(engine::kBorderEighthPoints));
     xml.writeAttribute(kW, QStringLiteral("space"), QStringLiteral("0"));
     xml.writeAttribute(kW, QStringLiteral("color"), QStringLiteral("auto"));
   }
@@ -26,9 +26,9 @@ void writeBorders(QXmlStreamWriter& xml) {
 void writeCellMargins(QXmlStreamWriter& xml) {
   xml.writeStartElement(kW, QStringLiteral("tblCellMar"));
   writeWidth(xml, "top", 0, "dxa");
-  writeWidth(xml, "left", kCellMarginTwips, "dxa");
+  writeWidth(xml, "left", engine::kCellMarginTwips, "dxa");
   writeWidth(xml, "bottom", 0, "dxa");
-  writeWidth(xml, "right", kCellMarginTwips, "dxa");
+  writeWidth(xml, "right", engine::kCellMarginTwips, "dxa");
   xml.writeEndElement();
 }
 
@@ -66,16 +66,16 @@ void writeRowProperties(QXmlStreamWriter& xml, bool header) {
 void writeSectionProperties(QXmlStreamWriter& xml) {
   xml.writeStartElement(kW, QStringLiteral("sectPr"));
   xml.writeEmptyElement(kW, QStringLiteral("pgSz"));
-  xml.writeAttribute(kW, QStringLiteral("w"), QString::number(kPageWidthTwips));
-  xml.writeAttribute(kW, QStringLiteral("h"), QString::number(kPageHeightTwips));
+  xml.writeAttribute(kW, QStringLiteral("w"), QString::number(engine::kPageWidthTwips));
+  xml.writeAttribute(kW, QStringLiteral("h"), QString::number(engine::kPageHeightTwips));
   xml.writeEmptyElement(kW, QStringLiteral("pgMar"));
   for (const char* side : {"top", "right", "bottom", "left"})
-    xml.writeAttribute(kW, QLatin1String(side), QString::number(kMarginTwips));
-  xml.writeAttribute(kW, QStringLiteral("header"), QString::number(kHeaderFooterTwips));
-  xml.writeAttribute(kW, QStringLiteral("footer"), QString::number(kHeaderFooterTwips));
+    xml.writeAttribute(kW, QLatin1String(side), QString::number(engine::kMarginTwips));
+  xml.writeAttribute(kW, QStringLiteral("header"), QString::number(engine::kHeaderFooterTwips));
+  xml.writeAttribute(kW, QStringLiteral("footer"), QString::number(engine::kHeaderFooterTwips));
   xml.writeAttribute(kW, QStringLiteral("gutter"), QStringLiteral("0"));
   xml.writeEmptyElement(kW, QStringLiteral("cols"));
-  xml.writeAttribute(kW, QStringLiteral("space"), QString::number(kDefaultTabStopTwips));
+  xml.writeAttribute(kW, QStringLiteral("space"), QString::number(engine::kDefaultTabStopTwips));
   xml.writeEndElement();
 }
 

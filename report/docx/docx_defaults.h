@@ -5,7 +5,7 @@
 #include <QXmlStreamWriter>
 #include <cstdint>
 
-#include "report/model/page_layout.h"
+#include "engine/document/page_layout.h"
 
 namespace report::docx {
 

@@ -8,9 +8,9 @@
 #include <stdexcept>
 #include <vector>
 
-#include "report/model/document_properties.h"
 #include "report/docx/docx_defaults.h"
 #include "report/docx/docx_xml.h"
+#include "report/model/document_properties.h"
 
 namespace report {
 
@@ -35,13 +35,13 @@ void writeRelationship(QXmlStreamWriter& xml, const QString& id, const char* typ
   xml.writeAttribute(QStringLiteral("Target"), target);
 }
 
-QByteArray documentRelationshipsPart(const DocumentModel& document) {
+QByteArray documentRelationshipsPart(const engine::TextDocument& document) {
   return xmlPart([&](QXmlStreamWriter& xml) {
     xml.writeDefaultNamespace(kRelationships);
     xml.writeStartElement(kRelationships, QStringLiteral("Relationships"));
     writeRelationship(xml, QStringLiteral("rId1"), "styles", QStringLiteral("styles.xml"));
     writeRelationship(xml, QStringLiteral("rId2"), "settings", QStringLiteral("settings.xml"));
-    const int32_t pictureCount = static_cast<int32_t>(document.pictures().size());
+    const int32_t pictureCount = static_cast<int32_t>(document.pictures.size());
     for (int32_t i = 0; i < pictureCount; ++i)
       writeRelationship(xml, pictureRelationshipId(i), "image", pictureMediaName(i));
     xml.writeEndElement();
@@ -122,7 +122,7 @@ QByteArray zipParts(const std::vector<ZipPart>& parts) {
 
 QString zipLibraryVersion() { return QString::fromLatin1(zip_libzip_version()); }
 
-QByteArray docxBytes(const DocumentModel& document) {
+QByteArray docxBytes(const engine::TextDocument& document, const DocumentProperties& properties) {
   std::vector<ZipPart> parts;
   parts.push_back({QStringLiteral("[Content_Types].xml"), docx::fixedPart("content_types.xml")});
   parts.push_back({QStringLiteral("_rels/.rels"), docx::fixedPart("package.rels")});
@@ -131,14 +131,12 @@ QByteArray docxBytes(const DocumentModel& document) {
       {QStringLiteral("word/_rels/document.xml.rels"), documentRelationshipsPart(document)});
   parts.push_back({QStringLiteral("word/styles.xml"), docx::fixedPart("styles.xml")});
   parts.push_back({QStringLiteral("word/settings.xml"), docx::fixedPart("settings.xml")});
-  parts.push_back(
-      {QStringLiteral("docProps/core.xml"), docx::corePropertiesPart(document.properties())});
-  parts.push_back(
-      {QStringLiteral("docProps/app.xml"), docx::appPropertiesPart(document.properties())});
-  const int32_t pictureCount = static_cast<int32_t>(document.pictures().size());
+  parts.push_back({QStringLiteral("docProps/core.xml"), docx::corePropertiesPart(properties)});
+  parts.push_back({QStringLiteral("docProps/app.xml"), docx::appPropertiesPart(properties)});
+  const int32_t pictureCount = static_cast<int32_t>(document.pictures.size());
   for (int32_t i = 0; i < pictureCount; ++i) {
-    parts.push_back(
-        {QStringLiteral("word/") + pictureMediaName(i), document.pictures()[i].png, false});
+    parts.push_back({QStringLiteral("word/") + pictureMediaName(i),
+                     QByteArray::fromStdString(document.pictures[i].png), false});
   }
   return zipParts(parts);
 }

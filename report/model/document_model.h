@@ -1,66 +1,29 @@
-// The in-process document that stands in for a word processor's: paragraphs, pictures, tables.
+// The in-process document that stands in for a word processor's: the engine's document model
+// edited as the automation layer types into it.
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 #include <cstdint>
 #include <variant>
 #include <vector>
 
+#include "engine/document/text_document.h"
 #include "report/model/document_properties.h"
 
 namespace report {
 
-// A picture as PNG with its size in pixels.
-struct Picture {
-  QByteArray png;
-  int32_t width = 0;
-  int32_t height = 0;
-};
-
-enum class VerticalAlign { Baseline, Subscript, Superscript };
-
+// The report edits the engine's one document model; these are its parts under the names the
+// automation layer and the writers use.
+using Picture = engine::TextPicture;
+using VerticalAlign = engine::Script;
 // How typed text looks; the default is the Normal style's plain text.
-struct RunFormat {
-  bool bold = false;
-  bool italic = false;
-  VerticalAlign align = VerticalAlign::Baseline;
-
-  bool isPlain() const { return !bold && !italic && align == VerticalAlign::Baseline; }
-  bool operator==(const RunFormat& other) const {
-    return bold == other.bold && italic == other.italic && align == other.align;
-  }
-};
-
+using RunFormat = engine::TextStyle;
 // A stretch of a paragraph: text, or one inline picture when picture >= 0.
-struct Run {
-  QString text;
-  int32_t picture = -1;  // index into DocumentModel::pictures()
-  RunFormat format{};    // of text
-};
-
-struct Paragraph {
-  std::vector<Run> runs;
-  bool isEmpty() const { return runs.empty(); }
-  // The text of its runs, pictures left out.
-  QString text() const;
-};
-
-struct TableCell {
-  std::vector<Paragraph> paragraphs = std::vector<Paragraph>(1);  // never empty
-};
-
-struct Table {
-  int32_t rows = 0;
-  int32_t columns = 0;
-  std::vector<TableCell> cells;  // row after row
-
-  // row and column from 0.
-  TableCell& cell(int32_t row, int32_t column) { return cells[row * columns + column]; }
-  const TableCell& cell(int32_t row, int32_t column) const { return cells[row * columns + column]; }
-};
-
-using Block = std::variant<Paragraph, Table>;
+using Run = engine::TextRun;
+using Paragraph = engine::TextParagraph;
+using TableCell = engine::TextCell;
+using Table = engine::TextTable;
+using Block = engine::TextBlock;
 
 // Where typing goes. It always stands at the end of a paragraph: one of the body (row < 0) or
 // one of a table cell. A selected cell (wholeCell) is replaced by what is typed next.
@@ -83,8 +46,10 @@ class DocumentModel {
  public:
   DocumentModel();
 
-  const std::vector<Block>& blocks() const { return blocks_; }
-  const std::vector<Picture>& pictures() const { return pictures_; }
+  // What has been typed so far.
+  const engine::TextDocument& document() const { return document_; }
+  const std::vector<Block>& blocks() const { return document_.blocks; }
+  const std::vector<Picture>& pictures() const { return document_.pictures; }
   const InsertionPoint& insertionPoint() const { return point_; }
   const DocumentProperties& properties() const { return properties_; }
   void setProperties(DocumentProperties properties) { properties_ = std::move(properties); }
@@ -119,8 +84,7 @@ class DocumentModel {
   void appendRun(Run run);
   bool moveDownOneLine();
 
-  std::vector<Block> blocks_;
-  std::vector<Picture> pictures_;
+  engine::TextDocument document_;
   InsertionPoint point_;
   RunFormat font_{};
   DocumentProperties properties_;

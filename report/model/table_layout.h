@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "report/model/document_model.h"
+#include "engine/document/text_document.h"
 
 namespace report {
 
@@ -15,6 +15,6 @@ int32_t textWidthTwips(const QString& text, int32_t halfPoints);
 
 // One width per column: its widest line plus the cell margins. When the sum is above
 // `availableTwips`, every column is narrowed in proportion so the table fits.
-std::vector<int32_t> autofitColumnWidths(const Table& table, int32_t availableTwips);
+std::vector<int32_t> autofitColumnWidths(const engine::TextTable& table, int32_t availableTwips);
 
 }  // namespace report

@@ -13,8 +13,8 @@
 #include <memory>
 #include <vector>
 
+#include "engine/document/page_layout.h"
 #include "report/docx/document_writer.h"
-#include "report/model/page_layout.h"
 #include "report/model/table_layout.h"
 
 namespace report {
@@ -24,10 +24,10 @@ namespace {
 constexpr qreal kTwipsPerInch = 1440.0;
 
 QFont normalFont() {
-  QFont font(QString::fromLatin1(kNormalFontFamily));
+  QFont font(QString::fromLatin1(engine::kNormalFontFamily));
   font.setStyleHint(QFont::SansSerif);
   // The painter works in twips, so a pixel here is a twip on paper.
-  font.setPixelSize(kNormalFontHalfPoints * kTwipsPerPoint / 2);
+  font.setPixelSize(engine::kNormalFontHalfPoints * engine::kTwipsPerPoint / 2);
   // Outlines at their design widths: the layout does not depend on the device's resolution.
   font.setHintingPreference(QFont::PreferNoHinting);
   font.setStyleStrategy(QFont::ForceOutline);
@@ -67,38 +67,39 @@ struct Piece {
 
 class PageWriter {
  public:
-  PageWriter(const DocumentModel& document, QPagedPaintDevice& device, QPainter& painter)
+  PageWriter(const engine::TextDocument& document, QPagedPaintDevice& device, QPainter& painter)
       : document_(document), device_(device), painter_(painter), font_(normalFont()) {
     const QPageLayout page = device.pageLayout();
     const QRectF full = page.fullRect(QPageLayout::Point);
     const QRectF paint = page.paintRect(QPageLayout::Point);
     painter_.scale(device.logicalDpiX() / kTwipsPerInch, device.logicalDpiY() / kTwipsPerInch);
     // From here on, (0, 0) is the paper's corner and a unit is a twip.
-    painter_.translate((full.left() - paint.left()) * kTwipsPerPoint,
-                       (full.top() - paint.top()) * kTwipsPerPoint);
-    left_ = kMarginTwips;
-    top_ = kMarginTwips;
-    textWidth_ = std::max<qreal>(1.0, full.width() * kTwipsPerPoint - 2 * kMarginTwips);
-    bottom_ = std::max(top_ + 1.0, full.height() * kTwipsPerPoint - kMarginTwips);
+    painter_.translate((full.left() - paint.left()) * engine::kTwipsPerPoint,
+                       (full.top() - paint.top()) * engine::kTwipsPerPoint);
+    left_ = engine::kMarginTwips;
+    top_ = engine::kMarginTwips;
+    textWidth_ =
+        std::max<qreal>(1.0, full.width() * engine::kTwipsPerPoint - 2 * engine::kMarginTwips);
+    bottom_ = std::max(top_ + 1.0, full.height() * engine::kTwipsPerPoint - engine::kMarginTwips);
     y_ = top_;
     painter_.setFont(font_);
     painter_.setPen(Qt::black);
     painter_.setRenderHint(QPainter::LosslessImageRendering);
     emptyLineHeight_ = QFontMetricsF(font_).lineSpacing();
-    for (const Picture& picture : document.pictures())
-      pictures_.push_back(QImage::fromData(picture.png, "PNG"));
+    for (const engine::TextPicture& picture : document.pictures)
+      pictures_.push_back(QImage::fromData(QByteArray::fromStdString(picture.png), "PNG"));
   }
 
   int32_t write() {
-    for (const Block& block : document_.blocks()) {
-      if (const auto* paragraph = std::get_if<Paragraph>(&block)) {
+    for (const engine::TextBlock& block : document_.blocks) {
+      if (const auto* paragraph = std::get_if<engine::TextParagraph>(&block)) {
         for (const Piece& piece : pieces(*paragraph, textWidth_)) {
           ensureRoom(piece.height);
           drawPiece(piece, left_, y_);
           y_ += piece.height;
         }
       } else {
-        writeTable(std::get<Table>(block));
+        writeTable(std::get<engine::TextTable>(block));
       }
     }
     return pages_;
@@ -106,7 +107,7 @@ class PageWriter {
 
  private:
   // The lines and pictures of a paragraph set in `width`; an empty paragraph is one empty line.
-  std::vector<Piece> pieces(const Paragraph& paragraph, qreal width) {
+  std::vector<Piece> pieces(const engine::TextParagraph& paragraph, qreal width) {
     std::vector<Piece> result;
     // Text runs next to each other are one stretch of text that wraps as a whole; a picture
     // stands on a line of its own between them.
@@ -117,7 +118,7 @@ class PageWriter {
       text.clear();
       formats.clear();
     };
-    for (const Run& run : paragraph.runs) {
+    for (const engine::TextRun& run : paragraph.runs) {
       if (run.picture >= 0) {
         flushText();
         if (run.picture < static_cast<int32_t>(pictures_.size()) &&
@@ -125,7 +126,7 @@ class PageWriter {
           result.push_back(picturePiece(pictures_[run.picture], width));
         continue;
       }
-      const QString piece = paintableText(run.text);
+      const QString piece = paintableText(QString::fromStdString(run.text));
       if (piece.isEmpty()) continue;
       formats.append(
           {static_cast<int>(text.size()), static_cast<int>(piece.size()), runFormat(run)});
@@ -141,7 +142,7 @@ class PageWriter {
     auto layout = std::make_shared<QTextLayout>(text, font_);
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    option.setTabStopDistance(kDefaultTabStopTwips);
+    option.setTabStopDistance(engine::kDefaultTabStopTwips);
     layout->setTextOption(option);
     layout->setFormats(formats);
     layout->setCacheEnabled(true);
@@ -160,17 +161,17 @@ class PageWriter {
 
   // How a run's text looks beyond the Normal style's font: the solution's bold headings, its
   // italic letters and its indices and powers, smaller and off the baseline as Word sets them.
-  static QTextCharFormat runFormat(const Run& run) {
+  static QTextCharFormat runFormat(const engine::TextRun& run) {
     QTextCharFormat format;
-    if (run.format.bold) format.setFontWeight(QFont::Bold);
-    if (run.format.italic) format.setFontItalic(true);
-    switch (run.format.align) {
-      case VerticalAlign::Baseline:
+    if (run.bold) format.setFontWeight(QFont::Bold);
+    if (run.italic) format.setFontItalic(true);
+    switch (run.script) {
+      case engine::Script::Baseline:
         break;
-      case VerticalAlign::Subscript:
+      case engine::Script::Subscript:
         format.setVerticalAlignment(QTextCharFormat::AlignSubScript);
         break;
-      case VerticalAlign::Superscript:
+      case engine::Script::Superscript:
         format.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
         break;
     }
@@ -210,12 +211,12 @@ class PageWriter {
     qreal height = 0.0;
   };
 
-  Row layOutRow(const Table& table, int32_t r, const std::vector<int32_t>& widths) {
+  Row layOutRow(const engine::TextTable& table, int32_t r, const std::vector<int32_t>& widths) {
     Row row;
-    for (int32_t c = 0; c < table.columns; ++c) {
-      const qreal room = std::max<qreal>(1.0, widths[c] - 2.0 * kCellMarginTwips);
+    for (int32_t c = 0; c < table.columnCount(); ++c) {
+      const qreal room = std::max<qreal>(1.0, widths[c] - 2.0 * engine::kCellMarginTwips);
       std::vector<Piece> cell;
-      for (const Paragraph& paragraph : table.cell(r, c).paragraphs) {
+      for (const engine::TextParagraph& paragraph : table.cell(r, c).paragraphs) {
         std::vector<Piece> more = pieces(paragraph, room);
         cell.insert(cell.end(), more.begin(), more.end());
       }
@@ -229,12 +230,12 @@ class PageWriter {
 
   void drawRow(const Row& row, const std::vector<int32_t>& widths) {
     qreal x = left_;
-    QPen border(Qt::black, kBorderTwips);
+    QPen border(Qt::black, engine::kBorderTwips);
     border.setCapStyle(Qt::SquareCap);
     for (size_t c = 0; c < row.cells.size(); ++c) {
       qreal y = y_;
       for (const Piece& piece : row.cells[c]) {
-        drawPiece(piece, x + kCellMarginTwips, y);
+        drawPiece(piece, x + engine::kCellMarginTwips, y);
         y += piece.height;
       }
       painter_.save();
@@ -247,14 +248,14 @@ class PageWriter {
     y_ += row.height;
   }
 
-  void writeTable(const Table& table) {
+  void writeTable(const engine::TextTable& table) {
     const std::vector<int32_t> widths =
         autofitColumnWidths(table, static_cast<int32_t>(textWidth_));
     std::vector<Row> rows;
-    rows.reserve(static_cast<size_t>(table.rows));
-    for (int32_t r = 0; r < table.rows; ++r) rows.push_back(layOutRow(table, r, widths));
-    const int32_t headerRows = std::min(kRepeatedHeaderRows, table.rows);
-    for (int32_t r = 0; r < table.rows; ++r) {
+    rows.reserve(static_cast<size_t>(table.rowCount()));
+    for (int32_t r = 0; r < table.rowCount(); ++r) rows.push_back(layOutRow(table, r, widths));
+    const int32_t headerRows = std::min(engine::kRepeatedHeaderRows, table.rowCount());
+    for (int32_t r = 0; r < table.rowCount(); ++r) {
       const int32_t pagesBefore = pages_;
       ensureRoom(rows[r].height);
       if (pages_ != pagesBefore && r >= headerRows) {
@@ -266,7 +267,7 @@ class PageWriter {
     }
   }
 
-  const DocumentModel& document_;
+  const engine::TextDocument& document_;
   QPagedPaintDevice& device_;
   QPainter& painter_;
   QFont font_;
@@ -282,7 +283,7 @@ class PageWriter {
 
 }  // namespace
 
-int32_t paintDocument(const DocumentModel& document, QPagedPaintDevice& device) {
+int32_t paintDocument(const engine::TextDocument& document, QPagedPaintDevice& device) {
   QPainter painter;
   if (!painter.begin(&device)) return 0;
   const int32_t pages = PageWriter(document, device, painter).write();

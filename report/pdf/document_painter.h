@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "report/model/document_model.h"
+#include "engine/document/text_document.h"
 
 class QPagedPaintDevice;
 
@@ -15,6 +15,6 @@ namespace report {
 // aside so the 2 cm are kept from the paper's edge. A table's header row is repeated at the top
 // of every page it continues on. Returns the number of pages, 0 when the device could not be
 // painted on (a printer's file that cannot be written, say).
-int32_t paintDocument(const DocumentModel& document, QPagedPaintDevice& device);
+int32_t paintDocument(const engine::TextDocument& document, QPagedPaintDevice& device);
 
 }  // namespace report

@@ -18,7 +18,7 @@ constexpr int kResolution = 1440;
 
 }  // namespace
 
-QByteArray pdfBytes(const DocumentModel& document) {
+QByteArray pdfBytes(const engine::TextDocument& document, const DocumentProperties& properties) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   if (!buffer.open(QIODevice::WriteOnly)) throw std::runtime_error("the PDF buffer did not open");
@@ -26,7 +26,6 @@ QByteArray pdfBytes(const DocumentModel& document) {
     QPdfWriter writer(&buffer);
     writer.setResolution(kResolution);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
-    const DocumentProperties& properties = document.properties();
     writer.setTitle(properties.title);
     writer.setCreator(properties.applicationVersion.isEmpty()
                           ? properties.application

@@ -10,7 +10,7 @@
 #include <random>
 
 #include "engine/critical_points.h"
-#include "engine/document_plain_text.h"
+#include "engine/document/document_plain_text.h"
 #include "engine/interval_coefficients.h"
 #include "engine/number_format.h"
 #include "engine/process_file.h"

@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "engine/column_descriptions.h"
-#include "engine/document_html.h"
-#include "engine/document_plain_text.h"
-#include "engine/text_markup.h"
+#include "engine/document/document_html.h"
+#include "engine/document/document_plain_text.h"
+#include "engine/document/text_markup.h"
 
 namespace engine {
 namespace {

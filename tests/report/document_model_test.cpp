@@ -21,7 +21,8 @@ struct Delivered {
 
 QString paragraphText(const Block& block) {
   const auto* paragraph = std::get_if<Paragraph>(&block);
-  return paragraph ? paragraph->text() : QStringLiteral("<not a paragraph>");
+  return paragraph ? QString::fromStdString(engine::paragraphText(*paragraph))
+                   : QStringLiteral("<not a paragraph>");
 }
 
 bool isEmptyParagraph(const Block& block) {
@@ -31,7 +32,8 @@ bool isEmptyParagraph(const Block& block) {
 
 QString cellText(const Table& table, int row, int column) {
   QStringList paragraphs;
-  for (const Paragraph& p : table.cell(row, column).paragraphs) paragraphs << p.text();
+  for (const Paragraph& p : table.cell(row, column).paragraphs)
+    paragraphs << QString::fromStdString(engine::paragraphText(p));
   return paragraphs.join('\n');
 }
 
@@ -69,8 +71,8 @@ TEST(DocumentBackend, ReportLaysOutPictureTableAndLogAsTheWordProcessorWould) {
 
     const Table* table = std::get_if<Table>(&blocks[3]);
     ASSERT_NE(table, nullptr);
-    ASSERT_EQ(table->rows, c.rows);
-    ASSERT_EQ(table->columns, 11);
+    ASSERT_EQ(table->rowCount(), c.rows);
+    ASSERT_EQ(table->columnCount(), 11);
     for (int r = 0; r < c.rows; ++r)
       for (int col = 0; col < 11; ++col)
         EXPECT_EQ(cellText(*table, r, col), source.gridCell(col, r)) << r << "," << col;

@@ -17,8 +17,8 @@
 #include "engine/recorded_view.h"
 #include "engine/run_result.h"
 #include "engine/solution.h"
-#include "report/docx/docx_writer.h"
 #include "report/content/report_file.h"
+#include "report/docx/docx_writer.h"
 #include "tests/report/report_test_support.h"
 
 namespace report {
@@ -103,7 +103,7 @@ TEST(DocxReadback, PythonDocxSeesPictureParagraphsTableAndLog) {
 
   const QJsonArray shapes = result["inlineShapes"].toArray();
   ASSERT_EQ(shapes.size(), 1);
-  EXPECT_EQ(shapes[0]["width"].toInteger(), qint64{kTextWidthTwips} * 635);
+  EXPECT_EQ(shapes[0]["width"].toInteger(), qint64{engine::kTextWidthTwips} * 635);
 }
 
 TEST(DocxReadback, LibreOfficeConvertsTheReportAndKeepsEveryText) {
@@ -216,7 +216,7 @@ TEST(DocxReadback, PythonDocxSeesTheSolutionWithItsScripts) {
     for (size_t r = 0; r < rows.size(); ++r)
       for (size_t c = 0; c < rows[r].size(); ++c)
         EXPECT_EQ(cells[static_cast<qsizetype>(r)][static_cast<qsizetype>(c)].toString(),
-                  runsText(rows[r][c]));
+                  runsText(rows[r][c].paragraphs.front()));
     EXPECT_GT(read["scripts"].toInt(), 0);  // n_g, x_i and the like in the cells
   }
   EXPECT_GT(scripts, 20);

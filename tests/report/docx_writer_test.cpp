@@ -8,8 +8,8 @@
 #include <QSet>
 #include <QXmlStreamReader>
 
+#include "engine/document/text_width.h"
 #include "report/model/table_layout.h"
-#include "report/model/text_width.h"
 #include "tests/report/report_test_support.h"
 
 namespace report {
@@ -18,10 +18,12 @@ namespace {
 const QString kW = "http://schemas.openxmlformats.org/wordprocessingml/2006/main";
 
 Picture pngPicture(int width, int height) {
-  Picture picture;
-  QBuffer buffer(&picture.png);
+  QByteArray png;
+  QBuffer buffer(&png);
   buffer.open(QIODevice::WriteOnly);
   test::chartPicture(width, height).save(&buffer, "PNG");
+  Picture picture;
+  picture.png = png.toStdString();
   picture.width = width;
   picture.height = height;
   return picture;
@@ -81,7 +83,7 @@ std::vector<Element> elements(const QByteArray& xml) {
 }
 
 std::map<QString, QByteArray> writtenParts(const DocumentModel& document) {
-  return test::unzip(docxBytes(document));
+  return test::unzip(docxBytes(document.document(), document.properties()));
 }
 
 TEST(DocxWriter, PartsAreTypedAndPicturesResolvable) {
@@ -195,7 +197,8 @@ TEST(DocxWriter, TextWithBlanksAtItsEndsIsPreserved) {
 }
 
 TEST(DocxWriter, ContainerHasNoZip64ExtrasOrDataDescriptors) {
-  const QByteArray archive = docxBytes(richDocument());
+  const DocumentModel rich = richDocument();
+  const QByteArray archive = docxBytes(rich.document(), rich.properties());
   const std::vector<test::LocalEntry> entries = test::localEntries(archive);
   ASSERT_EQ(entries.size(), test::unzip(archive).size());
   EXPECT_EQ(entries.front().name, "[Content_Types].xml");
@@ -321,13 +324,14 @@ TEST(DocxWriter, TablesFitTheirContentsRepeatTheHeaderAndNeverSplitARow) {
     if (e.name != "w:gridCol") continue;
     const int32_t width = e.attributes.value(kW, "w").toInt();
     // The widest text of the column, its two cell margins, and nothing is cut.
-    EXPECT_GE(width, textWidthTwips(widest[column], kNormalFontHalfPoints) + 2 * kCellMarginTwips)
+    EXPECT_GE(width, textWidthTwips(widest[column], engine::kNormalFontHalfPoints) +
+                         2 * engine::kCellMarginTwips)
         << column;
     sum += width;
     ++column;
   }
   EXPECT_EQ(column, 11);
-  EXPECT_LE(sum, kTextWidthTwips);
+  EXPECT_LE(sum, engine::kTextWidthTwips);
   EXPECT_EQ(attribute(find(all, "w:tblW"), "w:w"), QString::number(sum));
   EXPECT_EQ(attribute(find(all, "w:tblLayout"), "w:type"), "autofit");
 
@@ -351,31 +355,30 @@ TEST(TableLayout, MeasuresTextAndShrinksOnlyWhatDoesNotFit) {
                         {"-1.235E05", 923},  // and a minus
                         {"Щ", 150}};         // outside ASCII: a wide letter
   for (const Case& c : cases)
-    EXPECT_EQ(textWidthTwips(c.text, kNormalFontHalfPoints), c.twips) << c.text.toStdString();
+    EXPECT_EQ(textWidthTwips(c.text, engine::kNormalFontHalfPoints), c.twips)
+        << c.text.toStdString();
 
   Table table;
-  table.rows = 1;
-  table.columns = 2;
-  table.cells.resize(2);
-  table.cells[0].paragraphs[0].runs.push_back(report::Run{QString(400, QLatin1Char('8'))});
-  table.cells[1].paragraphs[0].runs.push_back(report::Run{QStringLiteral("8")});
+  table.rows.assign(1, std::vector<TableCell>(2));
+  table.cell(0, 0).paragraphs[0].runs.push_back(report::Run{std::string(400, '8')});
+  table.cell(0, 1).paragraphs[0].runs.push_back(report::Run{"8"});
   const std::vector<int32_t> wide = autofitColumnWidths(table, 1000000);
   EXPECT_GT(wide[0], 400 * 111);
-  const std::vector<int32_t> fitted = autofitColumnWidths(table, kTextWidthTwips);
-  EXPECT_LE(fitted[0] + fitted[1], kTextWidthTwips);
+  const std::vector<int32_t> fitted = autofitColumnWidths(table, engine::kTextWidthTwips);
+  EXPECT_LE(fitted[0] + fitted[1], engine::kTextWidthTwips);
   EXPECT_GT(fitted[0], fitted[1]);
 }
 
 TEST(TableLayout, MeasuresUtf8AsTheWindowsTextsMeasure) {
   // The browser page measures the UTF-8 it holds; every character counts once, as in UTF-16.
   for (const char* text : {"", "500.4", "Щ", "\xF0\x9F\x98\x80", "a\tb", "1,5 < m"})
-    EXPECT_EQ(lineWidthTwips(text, kNormalFontHalfPoints),
-              textWidthTwips(QString::fromUtf8(text), kNormalFontHalfPoints))
+    EXPECT_EQ(engine::lineWidthTwips(text, engine::kNormalFontHalfPoints),
+              textWidthTwips(QString::fromUtf8(text), engine::kNormalFontHalfPoints))
         << text;
   // A broken sequence is one wide letter, as the U+FFFD it shows as.
-  EXPECT_EQ(lineWidthTwips("\xFF", kNormalFontHalfPoints),
-            lineWidthTwips("\xEF\xBF\xBD", kNormalFontHalfPoints));
-  EXPECT_EQ(fitColumnWidths({0, 100}, 100000), (std::vector<int32_t>{144, 244}));
+  EXPECT_EQ(engine::lineWidthTwips("\xFF", engine::kNormalFontHalfPoints),
+            engine::lineWidthTwips("\xEF\xBF\xBD", engine::kNormalFontHalfPoints));
+  EXPECT_EQ(engine::fitColumnWidths({0, 100}, 100000), (std::vector<int32_t>{144, 244}));
 }
 
 TEST(DocxWriter, PropertiesNameTheReportItsTimeAndTheProgram) {
@@ -453,9 +456,9 @@ TEST(DocumentModel, TypedTextJoinsTheRunBeforeOnlyInTheSameFormat) {
   const Paragraph& paragraph = std::get<Paragraph>(document.blocks().front());
   ASSERT_EQ(paragraph.runs.size(), 2u);
   EXPECT_EQ(paragraph.runs[0].text, "ab");
-  EXPECT_TRUE(paragraph.runs[0].format.isPlain());
+  EXPECT_TRUE(paragraph.runs[0].style().isPlain());
   EXPECT_EQ(paragraph.runs[1].text, "cd");
-  EXPECT_TRUE(paragraph.runs[1].format.italic);
+  EXPECT_TRUE(paragraph.runs[1].italic);
 }
 
 }  // namespace
@@ -467,17 +470,13 @@ namespace {
 // A formula is typed run by run; its runs stand side by side on one line.
 TEST(TableLayout, RunsOfOneLineAddUpAndABreakStartsANewLine) {
   Table table;
-  table.rows = 1;
-  table.columns = 2;
-  table.cells.resize(2);
-  RunFormat italic;
-  italic.italic = true;
+  table.rows.assign(1, std::vector<TableCell>(2));
   for (const char* text : {"8888", "8888", "8888"})
-    table.cells[0].paragraphs[0].runs.push_back(report::Run{QString::fromLatin1(text), -1, italic});
-  table.cells[1].paragraphs[0].runs.push_back(report::Run{QStringLiteral("8888\n8888")});
-  table.cells[1].paragraphs[0].runs.push_back(report::Run{QStringLiteral("8888")});
+    table.cell(0, 0).paragraphs[0].runs.push_back(report::Run{text, /*italic=*/true});
+  table.cell(0, 1).paragraphs[0].runs.push_back(report::Run{"8888\n8888"});
+  table.cell(0, 1).paragraphs[0].runs.push_back(report::Run{"8888"});
   const std::vector<int32_t> widths = autofitColumnWidths(table, 1000000);
-  const int32_t padding = 2 * kCellMarginTwips + 30;
+  const int32_t padding = 2 * engine::kCellMarginTwips + 30;
   EXPECT_EQ(widths[0] - padding, textWidthTwips(QStringLiteral("888888888888"), 20));
   EXPECT_EQ(widths[1] - padding, textWidthTwips(QStringLiteral("88888888"), 20));
 }

@@ -11,8 +11,8 @@
 #include <QTemporaryDir>
 #include <vector>
 
-#include "engine/text_document.h"
-#include "report/model/page_layout.h"
+#include "engine/document/page_layout.h"
+#include "engine/document/text_document.h"
 #include "report/content/report_file.h"
 #include "tests/report/report_test_support.h"
 
@@ -95,7 +95,7 @@ TEST_F(PdfReadback, ThePictureSpansTheTextWidth) {
   ASSERT_GE(columns.size(), 14);
   EXPECT_EQ(columns[3], "1570");
   // x-ppi: the picture's pixels over the text width in inches.
-  EXPECT_EQ(columns[12].toInt(), qRound(1570 / (kTextWidthTwips / 1440.0)));
+  EXPECT_EQ(columns[12].toInt(), qRound(1570 / (engine::kTextWidthTwips / 1440.0)));
 }
 
 TEST_F(PdfReadback, LongAndAwkwardLinesWrapWithoutLosingText) {

@@ -5,7 +5,7 @@
 
 #include <QSet>
 
-#include "engine/text_markup.h"
+#include "engine/document/text_markup.h"
 #include "report/automation/automation_error.h"
 
 namespace report {

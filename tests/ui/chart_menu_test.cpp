@@ -116,11 +116,14 @@ TEST_F(WordReport, TypesGridAndLogOfTheWindowIntoAnOpenedDocument) {
   const report::Table* table = document.table(0);
   ASSERT_NE(table, nullptr);
   const auto grid = shownGrid(*mainForm_);
-  ASSERT_EQ(table->rows, static_cast<int32_t>(grid.size()));
-  ASSERT_EQ(table->columns, 11);
-  for (int32_t row = 0; row < table->rows; ++row)
+  ASSERT_EQ(table->rowCount(), static_cast<int32_t>(grid.size()));
+  ASSERT_EQ(table->columnCount(), 11);
+  for (int32_t row = 0; row < table->rowCount(); ++row)
     for (int32_t column = 0; column < 11; ++column)
-      EXPECT_EQ(table->cell(row, column).paragraphs[0].text(), grid[row][column]) << row << column;
+      EXPECT_EQ(
+          QString::fromStdString(engine::paragraphText(table->cell(row, column).paragraphs[0])),
+          grid[row][column])
+          << row << column;
 
   QStringList paragraphs;
   bool belowTable = false;
@@ -128,7 +131,8 @@ TEST_F(WordReport, TypesGridAndLogOfTheWindowIntoAnOpenedDocument) {
     if (std::holds_alternative<report::Table>(block))
       belowTable = true;
     else if (belowTable)
-      paragraphs << std::get<report::Paragraph>(block).text();
+      paragraphs << QString::fromStdString(
+          engine::paragraphText(std::get<report::Paragraph>(block)));
   }
   // One paragraph mark after the table, then each log line in a paragraph of its own.
   ASSERT_EQ(paragraphs.size(), mainForm_->logLines().size() + 2);

@@ -103,7 +103,8 @@ QStringList textBelowTheGrid(const report::DocumentModel& document) {
       if (below) paragraphs << "<table>";
       below = true;
     } else if (below) {
-      paragraphs << std::get<report::Paragraph>(block).text();
+      paragraphs << QString::fromStdString(
+          engine::paragraphText(std::get<report::Paragraph>(block)));
     }
   }
   return paragraphs;

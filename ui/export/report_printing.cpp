@@ -33,7 +33,7 @@ QString printToFile(TMainForm& window, QPrinter& printer, const report::Document
   if (!scratch.isValid()) return scratch.errorString();
   const QString pages = scratch.filePath(QStringLiteral("printed"));
   printer.setOutputFileName(pages);
-  const bool painted = report::paintDocument(document, printer) > 0;
+  const bool painted = report::paintDocument(document.document(), printer) > 0;
   printer.setOutputFileName(target);
   QFile file(pages);
   if (!painted || !file.open(QIODevice::ReadOnly))
@@ -51,7 +51,7 @@ QString printReportOn(TMainForm& window, QPrinter& printer) {
   printer.setDocName(document.properties().title);
   printer.setFullPage(true);
   if (!printer.outputFileName().isEmpty()) return printToFile(window, printer, document);
-  if (report::paintDocument(document, printer) > 0) return QString();
+  if (report::paintDocument(document.document(), printer) > 0) return QString();
   return QStringLiteral("принтер не принял задание");
 }
 

@@ -5,7 +5,7 @@
 #include <array>
 
 #include "engine/column_descriptions.h"
-#include "engine/document_html.h"
+#include "engine/document/document_html.h"
 
 namespace ui {
 

@@ -3,8 +3,8 @@
 
 #include <QObject>
 
+#include "engine/document/text_document.h"
 #include "engine/run_result.h"
-#include "engine/text_document.h"
 #include "ui/layout_scale.h"
 
 class QAction;

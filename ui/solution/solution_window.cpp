@@ -7,7 +7,7 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-#include "engine/document_html.h"
+#include "engine/document/document_html.h"
 #include "ui/captions.h"
 
 namespace ui {

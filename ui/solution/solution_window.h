@@ -3,7 +3,7 @@
 
 #include <QWidget>
 
-#include "engine/text_document.h"
+#include "engine/document/text_document.h"
 #include "ui/layout_scale.h"
 
 class QTextBrowser;

@@ -12,7 +12,7 @@
 
 #include "engine/analysis_settings.h"
 #include "engine/axis_labels.h"
-#include "report/model/page_layout.h"
+#include "engine/document/page_layout.h"
 #include "web/module/page_session.h"
 #include "web/module/sample_analysis.h"
 
@@ -159,17 +159,17 @@ val labelledEdges(const val& edges, const val& widths, double plotWidth, double 
 // What the page's .docx takes from the report's own definitions.
 val reportLayout() {
   val layout = val::object();
-  layout.set("pageWidth", report::kPageWidthTwips);
-  layout.set("pageHeight", report::kPageHeightTwips);
-  layout.set("margin", report::kMarginTwips);
-  layout.set("textWidth", report::kTextWidthTwips);
-  layout.set("headerFooter", report::kHeaderFooterTwips);
-  layout.set("tabStop", report::kDefaultTabStopTwips);
-  layout.set("normalFontHalfPoints", report::kNormalFontHalfPoints);
-  layout.set("borderEighthPoints", report::kBorderEighthPoints);
-  layout.set("cellMargin", report::kCellMarginTwips);
-  layout.set("emuPerTwip", static_cast<double>(report::kEmuPerTwip));
-  layout.set("firstPictureRelationship", report::kFirstPictureRelationship);
+  layout.set("pageWidth", engine::kPageWidthTwips);
+  layout.set("pageHeight", engine::kPageHeightTwips);
+  layout.set("margin", engine::kMarginTwips);
+  layout.set("textWidth", engine::kTextWidthTwips);
+  layout.set("headerFooter", engine::kHeaderFooterTwips);
+  layout.set("tabStop", engine::kDefaultTabStopTwips);
+  layout.set("normalFontHalfPoints", engine::kNormalFontHalfPoints);
+  layout.set("borderEighthPoints", engine::kBorderEighthPoints);
+  layout.set("cellMargin", engine::kCellMarginTwips);
+  layout.set("emuPerTwip", static_cast<double>(engine::kEmuPerTwip));
+  layout.set("firstPictureRelationship", engine::kFirstPictureRelationship);
   layout.set("version", std::string(TARNEK_VERSION));
   return layout;
 }

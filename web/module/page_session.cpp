@@ -13,11 +13,11 @@
 #include "engine/critical_points.h"
 #include "engine/data_reader.h"
 #include "engine/data_text.h"
+#include "engine/document/page_layout.h"
+#include "engine/document/text_width.h"
 #include "engine/process_file.h"
 #include "engine/result_sentence.h"
 #include "engine/sample_writer.h"
-#include "report/model/page_layout.h"
-#include "report/model/text_width.h"
 
 namespace web {
 
@@ -54,13 +54,13 @@ std::vector<int32_t> reportColumnWidths(const std::vector<engine::RecordedView::
         const size_t end = std::min(text.find('\n', start), text.size());
         widest[column] =
             std::max(widest[column],
-                     report::lineWidthTwips(std::string_view(text).substr(start, end - start),
-                                            report::kNormalFontHalfPoints));
+                     engine::lineWidthTwips(std::string_view(text).substr(start, end - start),
+                                            engine::kNormalFontHalfPoints));
         start = end + 1;
       }
     }
   }
-  return report::fitColumnWidths(widest, report::kTextWidthTwips);
+  return engine::fitColumnWidths(widest, engine::kTextWidthTwips);
 }
 
 void appendField(std::string& out, const char* key, const std::string& value) {

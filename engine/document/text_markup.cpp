@@ -1,5 +1,5 @@
 // Writing document runs from a small formula markup, and plain text beside it.
-#include "engine/text_markup.h"
+#include "engine/document/text_markup.h"
 
 #include "engine/utf8_text.h"
 

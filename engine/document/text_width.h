@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-namespace report {
+namespace engine {
 
 // The width of one line of `text` in the Normal face (Arial, or its metric-compatible
 // substitutes) at `halfPoints`, in twips. Characters outside ASCII count as wide letters.
@@ -17,4 +17,4 @@ int32_t lineWidthTwips(std::string_view text, int32_t halfPoints);
 std::vector<int32_t> fitColumnWidths(const std::vector<int32_t>& widestLineTwips,
                                      int32_t availableTwips);
 
-}  // namespace report
+}  // namespace engine

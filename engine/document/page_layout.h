@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace report {
+namespace engine {
 
 // A4 portrait with 2 cm margins, in twentieths of a point (twips).
 inline constexpr int32_t kPageWidthTwips = 11906;
@@ -32,4 +32,4 @@ inline constexpr int32_t kRepeatedHeaderRows = 1;
 inline constexpr int64_t kEmuPerTwip = 635;
 inline constexpr int32_t kFirstPictureRelationship = 3;
 
-}  // namespace report
+}  // namespace engine

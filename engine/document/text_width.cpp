@@ -1,14 +1,14 @@
 // Autofit column widths from the Normal face's advance widths, on UTF-8 text.
-#include "report/model/text_width.h"
+#include "engine/document/text_width.h"
 
 #include <algorithm>
 #include <array>
 #include <numeric>
 
+#include "engine/document/page_layout.h"
 #include "engine/utf8_text.h"
-#include "report/model/page_layout.h"
 
-namespace report {
+namespace engine {
 
 namespace {
 
@@ -66,4 +66,4 @@ std::vector<int32_t> fitColumnWidths(const std::vector<int32_t>& widestLineTwips
   return widths;
 }
 
-}  // namespace report
+}  // namespace engine

@@ -1,5 +1,5 @@
 // A text document as plain UTF-8: scripts written with "_" and "^", tables as aligned columns.
-#include "engine/document_plain_text.h"
+#include "engine/document/document_plain_text.h"
 
 #include <algorithm>
 
@@ -36,10 +36,18 @@ size_t displayWidth(const std::string& text) {
   return width;
 }
 
-std::vector<std::string> rowTexts(const std::vector<TextParagraph>& row) {
+// A cell's paragraphs are lines of one cell; a column holds them one after another.
+std::vector<std::string> rowTexts(const std::vector<TextCell>& row) {
   std::vector<std::string> texts;
   texts.reserve(row.size());
-  for (const TextParagraph& cell : row) texts.push_back(plainText(cell));
+  for (const TextCell& cell : row) {
+    std::string text;
+    for (size_t i = 0; i < cell.paragraphs.size(); ++i) {
+      if (i > 0) text += ' ';
+      text += plainText(cell.paragraphs[i]);
+    }
+    texts.push_back(std::move(text));
+  }
   return texts;
 }
 

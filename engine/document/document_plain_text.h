@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/text_document.h"
+#include "engine/document/text_document.h"
 
 namespace engine {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/text_document.h"
+#include "engine/document/text_document.h"
 
 namespace engine {
 
@@ -18,6 +18,8 @@ namespace engine {
 class ParagraphWriter {
  public:
   explicit ParagraphWriter(TextParagraph& paragraph) : paragraph_(paragraph) {}
+  // Writes into the cell's first paragraph.
+  explicit ParagraphWriter(TextCell& cell) : paragraph_(cell.paragraphs.front()) {}
 
   ParagraphWriter& math(std::string_view markup);
   ParagraphWriter& text(std::string_view plain);
