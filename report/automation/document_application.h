@@ -5,8 +5,8 @@
 #include <functional>
 #include <memory>
 
-#include "report/model/document_model.h"
 #include "report/automation/word_automation.h"
+#include "report/model/document_model.h"
 
 namespace report {
 

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "report/automation/document_application.h"
-#include "report/model/document_model.h"
 #include "report/content/report_source.h"
+#include "report/model/document_model.h"
 
 namespace report {
 

@@ -2,8 +2,8 @@
 #include "report/content/report_file.h"
 
 #include "report/automation/document_application.h"
-#include "report/delivery/report_delivery.h"
 #include "report/content/word_report.h"
+#include "report/delivery/report_delivery.h"
 
 namespace report {
 

@@ -2,8 +2,8 @@
 // layer.
 #pragma once
 
-#include "report/content/report_source.h"
 #include "report/automation/word_automation.h"
+#include "report/content/report_source.h"
 
 namespace report {
 

@@ -7,10 +7,10 @@
 
 #include "files/replace_file.h"
 #include "report/automation/automation_error.h"
-#include "report/delivery/desktop_launcher.h"
-#include "report/docx/docx_writer.h"
-#include "report/delivery/new_report_file.h"
 #include "report/content/report_format.h"
+#include "report/delivery/desktop_launcher.h"
+#include "report/delivery/new_report_file.h"
+#include "report/docx/docx_writer.h"
 
 namespace report {
 

@@ -13,10 +13,10 @@
 #include <cstring>
 
 #include "report/automation/automation_error.h"
-#include "report/delivery/desktop_launcher.h"
 #include "report/automation/document_application.h"
-#include "report/delivery/new_report_file.h"
 #include "report/content/word_report.h"
+#include "report/delivery/desktop_launcher.h"
+#include "report/delivery/new_report_file.h"
 #include "tests/report/report_test_support.h"
 
 namespace report {

@@ -3,9 +3,9 @@
 
 #include <QImage>
 
-#include "report/model/document_properties.h"
 #include "report/content/report_document.h"
 #include "report/content/report_format.h"
+#include "report/model/document_properties.h"
 #include "ui/command_captions.h"
 #include "ui/export/output_file.h"
 #include "ui/export/window_report_source.h"
