@@ -1,67 +1,60 @@
 // The values, texts and names of the three settings of the test and the estimates.
 #include "engine/analysis_settings.h"
 
+#include <cstddef>
+
 namespace engine {
 
-double levelValue(SignificanceLevel level) {
-  switch (level) {
-    case SignificanceLevel::FivePercent:
-      return 0.05;
-    case SignificanceLevel::TwoAndAHalfPercent:
-      return 0.025;
-    case SignificanceLevel::OnePercent:
-      return 0.01;
-  }
-  return 0.05;
+namespace {
+
+// A setting with its value, its text and, for α, its column of the critical-point table.
+struct LevelRow {
+  SignificanceLevel setting;
+  double value;
+  const char* text;
+  int32_t column;  // the table holds the upper points for α = 0.01, 0.025 and 0.05 first
+};
+
+struct ReliabilityRow {
+  Reliability setting;
+  double value;
+  const char* text;
+};
+
+constexpr LevelRow kLevelRows[] = {
+    {SignificanceLevel::FivePercent, 0.05, "0.05", 3},
+    {SignificanceLevel::TwoAndAHalfPercent, 0.025, "0.025", 2},
+    {SignificanceLevel::OnePercent, 0.01, "0.01", 1},
+};
+
+constexpr ReliabilityRow kReliabilityRows[] = {
+    {Reliability::NinetyFive, 0.95, "0.95"},
+    {Reliability::NinetyNine, 0.99, "0.99"},
+    {Reliability::NinetyNinePointNine, 0.999, "0.999"},
+};
+
+// The row of `setting`; the first row, the default, for a value outside the enumeration.
+template <typename Row, size_t Count, typename Setting>
+const Row& rowOf(const Row (&rows)[Count], Setting setting) {
+  for (const Row& row : rows)
+    if (row.setting == setting) return row;
+  return rows[0];
 }
 
-const char* levelText(SignificanceLevel level) {
-  switch (level) {
-    case SignificanceLevel::FivePercent:
-      return "0.05";
-    case SignificanceLevel::TwoAndAHalfPercent:
-      return "0.025";
-    case SignificanceLevel::OnePercent:
-      return "0.01";
-  }
-  return "0.05";
-}
+}  // namespace
 
-int32_t levelColumn(SignificanceLevel level) {
-  // The table's columns hold the upper points for α = 0.01, 0.025 and 0.05 first.
-  switch (level) {
-    case SignificanceLevel::FivePercent:
-      return 3;
-    case SignificanceLevel::TwoAndAHalfPercent:
-      return 2;
-    case SignificanceLevel::OnePercent:
-      return 1;
-  }
-  return 3;
-}
+double levelValue(SignificanceLevel level) { return rowOf(kLevelRows, level).value; }
+
+const char* levelText(SignificanceLevel level) { return rowOf(kLevelRows, level).text; }
+
+int32_t levelColumn(SignificanceLevel level) { return rowOf(kLevelRows, level).column; }
 
 double reliabilityValue(Reliability reliability) {
-  switch (reliability) {
-    case Reliability::NinetyFive:
-      return 0.95;
-    case Reliability::NinetyNine:
-      return 0.99;
-    case Reliability::NinetyNinePointNine:
-      return 0.999;
-  }
-  return 0.95;
+  return rowOf(kReliabilityRows, reliability).value;
 }
 
 const char* reliabilityText(Reliability reliability) {
-  switch (reliability) {
-    case Reliability::NinetyFive:
-      return "0.95";
-    case Reliability::NinetyNine:
-      return "0.99";
-    case Reliability::NinetyNinePointNine:
-      return "0.999";
-  }
-  return "0.95";
+  return rowOf(kReliabilityRows, reliability).text;
 }
 
 const char* coefficientSourceName(CoefficientSource source) {

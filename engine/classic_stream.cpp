@@ -6,6 +6,7 @@
 #include <charconv>
 #include <ios>
 #include <system_error>
+#include <type_traits>
 
 namespace engine {
 
@@ -116,30 +117,22 @@ bool belowOne(const char* first, const char* last) {
 }
 
 // The conversion of the characters gathered, as libstdc++'s formatted input in the classic
-// locale converts them, done with from_chars so that no platform's stream decides the value: a
-// number above the range fails, one below it reads as the nearest subnormal or a signed zero.
-bool convert(const Gathered& number, float& value) {
+// locale converts them, done with from_chars so that no platform's stream decides the value. A
+// whole number that does not fit fails, as does a float above the range; a float below it reads
+// as the nearest subnormal or a signed zero.
+template <typename Value>
+bool convert(const Gathered& number, Value& value) {
   const char* first = number.begin();
   const char* const last = number.end();
   if (first != last && *first == '+') ++first;
-  float converted = 0.0f;
+  Value converted{};
   const auto [stop, error] = std::from_chars(first, last, converted);
-  if (error == std::errc::result_out_of_range && stop == last && belowOne(first, last)) {
-    value = *first == '-' ? -0.0f : 0.0f;
-    return true;
+  if constexpr (std::is_floating_point_v<Value>) {
+    if (error == std::errc::result_out_of_range && stop == last && belowOne(first, last)) {
+      value = *first == '-' ? -0.0f : 0.0f;
+      return true;
+    }
   }
-  if (error != std::errc() || stop != last) return false;
-  value = converted;
-  return true;
-}
-
-// A whole number as `in >> int32_t` converts it: one that does not fit fails.
-bool convert(const Gathered& number, int32_t& value) {
-  const char* first = number.begin();
-  const char* const last = number.end();
-  if (first != last && *first == '+') ++first;
-  int32_t converted = 0;
-  const auto [stop, error] = std::from_chars(first, last, converted);
   if (error != std::errc() || stop != last) return false;
   value = converted;
   return true;

@@ -11,6 +11,22 @@ bool DataLine::hasNumber() const {
   return false;
 }
 
+bool countsFromZeroOrOne(const std::vector<const DataLine*>& lines, size_t column) {
+  double expected = 0.0;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    const std::vector<DataCell>& cells = lines[i]->cells;
+    if (column >= cells.size() || !cells[column].isNumber()) return false;
+    const double value = cells[column].number.exact;
+    if (i == 0) {
+      if (value != 0.0 && value != 1.0) return false;
+      expected = value;
+    }
+    if (value != expected) return false;
+    expected += 1.0;
+  }
+  return true;
+}
+
 namespace {
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '\r'; }

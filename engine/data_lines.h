@@ -1,6 +1,7 @@
 // Splitting pasted or imported data into lines of fields.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -25,6 +26,10 @@ struct DataLine {
   bool separated = false;  // fields by ";", tabs or ",", so empty fields count: a table row
   bool hasNumber() const;
 };
+
+// Whether the numbers in `column` run 0, 1, 2, … or 1, 2, 3, … down the lines, one a line; a
+// line without a number there ends it. True for no lines.
+bool countsFromZeroOrOne(const std::vector<const DataLine*>& lines, size_t column);
 
 // How the fields of every line are told apart and read.
 struct FieldRules {

@@ -3,80 +3,66 @@
 
 namespace engine {
 
-bool isBlocking(DataMessageCode code) {
-  switch (code) {
-    case DataMessageCode::NoNumbers:
-    case DataMessageCode::TooManyValues:
-    case DataMessageCode::TooManyIntervals:
-    case DataMessageCode::NoFrequencies:
-    case DataMessageCode::NoSuchColumn:
-    case DataMessageCode::SingleMidpoint:
-    case DataMessageCode::NotExact:
-    case DataMessageCode::UnequalWidths:
-    case DataMessageCode::FractionalFrequency:
-    case DataMessageCode::NegativeFrequency:
-    case DataMessageCode::ReversedEdges:
-    case DataMessageCode::IntervalGap:
-      return true;
-    case DataMessageCode::FewValues:
-    case DataMessageCode::FirstTakenAsLength:
-    case DataMessageCode::MixedDecimal:
-    case DataMessageCode::CommaSeparatesFields:
-    case DataMessageCode::IndexColumnSkipped:
-    case DataMessageCode::EmptyEdgeDropped:
-      return false;
-  }
-  return true;
-}
-
 namespace {
 
+struct MessageRow {
+  DataMessageCode code;
+  bool blocking;
+  const char* sentence;  // "{}" stands for the message's detail
+};
+
+constexpr MessageRow kMessageRows[] = {
+    {DataMessageCode::NoNumbers, true, "Не найдено ни одного числа"},
+    {DataMessageCode::TooManyValues, true,
+     "Значений {}, а программа обрабатывает не больше 200: сократите выборку, лишние значения не "
+     "отбрасываются"},
+    {DataMessageCode::TooManyIntervals, true,
+     "Интервалов {}, а программа обрабатывает не больше 20"},
+    {DataMessageCode::NoFrequencies, true, "Все частоты равны нулю"},
+    {DataMessageCode::NoSuchColumn, true, "Столбца {} нет ни в одной строке"},
+    {DataMessageCode::SingleMidpoint, true,
+     "По одной середине интервала нельзя узнать его длину: дайте границы интервала"},
+    {DataMessageCode::NotExact, true,
+     "Интервалы слишком узки для таких значений: программа не прочтёт ряд точно"},
+    {DataMessageCode::UnequalWidths, true, "длина интервала {} не равна длине первого интервала"},
+    {DataMessageCode::FractionalFrequency, true, "частота «{}» не целое число"},
+    {DataMessageCode::NegativeFrequency, true, "частота «{}» отрицательна"},
+    {DataMessageCode::ReversedEdges, true, "правая граница интервала не больше левой"},
+    {DataMessageCode::IntervalGap, true, "интервал начинается не там, где кончился предыдущий"},
+    {DataMessageCode::FewValues, false, "Значений {}: для проверки гипотезы нужно хотя бы 2"},
+    {DataMessageCode::FirstTakenAsLength, false,
+     "первое число {} стоит отдельно и принято за длину интервала"},
+    {DataMessageCode::MixedDecimal, false,
+     "в числе «{}» десятичный разделитель не такой, как в остальных"},
+    {DataMessageCode::CommaSeparatesFields, false,
+     "запятая прочитана как разделитель полей, десятичный разделитель — точка"},
+    {DataMessageCode::IndexColumnSkipped, false,
+     "Столбец {} похож на номера 1, 2, 3, … и пропущен"},
+    {DataMessageCode::EmptyEdgeDropped, false, "пустой крайний интервал отброшен"},
+};
+
+// The row of `code`, or none for a value outside the enumeration.
+const MessageRow* rowOf(DataMessageCode code) {
+  for (const MessageRow& row : kMessageRows)
+    if (row.code == code) return &row;
+  return nullptr;
+}
+
 std::string sentence(const DataMessage& message) {
-  const std::string& d = message.detail;
-  switch (message.code) {
-    case DataMessageCode::NoNumbers:
-      return "Не найдено ни одного числа";
-    case DataMessageCode::TooManyValues:
-      return "Значений " + d +
-             ", а программа обрабатывает не больше 200: сократите выборку, лишние значения не "
-             "отбрасываются";
-    case DataMessageCode::TooManyIntervals:
-      return "Интервалов " + d + ", а программа обрабатывает не больше 20";
-    case DataMessageCode::NoFrequencies:
-      return "Все частоты равны нулю";
-    case DataMessageCode::NoSuchColumn:
-      return "Столбца " + d + " нет ни в одной строке";
-    case DataMessageCode::SingleMidpoint:
-      return "По одной середине интервала нельзя узнать его длину: дайте границы интервала";
-    case DataMessageCode::NotExact:
-      return "Интервалы слишком узки для таких значений: программа не прочтёт ряд точно";
-    case DataMessageCode::UnequalWidths:
-      return "длина интервала " + d + " не равна длине первого интервала";
-    case DataMessageCode::FractionalFrequency:
-      return "частота «" + d + "» не целое число";
-    case DataMessageCode::NegativeFrequency:
-      return "частота «" + d + "» отрицательна";
-    case DataMessageCode::ReversedEdges:
-      return "правая граница интервала не больше левой";
-    case DataMessageCode::IntervalGap:
-      return "интервал начинается не там, где кончился предыдущий";
-    case DataMessageCode::FewValues:
-      return "Значений " + d + ": для проверки гипотезы нужно хотя бы 2";
-    case DataMessageCode::FirstTakenAsLength:
-      return "первое число " + d + " стоит отдельно и принято за длину интервала";
-    case DataMessageCode::MixedDecimal:
-      return "в числе «" + d + "» десятичный разделитель не такой, как в остальных";
-    case DataMessageCode::CommaSeparatesFields:
-      return "запятая прочитана как разделитель полей, десятичный разделитель — точка";
-    case DataMessageCode::IndexColumnSkipped:
-      return "Столбец " + d + " похож на номера 1, 2, 3, … и пропущен";
-    case DataMessageCode::EmptyEdgeDropped:
-      return "пустой крайний интервал отброшен";
-  }
-  return {};
+  const MessageRow* row = rowOf(message.code);
+  if (!row) return {};
+  std::string text = row->sentence;
+  const size_t detail = text.find("{}");
+  if (detail != std::string::npos) text.replace(detail, 2, message.detail);
+  return text;
 }
 
 }  // namespace
+
+bool isBlocking(DataMessageCode code) {
+  const MessageRow* row = rowOf(code);
+  return !row || row->blocking;
+}
 
 std::string dataMessageText(const DataMessage& message) {
   std::string text = sentence(message);

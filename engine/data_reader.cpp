@@ -10,19 +10,24 @@
 
 namespace engine {
 
+namespace {
+
+constexpr struct {
+  SkipReason reason;
+  const char* text;
+} kSkipReasonTexts[] = {
+    {SkipReason::NoNumber, "нет чисел"},
+    {SkipReason::NotANumber, "не число"},
+    {SkipReason::EmptyCell, "пустая ячейка"},
+    {SkipReason::OutOfRange, "число вне допустимого диапазона"},
+    {SkipReason::NotGroupedRow, "не строка интервального ряда"},
+};
+
+}  // namespace
+
 std::string skipReasonText(SkipReason reason) {
-  switch (reason) {
-    case SkipReason::NoNumber:
-      return "нет чисел";
-    case SkipReason::NotANumber:
-      return "не число";
-    case SkipReason::EmptyCell:
-      return "пустая ячейка";
-    case SkipReason::OutOfRange:
-      return "число вне допустимого диапазона";
-    case SkipReason::NotGroupedRow:
-      return "не строка интервального ряда";
-  }
+  for (const auto& entry : kSkipReasonTexts)
+    if (entry.reason == reason) return entry.text;
   return {};
 }
 
@@ -55,22 +60,9 @@ bool isIndexName(std::string_view header) {
   return false;
 }
 
-// Whether the numbers of a column run 0, 1, 2, … or 1, 2, 3, … down every data line.
+// Whether a column holds running numbers, 0, 1, 2, … or 1, 2, 3, …, over at least two data lines.
 bool isRunningIndex(const std::vector<const DataLine*>& rows, size_t column) {
-  if (rows.size() < 2) return false;
-  double expected = 0.0;
-  for (size_t r = 0; r < rows.size(); ++r) {
-    const auto& cells = rows[r]->cells;
-    if (column >= cells.size() || !cells[column].isNumber()) return false;
-    const double value = cells[column].number.exact;
-    if (r == 0) {
-      if (value != 0.0 && value != 1.0) return false;
-      expected = value;
-    }
-    if (value != expected) return false;
-    expected += 1.0;
-  }
-  return true;
+  return rows.size() >= 2 && countsFromZeroOrOne(rows, column);
 }
 
 SkipReason reasonOf(const DataCell& cell) {

@@ -1,13 +1,12 @@
 // Reading the rows of a grouped series: edges or midpoint, and frequency.
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <optional>
 
 #include "engine/analysis_run.h"
 #include "engine/analysis_state.h"
 #include "engine/data_lines.h"
+#include "engine/grouped_series_builder.h"
 #include "engine/sample_writer.h"
 #include "engine/stored.h"
 
@@ -123,23 +122,12 @@ std::vector<Item> itemsOf(const DataLine& line, const FieldRules& rules) {
   return items;
 }
 
-// One row of the series as found on a line.
-struct Row {
-  int32_t line = 0;
-  bool edges = false;  // a and b given; else the midpoint in `a`
-  DataCell a;
-  DataCell b;
-  DataCell frequency;
-  bool threeNumbers = false;  // "a b n", which might also be "i x n"
-  DataCell first;             // the first of three numbers
-};
-
-std::optional<Row> rowOf(const std::vector<Item>& items, int32_t line) {
+std::optional<GroupedRow> rowOf(const std::vector<Item>& items, int32_t line) {
   using K = Item::Kind;
   std::vector<K> kinds;
   kinds.reserve(items.size());
   for (const Item& item : items) kinds.push_back(item.kind);
-  Row row;
+  GroupedRow row;
   row.line = line;
   const auto number = [&](size_t i) { return items[i].left; };
   if (kinds == std::vector<K>{K::Interval, K::Number} ||
@@ -168,7 +156,7 @@ std::optional<Row> rowOf(const std::vector<Item>& items, int32_t line) {
 }
 
 // "i x n" rows: the first column runs 1, 2, 3, … and the rest are no edges of equal width.
-bool indexedMidpoints(const std::vector<Row>& rows) {
+bool indexedMidpoints(const std::vector<GroupedRow>& rows) {
   if (rows.size() < 2) return false;
   double widthOfFirst = 0.0;
   bool equalWidths = true;
@@ -182,157 +170,9 @@ bool indexedMidpoints(const std::vector<Row>& rows) {
   return !equalWidths;
 }
 
-std::string decimalText(double value, char separator) {
-  char buffer[40];
-  std::snprintf(buffer, sizeof buffer, "%.6g", value);
-  std::string text = buffer;
-  for (char& c : text)
-    if (c == '.') c = separator;
-  return text;
-}
-
-// A sum or difference of decimals without the double's noise (1.3 − 1.2 is 0.1).
-double cleanDecimal(double value) {
-  char buffer[40];
-  std::snprintf(buffer, sizeof buffer, "%.12g", value);
-  return std::strtod(buffer, nullptr);
-}
-
-class SeriesBuilder {
- public:
-  SeriesBuilder(std::vector<Row> rows, DataRead& read) : rows_(std::move(rows)), read_(read) {}
-
-  std::optional<GroupedSeries> build() {
-    if (rows_.empty()) return std::nullopt;
-    const bool frequencies = frequenciesGood();
-    if (tooLarge_) {
-      read_.messages.push_back({DataMessageCode::TooManyValues, 0, "> 1000000000"});
-      return std::nullopt;
-    }
-    std::stable_sort(rows_.begin(), rows_.end(), [](const Row& x, const Row& y) {
-      return x.a.number.exact < y.a.number.exact;
-    });
-    const bool good = frequencies && (rows_.front().edges ? edgesGood() : midpointsGood());
-    if (!good) return std::nullopt;
-    GroupedSeries series;
-    series.length = length_;
-    for (const Row& row : rows_) {
-      series.frequencies.push_back(static_cast<int32_t>(row.frequency.number.exact));
-      series.midpoints.push_back(
-          row.edges ? stored(cleanDecimal((row.a.number.exact + row.b.number.exact) / 2))
-                    : row.a.number.value);
-    }
-    return dropEmptyEnds(series);
-  }
-
- private:
-  char separator() const { return read_.decimal == DataReadOptions::Decimal::Comma ? ',' : '.'; }
-
-  double tolerance(const Row& row) const {
-    const double size = std::max(std::fabs(row.a.number.exact), std::fabs(row.b.number.exact));
-    return 1e-6 * std::fabs(length_) + 1e-9 * size;
-  }
-
-  void problem(DataMessageCode code, const Row& row, std::string detail = {}) {
-    read_.messages.push_back({code, row.line, std::move(detail)});
-  }
-
-  bool frequenciesGood() {
-    bool good = true;
-    for (const Row& row : rows_) {
-      const double n = row.frequency.number.exact;
-      if (n < 0.0) {
-        problem(DataMessageCode::NegativeFrequency, row, row.frequency.text);
-        good = false;
-      } else if (n != std::floor(n)) {
-        problem(DataMessageCode::FractionalFrequency, row, row.frequency.text);
-        good = false;
-      } else if (n > 1e9) {
-        // Far above what can be analysed; the total says so below.
-        tooLarge_ = true;
-      }
-    }
-    return good;
-  }
-
-  bool edgesGood() {
-    bool good = true;
-    length_ = cleanDecimal(rows_.front().b.number.exact - rows_.front().a.number.exact);
-    for (size_t i = 0; i < rows_.size(); ++i) {
-      const Row& row = rows_[i];
-      const double width = row.b.number.exact - row.a.number.exact;
-      if (!(width > 0.0)) {
-        problem(DataMessageCode::ReversedEdges, row);
-        good = false;
-        continue;
-      }
-      if (std::fabs(width - length_) > tolerance(row)) {
-        problem(DataMessageCode::UnequalWidths, row, decimalText(width, separator()));
-        good = false;
-      } else if (i > 0 &&
-                 std::fabs(row.a.number.exact - rows_[i - 1].b.number.exact) > tolerance(row)) {
-        problem(DataMessageCode::IntervalGap, row);
-        good = false;
-      }
-    }
-    return good && length_ > 0.0;
-  }
-
-  bool midpointsGood() {
-    if (rows_.size() < 2) {
-      problem(DataMessageCode::SingleMidpoint, rows_.front());
-      return false;
-    }
-    bool good = true;
-    length_ = cleanDecimal(rows_[1].a.number.exact - rows_[0].a.number.exact);
-    for (size_t i = 1; i < rows_.size(); ++i) {
-      const Row& row = rows_[i];
-      const double step = row.a.number.exact - rows_[i - 1].a.number.exact;
-      if (!(step > 0.0)) {
-        problem(DataMessageCode::IntervalGap, row);
-        good = false;
-      } else if (std::fabs(step - length_) > tolerance(row)) {
-        problem(DataMessageCode::UnequalWidths, row, decimalText(step, separator()));
-        good = false;
-      }
-    }
-    return good && length_ > 0.0;
-  }
-
-  std::optional<GroupedSeries> dropEmptyEnds(GroupedSeries& series) {
-    size_t first = 0;
-    size_t last = rows_.size();
-    while (first < last && series.frequencies[first] == 0) {
-      problem(DataMessageCode::EmptyEdgeDropped, rows_[first]);
-      ++first;
-    }
-    while (last > first && series.frequencies[last - 1] == 0) {
-      problem(DataMessageCode::EmptyEdgeDropped, rows_[last - 1]);
-      --last;
-    }
-    if (first == last) {
-      read_.messages.push_back({DataMessageCode::NoFrequencies, 0, {}});
-      return std::nullopt;
-    }
-    const Row& kept = rows_[first];
-    series.left =
-        kept.edges ? kept.a.number.exact : cleanDecimal(kept.a.number.exact - length_ / 2);
-    const auto from = static_cast<std::ptrdiff_t>(first);
-    const auto to = static_cast<std::ptrdiff_t>(last);
-    series.frequencies = {series.frequencies.begin() + from, series.frequencies.begin() + to};
-    series.midpoints = {series.midpoints.begin() + from, series.midpoints.begin() + to};
-    return series;
-  }
-
-  std::vector<Row> rows_;
-  DataRead& read_;
-  double length_ = 0.0;
-  bool tooLarge_ = false;
-};
-
-void tallyDecimals(const std::vector<Row>& rows, DataRead& read) {
+void tallyDecimals(const std::vector<GroupedRow>& rows, DataRead& read) {
   DecimalTally tally;
-  for (const Row& row : rows) {
+  for (const GroupedRow& row : rows) {
     tally.add(row.a, row.line);
     if (row.edges) tally.add(row.b, row.line);
     tally.add(row.frequency, row.line);
@@ -364,7 +204,7 @@ void finishSeries(GroupedSeries series, DataRead& read) {
 }  // namespace
 
 void readGroupedLines(const std::vector<DataLine>& lines, const FieldRules& rules, DataRead& read) {
-  std::vector<Row> rows;
+  std::vector<GroupedRow> rows;
   std::optional<bool> edges;
   for (const DataLine& line : lines) {
     const std::vector<Item> items = itemsOf(line, rules);
@@ -375,7 +215,7 @@ void readGroupedLines(const std::vector<DataLine>& lines, const FieldRules& rule
       addSkipped(read, line.line, line.text, SkipReason::NoNumber);
       continue;
     }
-    std::optional<Row> row = rowOf(items, line.line);
+    std::optional<GroupedRow> row = rowOf(items, line.line);
     // Rows keep the form of the first one: edges, or midpoints.
     if (row && !edges) edges = row->edges;
     if (!row || row->edges != *edges) {
@@ -385,7 +225,7 @@ void readGroupedLines(const std::vector<DataLine>& lines, const FieldRules& rule
     rows.push_back(std::move(*row));
   }
   if (indexedMidpoints(rows))
-    for (Row& row : rows) {
+    for (GroupedRow& row : rows) {
       row.edges = false;
       row.a = row.b;
     }
@@ -394,7 +234,7 @@ void readGroupedLines(const std::vector<DataLine>& lines, const FieldRules& rule
     read.messages.push_back({DataMessageCode::NoNumbers, 0, {}});
     return;
   }
-  if (std::optional<GroupedSeries> series = SeriesBuilder(std::move(rows), read).build())
+  if (std::optional<GroupedSeries> series = buildGroupedSeries(std::move(rows), read))
     finishSeries(std::move(*series), read);
 }
 

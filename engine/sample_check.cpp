@@ -51,22 +51,12 @@ class Findings {
   std::vector<SampleFinding> found_;
 };
 
-// Whether the numbers down a column of lines run 1, 2, 3, … (or 0, 1, 2, …).
+// Whether at least three lines of two fields or more start with 1, 2, 3, … (or 0, 1, 2, …).
 bool firstFieldCounts(const std::vector<const DataLine*>& lines) {
   if (lines.size() < 3) return false;
-  double expected = 0.0;
-  for (size_t i = 0; i < lines.size(); ++i) {
-    const DataLine& line = *lines[i];
-    if (line.cells.size() < 2 || !line.cells[0].isNumber()) return false;
-    const double value = line.cells[0].number.exact;
-    if (i == 0) {
-      if (value != 0.0 && value != 1.0) return false;
-      expected = value;
-    }
-    if (value != expected) return false;
-    expected += 1.0;
-  }
-  return true;
+  const bool twoFields = std::all_of(lines.begin(), lines.end(),
+                                     [](const DataLine* line) { return line->cells.size() >= 2; });
+  return twoFields && countsFromZeroOrOne(lines, 0);
 }
 
 // The first number taken as h makes one or two intervals of values it lies

@@ -168,38 +168,28 @@ void noCriticalPoint(SolutionWriter& out) {
                        "; или выберите в окне «Опции» другой уровень значимости.");
 }
 
+// What each outcome that stops the run writes under the heading.
+constexpr struct {
+  RunOutcome outcome;
+  void (*write)(SolutionWriter& out);
+} kStops[] = {
+    {RunOutcome::FileNotOpened, fileNotOpened},
+    {RunOutcome::NoData, noData},
+    {RunOutcome::BadParameters, badParameters},
+    {RunOutcome::TooManyIntervals, tooManyIntervals},
+    {RunOutcome::DegenerateSpread, degenerateSpread},
+    {RunOutcome::TooFewIntervals, tooFewIntervals},
+    {RunOutcome::NoCriticalPoint, noCriticalPoint},
+};
+
 }  // namespace
 
 void writeStop(SolutionWriter& out) {
   const RunOutcome outcome = out.result().outcome;
   if (outcome == RunOutcome::Accepted || outcome == RunOutcome::Rejected) return;
   out.heading("Расчёт остановлен");
-  switch (outcome) {
-    case RunOutcome::FileNotOpened:
-      fileNotOpened(out);
-      break;
-    case RunOutcome::NoData:
-      noData(out);
-      break;
-    case RunOutcome::BadParameters:
-      badParameters(out);
-      break;
-    case RunOutcome::TooManyIntervals:
-      tooManyIntervals(out);
-      break;
-    case RunOutcome::DegenerateSpread:
-      degenerateSpread(out);
-      break;
-    case RunOutcome::TooFewIntervals:
-      tooFewIntervals(out);
-      break;
-    case RunOutcome::NoCriticalPoint:
-      noCriticalPoint(out);
-      break;
-    case RunOutcome::Accepted:
-    case RunOutcome::Rejected:
-      break;
-  }
+  for (const auto& stop : kStops)
+    if (stop.outcome == outcome) stop.write(out);
 }
 
 }  // namespace engine
