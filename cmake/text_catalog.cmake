@@ -24,7 +24,7 @@
 #     ]
 #   }
 # Groups and texts are arrays, so the header keeps the catalog's order. A text may hold any
-# characters but control ones other than newline, tab and carriage return, which it refuses.
+# character but the control ones; of those only newline, tab and carriage return are let through.
 include_guard(GLOBAL)
 
 # The text as a C++ string literal, split after each newline as a person would write it.
