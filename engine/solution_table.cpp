@@ -9,17 +9,6 @@ namespace engine {
 
 namespace {
 
-// Grid columns of the values the solution quotes from the table.
-constexpr size_t kMidpointColumn = 1;
-constexpr size_t kFrequencyColumn = 2;
-constexpr size_t kWeightedMidpointColumn = 3;
-constexpr size_t kDeviationColumn = 4;
-constexpr size_t kSquaredDeviationColumn = 5;
-constexpr size_t kWeightedSquareColumn = 6;
-constexpr size_t kNormalisedColumn = 7;
-constexpr size_t kDensityColumn = 8;
-constexpr size_t kExpectedColumn = 9;
-
 void writeSampleSource(SolutionWriter& out) {
   const RunResult& r = out.result();
   if (r.loaded) {

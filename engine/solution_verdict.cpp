@@ -8,8 +8,6 @@ namespace engine {
 
 namespace {
 
-constexpr size_t kExpectedColumn = 9;
-constexpr size_t kContributionColumn = 10;
 // A group's expected frequencies must reach this for the test.
 constexpr const char* kSmallExpectation = "5";
 

@@ -20,14 +20,6 @@ constexpr double kTitleFontDesignPixels = 20.0;
 // Below this no face is readable; the texts are then allowed to run short.
 constexpr int kSmallestFontPixels = 7;
 
-// Frames and margins that a control draws around its text, in screen pixels.
-constexpr int kLabelPadding = 2;
-constexpr int kEditPadding = 8;
-constexpr int kButtonPadding = 12;
-constexpr int kCellPadding = 8;
-// A combo box's frame and its drop-down arrow.
-constexpr int kComboPadding = 32;
-
 bool fits(const QFontMetricsF& metrics, const TextFit& fit, const LayoutScale& scale) {
   if (fit.designWidth > 0 &&
       metrics.horizontalAdvance(fit.text) + fit.padding > scale.px(fit.designWidth))
@@ -133,30 +125,66 @@ QFont chartTitleFont(const LayoutScale& scale) {
   return font;
 }
 
+namespace {
+
+// A kind of control in the windows: its design height, and the frame and margins it draws
+// around its text, in screen pixels.
+struct ControlKind {
+  int designHeight;
+  int padding;
+};
+
+constexpr ControlKind kMainButton{41, 12};
+constexpr ControlKind kDialogButton{25, 12};
+constexpr ControlKind kLabel{20, 2};
+// A combo box's frame and its drop-down arrow.
+constexpr ControlKind kCombo{24, 32};
+constexpr ControlKind kField{24, 8};
+constexpr ControlKind kGridCell{24, 8};
+
+}  // namespace
+
 const std::vector<TextFit>& fixedTexts() {
-  static const std::vector<TextFit> texts = {
-      {QString::fromUtf8(text::kOptionButton), 193, 41, kButtonPadding},
-      {QString::fromUtf8(text::kExitButton), 193, 41, kButtonPadding},
-      {QString::fromUtf8(text::kFileNameLabel), 76, 20, kLabelPadding},
-      {QString::fromUtf8(text::kIntervalLabel), 128, 20, kLabelPadding},
-      {QString::fromUtf8(text::kXminLabel), 33, 20, kLabelPadding},
-      {QString::fromUtf8(text::kXmaxLabel), 37, 20, kLabelPadding},
-      {QString::fromUtf8(text::kCheckGroup), 249, 20, kLabelPadding},
-      {QString::fromUtf8(text::kLevelLabel), 150, 20, kLabelPadding},
-      {QString::fromUtf8(text::kReliabilityLabel), 150, 20, kLabelPadding},
-      {QString::fromUtf8(text::kCoefficientsLabel), 249, 20, kLabelPadding},
-      {QStringLiteral("0.025"), 93, 24, kComboPadding},
-      {QStringLiteral("0.999"), 93, 24, kComboPadding},
-      {QString::fromUtf8(text::kCoefficientsMethod), 249, 24, kComboPadding},
-      {QString::fromUtf8(text::kCoefficientsSample), 249, 24, kComboPadding},
-      {QString::fromUtf8(text::kApplyButton), 89, 25, kButtonPadding},
-      {QString::fromUtf8(text::kCancelButton), 91, 25, kButtonPadding},
-      // The widest field value the fixed format writes, e.g. a negative bound.
-      {QStringLiteral("-1.23E05"), 121, 24, kEditPadding},
-      // The widest cell the grid's format writes: four digits after four zeros, in
-      // the narrowest column once the columns share the grid's width (768 of 785).
-      {QStringLiteral("0.00001234"), 68, 24, kCellPadding},
+  // A text and the design width of the control that holds it.
+  struct Placed {
+    const char* text;
+    int designWidth;
   };
+  struct ControlTexts {
+    ControlKind kind;
+    std::vector<Placed> texts;
+  };
+  static const std::vector<TextFit> texts = [] {
+    const std::vector<ControlTexts> controls = {
+        {kMainButton, {{text::kOptionButton, 193}, {text::kExitButton, 193}}},
+        {kLabel,
+         {{text::kFileNameLabel, 76},
+          {text::kIntervalLabel, 128},
+          {text::kXminLabel, 33},
+          {text::kXmaxLabel, 37},
+          {text::kCheckGroup, 249},
+          {text::kLevelLabel, 150},
+          {text::kReliabilityLabel, 150},
+          {text::kCoefficientsLabel, 249}}},
+        {kCombo,
+         {{"0.025", 93},
+          {"0.999", 93},
+          {text::kCoefficientsMethod, 249},
+          {text::kCoefficientsSample, 249}}},
+        {kDialogButton, {{text::kApplyButton, 89}, {text::kCancelButton, 91}}},
+        // The widest field value the fixed format writes, e.g. a negative bound.
+        {kField, {{"-1.23E05", 121}}},
+        // The widest cell the grid's format writes: four digits after four zeros, in
+        // the narrowest column once the columns share the grid's width (768 of 785).
+        {kGridCell, {{"0.00001234", 68}}},
+    };
+    std::vector<TextFit> all;
+    for (const ControlTexts& control : controls)
+      for (const Placed& placed : control.texts)
+        all.push_back({QString::fromUtf8(placed.text), placed.designWidth,
+                       control.kind.designHeight, control.kind.padding});
+    return all;
+  }();
   return texts;
 }
 
