@@ -90,14 +90,23 @@ void BM_FormatFixed(benchmark::State& bench) {
 }
 BENCHMARK(BM_FormatFixed);
 
-void BM_ReadSample(benchmark::State& bench) {
+// `header`, then 200 values of a normal distribution, the same every run, each written by
+// `write(text, index, value)`.
+template <typename Write>
+std::string normalValuesText(const char* header, double mean, double deviation, Write write) {
   std::ostringstream text;
-  text << "0.05\n";
+  text << header;
   std::mt19937 generator(7);
-  std::normal_distribution<double> normal(25.0, 0.1);
-  for (int i = 0; i < 200; ++i)
-    text << static_cast<float>(normal(generator)) << (i % 10 == 9 ? '\n' : ' ');
-  const std::string contents = text.str();
+  std::normal_distribution<double> normal(mean, deviation);
+  for (int i = 0; i < 200; ++i) write(text, i, normal(generator));
+  return text.str();
+}
+
+void BM_ReadSample(benchmark::State& bench) {
+  const std::string contents =
+      normalValuesText("0.05\n", 25.0, 0.1, [](std::ostream& text, int i, double value) {
+        text << static_cast<float>(value) << (i % 10 == 9 ? '\n' : ' ');
+      });
   engine::AnalysisState state;
   for (auto _ : bench) {
     std::istringstream in(contents);
@@ -124,17 +133,13 @@ BENCHMARK(BM_ReadCriticalPoints);
 // 200 values pasted from a spreadsheet: a header, an index column, decimal commas; decoded,
 // read and written as the sample file the data window saves.
 void BM_ReadPastedData(benchmark::State& bench) {
-  std::ostringstream text;
-  text << "\xEF\xBB\xBF№;Масса, г\r\n";
-  std::mt19937 generator(7);
-  std::normal_distribution<double> normal(500.4, 1.9);
-  for (int i = 1; i <= 200; ++i) {
-    std::string value = std::to_string(std::round(normal(generator) * 100) / 100);
-    value.resize(value.find('.') + 3);
-    value[value.find('.')] = ',';
-    text << i << ';' << value << "\r\n";
-  }
-  const std::string contents = text.str();
+  const std::string contents = normalValuesText(
+      "\xEF\xBB\xBF№;Масса, г\r\n", 500.4, 1.9, [](std::ostream& text, int i, double value) {
+        std::string number = std::to_string(std::round(value * 100) / 100);
+        number.resize(number.find('.') + 3);
+        number[number.find('.')] = ',';
+        text << i + 1 << ';' << number << "\r\n";
+      });
   for (auto _ : bench) {
     const engine::DataRead read = engine::readData(engine::decodeDataText(contents).text, {});
     benchmark::DoNotOptimize(engine::savedSampleText(read, 1.0f));

@@ -7,11 +7,8 @@
 #include <QPainter>
 #include <QTemporaryDir>
 
-#include "engine/critical_points.h"
-#include "engine/process_file.h"
-#include "engine/recorded_view.h"
-#include "engine/solution.h"
 #include "report/content/report_file.h"
+#include "tests/report/report_test_support.h"
 
 namespace {
 
@@ -42,22 +39,24 @@ report::ReportTexts twentyIntervals() {
   return texts;
 }
 
-void BM_BuildAndWriteReport(benchmark::State& state) {
-  const report::ReportTexts texts = twentyIntervals();
+// Saves the report of `texts` and the chart in a scratch folder, as often as the benchmark asks.
+void saveReports(benchmark::State& state, const report::ReportTexts& texts,
+                 report::ReportFormat format) {
   const QImage chart = chartPicture();
   QTemporaryDir folder;
-  const QString path = folder.filePath("report.docx");
-  for (auto _ : state) report::saveReportDocument(texts, chart, path);
+  const QString path =
+      folder.filePath(format == report::ReportFormat::Pdf ? "report.pdf" : "report.docx");
+  for (auto _ : state) report::saveReportDocument(texts, chart, path, format);
+}
+
+void BM_BuildAndWriteReport(benchmark::State& state) {
+  saveReports(state, twentyIntervals(), report::ReportFormat::Docx);
 }
 BENCHMARK(BM_BuildAndWriteReport)->Unit(benchmark::kMillisecond);
 
 // The PDF is painted from the same document and written whole, fonts embedded.
 void BM_BuildAndWritePdfReport(benchmark::State& state) {
-  const report::ReportTexts texts = twentyIntervals();
-  const QImage chart = chartPicture();
-  QTemporaryDir folder;
-  const QString path = folder.filePath("report.pdf");
-  for (auto _ : state) report::saveReportDocument(texts, chart, path, report::ReportFormat::Pdf);
+  saveReports(state, twentyIntervals(), report::ReportFormat::Pdf);
 }
 BENCHMARK(BM_BuildAndWritePdfReport)->Unit(benchmark::kMillisecond);
 
@@ -72,31 +71,10 @@ BENCHMARK(BM_BuildPdfReportInMemory)->Unit(benchmark::kMillisecond);
 
 // The shipped sample's run with its worked solution, as the window reports it with "Ход решения в
 // отчёте" on: two pages, the solution's italics, indices and powers and its two tables.
-report::ReportTexts shippedSampleWithSolution() {
-  engine::AnalysisState state;
-  engine::RecordedView view;
-  engine::loadCriticalPoints(TARNEK_DATA_DIR "/exttable.txt", state.CriticalPoints, view);
-  state.FileName = TARNEK_DATA_DIR "/Input.txt";
-  engine::RunResult result;
-  engine::ProcessFile(state, view, '.', result);
-  report::ReportTexts texts;
-  for (const auto& row : view.gridRows()) {
-    QStringList cells;
-    for (const std::string& cell : row) cells << QString::fromStdString(cell);
-    texts.gridRows.push_back(cells);
-  }
-  for (const std::string& line : view.log()) texts.logLines << QString::fromStdString(line);
-  texts.sampleFileName = QStringLiteral("Input.txt");
-  texts.solution = engine::buildSolution(result, '.');
-  return texts;
-}
-
 void BM_BuildAndWritePdfReportWithSolution(benchmark::State& state) {
-  const report::ReportTexts texts = shippedSampleWithSolution();
-  const QImage chart = chartPicture();
-  QTemporaryDir folder;
-  const QString path = folder.filePath("report.pdf");
-  for (auto _ : state) report::saveReportDocument(texts, chart, path, report::ReportFormat::Pdf);
+  report::ReportTexts texts = report::test::shippedSampleWithSolution();
+  texts.sampleFileName = QStringLiteral("Input.txt");
+  saveReports(state, texts, report::ReportFormat::Pdf);
 }
 BENCHMARK(BM_BuildAndWritePdfReportWithSolution)->Unit(benchmark::kMillisecond);
 

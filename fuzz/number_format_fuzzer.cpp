@@ -34,15 +34,27 @@ long double readBack(std::string text, char separator) {
   return std::strtold(text.c_str(), nullptr);
 }
 
-void checkGeneral(double value, int rawPrecision, int rawDigits, char separator) {
-  const std::string text = engine::formatGeneral(value, rawPrecision, rawDigits, separator);
-  const int precision = std::clamp(rawPrecision, 1, 15);
-  const int digits = std::clamp(rawDigits, 0, 4);
-  const auto why = [&] { return describe(value, precision, digits, text); };
-  if (!std::isfinite(value)) {
-    FUZZ_CHECK(text == nonFiniteText(value), why());
-    return;
-  }
+// One value's text in one format, with the precision and digits the format clamps its
+// arguments to (1..15 significant digits, 0..4 exponent digits or decimals).
+struct Formatted {
+  Formatted(double value, std::string text, int rawPrecision, int rawDigits)
+      : value(value),
+        text(std::move(text)),
+        precision(std::clamp(rawPrecision, 1, 15)),
+        digits(std::clamp(rawDigits, 0, 4)) {}
+
+  std::string why() const { return describe(value, precision, digits, text); }
+
+  double value;
+  std::string text;
+  int precision;
+  int digits;
+};
+
+// The general format of a finite value.
+void checkGeneral(const Formatted& formatted, char separator) {
+  const auto& [value, text, precision, digits] = formatted;
+  const auto why = [&] { return formatted.why(); };
   FUZZ_CHECK(fuzz::scanGeneral(text, 0, separator, precision, digits) == text.size(), why());
   Decimal written;
   FUZZ_CHECK(fuzz::readDecimal(text, separator, written), why());
@@ -56,15 +68,10 @@ void checkGeneral(double value, int rawPrecision, int rawDigits, char separator)
              why());
 }
 
-void checkFixed(double value, int rawPrecision, int rawDecimals, char separator) {
-  const std::string text = engine::formatFixed(value, rawPrecision, rawDecimals, separator);
-  const int precision = std::clamp(rawPrecision, 1, 15);
-  const int decimals = std::clamp(rawDecimals, 0, 4);
-  const auto why = [&] { return describe(value, precision, decimals, text); };
-  if (!std::isfinite(value)) {
-    FUZZ_CHECK(text == nonFiniteText(value), why());
-    return;
-  }
+// The fixed format of a finite value: `digits` are its decimals.
+void checkFixed(const Formatted& formatted, char separator) {
+  const auto& [value, text, precision, decimals] = formatted;
+  const auto why = [&] { return formatted.why(); };
   const Decimal exact = fuzz::exactDecimal(value);
   const Decimal significant = fuzz::roundToSignificant(exact, precision);
   Decimal written;
@@ -118,8 +125,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const uint64_t bits = in.ConsumeIntegral<uint64_t>();
     std::memcpy(&value, &bits, sizeof value);
   }
-  checkGeneral(value, precision, digits, separator);
-  checkFixed(value, precision, digits, separator);
+  const Formatted general(value, engine::formatGeneral(value, precision, digits, separator),
+                          precision, digits);
+  const Formatted fixed(value, engine::formatFixed(value, precision, digits, separator), precision,
+                        digits);
+  if (std::isfinite(value)) {
+    checkGeneral(general, separator);
+    checkFixed(fixed, separator);
+  } else {
+    // Not a number or infinite: the word, and nothing else to check.
+    for (const Formatted* formatted : {&general, &fixed})
+      FUZZ_CHECK(formatted->text == nonFiniteText(value), formatted->why());
+  }
 
   const int64_t whole = static_cast<int64_t>(in.ConsumeIntegral<uint64_t>());
   FUZZ_CHECK(engine::formatInteger(whole) == std::to_string(whole), std::to_string(whole));

@@ -94,6 +94,18 @@ class SolutionQuotes {
 
   void missing(const std::string& what) { problems_.push_back(what + ": not in the solution"); }
 
+  // The first paragraph of the `shape` quotes `shown` as its match `group`; without such a
+  // paragraph, `sentence` is missing.
+  void quotesOne(const std::string& shape, size_t group, const std::string& what,
+                 const std::string& shown, const std::string& sentence) {
+    std::smatch m;
+    if (find(shape, m)) {
+      same(what, m[group], shown);
+    } else {
+      missing(sentence);
+    }
+  }
+
   int32_t k() const { return view_.gridRowCount() - 2; }
   const std::string& summary(int32_t column) const { return view_.cell(column, k() + 1); }
 
@@ -132,11 +144,8 @@ class SolutionQuotes {
     } else {
       missing("x̄");
     }
-    if (find("^Исправленное .* = √\\(# / (-?[0-9]+)\\) = #[ :]", m)) {
-      same("s", m[3], summary(kDeviationColumn));
-    } else {
-      missing("s");
-    }
+    quotesOne("^Исправленное .* = √\\(# / (-?[0-9]+)\\) = #[ :]", 3, "s", summary(kDeviationColumn),
+              "s");
   }
 
   // k′ as the log gives it: the new count, the count of too few groups, or k when none merged.
@@ -168,11 +177,8 @@ class SolutionQuotes {
     } else {
       missing("degrees of freedom");
     }
-    if (find("^Наблюдаемое значение критерия: .* = # \\(столбец 11", m)) {
-      same("χ²_набл in the grid", m[1], summary(kStatisticColumn));
-    } else {
-      missing("χ²_набл");
-    }
+    quotesOne("^Наблюдаемое значение критерия: .* = # \\(столбец 11", 1, "χ²_набл in the grid",
+              summary(kStatisticColumn), "χ²_набл");
   }
 
   void checkVerdict() {
@@ -199,43 +205,34 @@ class SolutionQuotes {
     }
   }
 
+  // Where the log has a line of the `logged` shape, the solution has a sentence of the `quoted`
+  // shape that quotes the line's two numbers, `first` and `second`; false when the log has no
+  // such line.
+  bool quotesTwo(const std::string& logged, const std::string& quoted, const char* first,
+                 const char* second, const char* sentence) {
+    std::smatch line, m;
+    if (!logMatch(logged, line)) return false;
+    if (find(quoted, m)) {
+      same(first, m[1], line[1]);
+      same(second, m[2], line[2]);
+    } else {
+      missing(sentence);
+    }
+    return true;
+  }
+
   void checkIntervals() {
-    std::smatch logged, m;
-    if (logMatch("^m=px=#   b=S=#$", logged)) {
-      if (find("^Точечные оценки: .*m ≈ x̄ = #, .* b ≈ s = #\\.$", m)) {
-        same("estimate of m", m[1], logged[1]);
-        same("estimate of b", m[2], logged[2]);
-      } else {
-        missing("estimates");
-      }
-    } else if (find("^Точечные оценки: ", m)) {
+    std::smatch m;
+    if (!quotesTwo("^m=px=#   b=S=#$", "^Точечные оценки: .*m ≈ x̄ = #, .* b ≈ s = #\\.$",
+                   "estimate of m", "estimate of b", "estimates") &&
+        find("^Точечные оценки: ", m))
       problems_.push_back("estimates without the log's");
-    }
-    if (logMatch("^Доверительные интервалы для надёжности = ([0-9.]+) и при n=([0-9]+) имеют вид:$",
-                 logged)) {
-      if (find("с надёжностью γ = ([0-9.]+): .* и N = ([0-9]+)\\.$", m)) {
-        same("γ", m[1], logged[1]);
-        same("N", m[2], logged[2]);
-      } else {
-        missing("γ and N");
-      }
-    }
-    if (logMatch("^# < m < #$", logged)) {
-      if (find("откуда # < m < #\\.$", m)) {
-        same("lower bound of m", m[1], logged[1]);
-        same("upper bound of m", m[2], logged[2]);
-      } else {
-        missing("interval of m");
-      }
-    }
-    if (logMatch("^# < b < #$", logged)) {
-      if (find("то есть # < b < #\\.$", m)) {
-        same("lower bound of b", m[1], logged[1]);
-        same("upper bound of b", m[2], logged[2]);
-      } else {
-        missing("interval of b");
-      }
-    }
+    quotesTwo("^Доверительные интервалы для надёжности = ([0-9.]+) и при n=([0-9]+) имеют вид:$",
+              "с надёжностью γ = ([0-9.]+): .* и N = ([0-9]+)\\.$", "γ", "N", "γ and N");
+    quotesTwo("^# < m < #$", "откуда # < m < #\\.$", "lower bound of m", "upper bound of m",
+              "interval of m");
+    quotesTwo("^# < b < #$", "то есть # < b < #\\.$", "lower bound of b", "upper bound of b",
+              "interval of b");
   }
 
   const engine::RecordedView& view_;

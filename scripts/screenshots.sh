@@ -56,14 +56,18 @@ stop_screen() {
   pids=()
 }
 
-start_program() {  # folder [argument]
-  (cd "$1" && DISPLAY=$display "$program" "${@:2}" >/dev/null 2>&1) &
-  pids+=($!)
+wait_for_window() {  # sets $window to the main window once it is on screen
   for _ in $(seq 200); do
     window=$(DISPLAY=$display xdotool search --onlyvisible --name "^$title — " 2>/dev/null | head -1) &&
       [ -n "$window" ] && break
     sleep 0.05
   done
+}
+
+start_program() {  # folder [argument]
+  (cd "$1" && DISPLAY=$display "$program" "${@:2}" >/dev/null 2>&1) &
+  pids+=($!)
+  wait_for_window
   # Let the window manager frame it and the window settle.
   sleep 1.5
 }
@@ -119,11 +123,7 @@ for dpi in 120 192; do
   pids+=($!)
   sleep 2
   DISPLAY=$display xdotool key Return
-  for _ in $(seq 200); do
-    window=$(DISPLAY=$display xdotool search --onlyvisible --name "^$title — " 2>/dev/null | head -1) &&
-      [ -n "$window" ] && break
-    sleep 0.05
-  done
+  wait_for_window
   sleep 1
   shoot "tarnek-1280x800-$dpi-no-table"
   stop_screen

@@ -14,13 +14,10 @@
 
 #include "tests/cli/test_files.h"
 
-namespace cli {
+namespace cli::testing {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::CliRun;
-using testing::contents;
-using testing::runCli;
 
 bool startsWith(const std::string& text, const std::string& start) {
   return text.compare(0, start.size(), start) == 0;
@@ -50,7 +47,7 @@ class CliFilesTest : public ::testing::Test {
     }
   }
 
-  testing::TempDir dir_;
+  TempDir dir_;
   std::string sample_;
   std::string table_;
 };
@@ -254,4 +251,4 @@ TEST_F(CliFilesTest, FullStandardOutputIsAFailureWithTheSystemsReason) {
 }
 
 }  // namespace
-}  // namespace cli
+}  // namespace cli::testing

@@ -18,20 +18,10 @@
 
 #include "tests/cli/test_files.h"
 
-namespace cli {
+namespace cli::testing {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::CliRun;
-using testing::contents;
-using testing::runCli;
-
-std::set<std::string> entries(const fs::path& folder) {
-  std::set<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder))
-    names.insert(entry.path().filename().string());
-  return names;
-}
 
 // A whole .docx: a ZIP archive from its first local header to its end-of-directory record.
 bool isCompleteDocx(const std::string& bytes) {
@@ -74,8 +64,8 @@ bool runsToTheEnd(const std::vector<std::string>& args, const fs::path& workDir,
 }
 
 TEST(DocxTarget, KilledAtAnyMomentLeavesTheOldOrTheNewReportAndNothingElse) {
-  testing::TempDir dir;
-  testing::TempDir logs;
+  TempDir dir;
+  TempDir logs;
   fs::create_directory(dir.path() / "out");
   const fs::path target = dir.path() / "out" / "report.docx";
   const std::vector<std::string> args{"--docx", "out/report.docx", "Input.txt"};
@@ -147,7 +137,7 @@ TEST(DocxTarget, KilledAtAnyMomentLeavesTheOldOrTheNewReportAndNothingElse) {
 }
 
 TEST(DocxTarget, NameOf250BytesIsWritten) {
-  testing::TempDir dir;
+  TempDir dir;
   const std::string name = std::string(245, 'r') + ".docx";
   const std::set<std::string> before = entries(dir.path());
   for (int run = 0; run < 2; ++run) {  // new, then replaced
@@ -163,7 +153,7 @@ TEST(DocxTarget, NameOf250BytesIsWritten) {
 
 TEST(DocxTarget, ReportOfAnotherUserKeepsItsOwnerGroupAndMode) {
   if (geteuid() != 0) GTEST_SKIP() << "only root may give a file to another user";
-  testing::TempDir dir;
+  TempDir dir;
   const fs::path report = dir.path() / "report.docx";
   dir.write("report.docx", "an older report");
   ASSERT_EQ(chown(report.c_str(), 12345, 23456), 0);
@@ -179,4 +169,4 @@ TEST(DocxTarget, ReportOfAnotherUserKeepsItsOwnerGroupAndMode) {
 }
 
 }  // namespace
-}  // namespace cli
+}  // namespace cli::testing

@@ -1,80 +1,21 @@
-// The "result" object and --csv agree with the log and the grid they come with.
+// The "result" object agrees with the log and the grid it comes with.
 #include <gtest/gtest.h>
 
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <boost/math/distributions/chi_squared.hpp>
 #include <boost/math/distributions/students_t.hpp>
 #include <cmath>
-#include <random>
 #include <set>
 #include <sstream>
 
 #include "cli/batch_run.h"
-#include "engine/critical_points.h"
 #include "engine/number_format.h"
 #include "engine/texts.h"
-#include "tests/cli/test_files.h"
+#include "tests/cli/run_result_fixture.h"
 
-namespace cli {
+namespace cli::testing {
 namespace {
-
-std::string fiveDigits(double value) { return engine::formatGeneral(value, 5, 2, '.'); }
-std::string fourDigits(double value) { return engine::formatGeneral(value, 4, 2, '.'); }
-std::string text(const QJsonValue& value) { return value.toString().toStdString(); }
-bool startsWith(const std::string& s, const std::string& start) {
-  return s.compare(0, start.size(), start) == 0;
-}
-bool endsWith(const std::string& s, const std::string& end) {
-  return s.size() >= end.size() && s.compare(s.size() - end.size(), end.size(), end) == 0;
-}
-
-// The outcome the last log line of a run states.
-std::string outcomeOfLastLine(const std::string& line) {
-  namespace t = engine::text;
-  if (line == t::kFileNotOpened) return "open_failed";
-  if (line == t::kNoData) return "no_data";
-  if (line == t::kBadIntervalLength || line == t::kBadRangeBounds || line == t::kBadRangeOrder)
-    return "bad_parameters";
-  if (line == t::kTooManyIntervals) return "too_many_intervals";
-  if (line == t::kDegenerateSpread) return "no_spread";
-  if (endsWith(line, t::kTooFewSuffix)) return "too_few_groups";
-  if (endsWith(line, t::kRejected)) return "rejected";
-  if (line.find(t::kDeviationInterval) != std::string::npos) return "accepted";
-  return "unknown: " + line;
-}
-
-// The log line that starts with `prefix`, or "" when there is none.
-std::string logLine(const QJsonArray& log, const std::string& prefix) {
-  for (const QJsonValue& line : log)
-    if (startsWith(text(line), prefix)) return text(line);
-  return {};
-}
-
-class RunResultTest : public ::testing::Test {
- protected:
-  // One JSON object per file, parsed; `args` are the options before the files.
-  std::vector<QJsonObject> runJson(const std::vector<std::string>& files, CliOptions options = {}) {
-    options.tablePath = (dir_.path() / "exttable.txt").string();
-    options.json = true;
-    options.files = files;
-    std::ostringstream out, err;
-    runBatch(options, '.', out, err);
-    std::vector<QJsonObject> objects;
-    std::istringstream lines(out.str());
-    for (std::string line; std::getline(lines, line);) {
-      QJsonParseError error;
-      const QJsonDocument document =
-          QJsonDocument::fromJson(QByteArray::fromStdString(line), &error);
-      EXPECT_EQ(error.error, QJsonParseError::NoError) << line;
-      objects.push_back(document.object());
-    }
-    return objects;
-  }
-
-  testing::TempDir dir_;
-};
 
 TEST_F(RunResultTest, ShippedSampleGivesTheKnownNumbers) {
   const std::vector<QJsonObject> objects = runJson({(dir_.path() / "Input.txt").string()});
@@ -104,35 +45,6 @@ TEST_F(RunResultTest, StoredFloatsAreWrittenInTheirShortestForm) {
   EXPECT_NE(out.str().find("\"statistic\":2.312088,\"critical\":9.488,"), std::string::npos)
       << out.str();
   EXPECT_EQ(out.str().find("2.3120880"), std::string::npos);
-}
-
-// Samples that end every way a run can end.
-std::vector<std::string> variedSamples() {
-  std::vector<std::string> samples;
-  std::mt19937 random(20240613);
-  auto sample = [&](const std::string& h, int count, auto draw) {
-    std::string text = h + "\n";
-    for (int i = 0; i < count; ++i) text += std::to_string(draw()) + (i % 10 == 9 ? "\n" : " ");
-    samples.push_back(text);
-  };
-  for (int count : {200, 100, 60, 30, 12, 6}) {
-    std::normal_distribution<double> normal(50.0, 4.0);
-    for (const char* h : {"1", "2.5", "4"}) sample(h, count, [&] { return normal(random); });
-  }
-  std::uniform_real_distribution<double> uniform(0.0, 30.0);
-  for (const char* h : {"1.5", "3"}) sample(h, 200, [&] { return uniform(random); });
-  std::exponential_distribution<double> exponential(0.5);
-  sample("0.5", 200, [&] { return exponential(random); });
-  sample("1", 50, [] { return 7.0; });                  // no spread
-  sample("1", 1, [] { return 3.0; });                   // one value
-  sample("0.01", 40, [&] { return uniform(random); });  // too many intervals
-  sample("0", 40, [&] { return uniform(random); });     // bad interval length
-  sample("1", 0, [] { return 0.0; });                   // no data
-  samples.push_back("1\n1 2 3 4 5 6 7 8 9 x 10 11\n");  // reading stops early
-  std::normal_distribution<double> normal(50.0, 4.0);
-  sample("2", 350, [&] { return normal(random); });  // more values than are read
-  samples.push_back("2\n" + std::string(100, '5') + " 1e30 -1e30 4 5\n");
-  return samples;
 }
 
 TEST_F(RunResultTest, ResultAgreesWithTheLogAndTheGridOfTheSameObject) {
@@ -277,154 +189,5 @@ TEST_F(RunResultTest, ResultAgreesWithTheLogAndTheGridOfTheSameObject) {
   EXPECT_EQ(truncations, 1);  // the sample of 350, in its first run only
 }
 
-// P((N−1)/(1+q)² < χ²(N−1) < (N−1)/(1−q)²), the upper bound infinite from q = 1 on.
-double coverage(double q, int size) {
-  const double df = size - 1;
-  const boost::math::chi_squared_distribution<double> chiSquared(df);
-  const double above =
-      q < 1 ? boost::math::cdf(boost::math::complement(chiSquared, df / ((1 - q) * (1 - q)))) : 0;
-  return 1 - boost::math::cdf(chiSquared, df / ((1 + q) * (1 + q))) - above;
-}
-
-bool wholeThousandths(double value) {
-  return std::abs(value * 1000 - std::round(value * 1000)) < 1e-9;
-}
-
-TEST_F(RunResultTest, EverySettingShowsInTheLogAsTheResultHasIt) {
-  std::vector<std::string> files = {(dir_.path() / "Input.txt").string()};
-  const std::vector<std::string> samples = variedSamples();
-  for (size_t i = 0; i < samples.size(); ++i)
-    files.push_back(dir_.write("sample" + std::to_string(i) + ".txt", samples[i]));
-  engine::CriticalPointTable table;
-  engine::RecordedView tableView;
-  ASSERT_EQ(engine::loadCriticalPoints((dir_.path() / "exttable.txt").string(), table, tableView),
-            engine::TableLoad::Loaded);
-
-  int accepted = 0, rejected = 0;
-  for (const engine::SignificanceLevel alpha : engine::kSignificanceLevels)
-    for (const engine::Reliability gamma : engine::kReliabilities)
-      for (const engine::CoefficientSource source : engine::kCoefficientSources) {
-        CliOptions options;
-        options.alpha = alpha;
-        options.gamma = gamma;
-        options.coefficients = source;
-        const double level = engine::levelValue(alpha);
-        const double reliability = engine::reliabilityValue(gamma);
-        for (const QJsonObject& object : runJson(files, options)) {
-          SCOPED_TRACE(text(object["file"]) + " α " + engine::levelText(alpha) + " γ " +
-                       engine::reliabilityText(gamma) + " " +
-                       engine::coefficientSourceName(source));
-          const QJsonArray log = object["log"].toArray();
-          const QJsonObject result = object["result"].toObject();
-          EXPECT_EQ(result["alpha"].toDouble(), level);
-          EXPECT_EQ(result["gamma"].toDouble(), reliability);
-          EXPECT_EQ(text(result["coefficients"]), engine::coefficientSourceName(source));
-          const std::string outcome = text(result["outcome"]);
-
-          // The level's line stands right before the verdict, and only off the default.
-          const std::string levelLine =
-              engine::text::kSignificanceLevel + std::string(engine::levelText(alpha));
-          int levelAt = -1, verdictAt = -1;
-          for (int i = 0; i < log.size(); ++i) {
-            if (startsWith(text(log[i]), engine::text::kSignificanceLevel)) levelAt = i;
-            if (startsWith(text(log[i]), engine::text::kVerdictPrefix)) verdictAt = i;
-          }
-          const bool verdict = outcome == "accepted" || outcome == "rejected";
-          EXPECT_EQ(verdictAt >= 0, verdict);
-          if (!verdict || alpha == engine::SignificanceLevel::FivePercent) {
-            EXPECT_EQ(levelAt, -1);
-          } else {
-            EXPECT_EQ(levelAt, verdictAt - 1);
-            EXPECT_EQ(text(log[levelAt]), levelLine);
-          }
-          if (verdict) {
-            const int df = result["df"].toInt();
-            EXPECT_EQ(static_cast<float>(result["critical"].toDouble()),
-                      table.at(df, engine::levelColumn(alpha)));
-            EXPECT_EQ(outcome == "accepted", result["p_value"].toDouble() > level);
-            rejected += outcome == "rejected";
-          }
-          if (outcome != "accepted") {
-            EXPECT_TRUE(result["t"].isNull());
-            EXPECT_TRUE(result["q"].isNull());
-            continue;
-          }
-          ++accepted;
-
-          const int n = result["n"].toInt();
-          const int size = source == engine::CoefficientSource::Sample ? n : 100;
-          EXPECT_EQ(text(log[log.size() - 3]), engine::text::kIntervalsHeadingPrefix +
-                                                   std::string(engine::reliabilityText(gamma)) +
-                                                   engine::text::kIntervalsHeadingMiddle +
-                                                   std::to_string(size) +
-                                                   engine::text::kIntervalsHeadingSuffix);
-          const double t = result["t"].toDouble();
-          const double q = result["q"].toDouble();
-          EXPECT_TRUE(wholeThousandths(t) && wholeThousandths(q)) << t << " " << q;
-          const boost::math::students_t_distribution<double> student(size - 1);
-          EXPECT_LE(std::abs(boost::math::quantile(student, (1 + reliability) / 2) - t), 0.0005);
-          EXPECT_LE(coverage(q - 0.0005, size), reliability);
-          EXPECT_GE(coverage(q + 0.0005, size), reliability);
-
-          // The intervals are the estimates widened by exactly these coefficients.
-          const float mean = static_cast<float>(result["mean"].toDouble());
-          const float sd = static_cast<float>(result["sd"].toDouble());
-          const float halfWidth = static_cast<float>(t * sd / std::sqrt(double(n)));
-          const QJsonArray meanInterval = result["mean_interval"].toArray();
-          const QJsonArray sdInterval = result["sd_interval"].toArray();
-          EXPECT_EQ(meanInterval[0].toDouble(), double(mean) - halfWidth);
-          EXPECT_EQ(meanInterval[1].toDouble(), double(mean) + halfWidth);
-          const float low = static_cast<float>(sdInterval[0].toDouble());
-          const float high = static_cast<float>(sdInterval[1].toDouble());
-          EXPECT_NEAR(low, std::max(0.0, 1 - q) * sd, 1e-6 * sd);
-          EXPECT_NEAR(high, (1 + q) * sd, 1e-6 * sd);
-          EXPECT_EQ(text(log[log.size() - 2]), fourDigits(meanInterval[0].toDouble()) +
-                                                   engine::text::kMeanInterval +
-                                                   fourDigits(meanInterval[1].toDouble()));
-          EXPECT_EQ(text(log.last()),
-                    fourDigits(low) + engine::text::kDeviationInterval + fourDigits(high));
-        }
-      }
-  EXPECT_GT(accepted, 50);
-  EXPECT_GT(rejected, 20);
-}
-
-TEST_F(RunResultTest, CsvHoldsTheJsonTableAndItsSummaryRow) {
-  const std::string sample = (dir_.path() / "Input.txt").string();
-  const std::string empty = dir_.write("empty.txt", "1\n");
-  CliOptions options;
-  options.tablePath = (dir_.path() / "exttable.txt").string();
-  options.csv = true;
-  options.files = {sample, empty, sample};
-  std::ostringstream out, err;
-  EXPECT_EQ(runBatch(options, ',', out, err), 0);
-  EXPECT_EQ(err.str(), "tarnek-cli: " + empty + ": " + engine::text::kNoData + "\n");
-
-  const QJsonObject result = runJson({sample})[0]["result"].toObject();
-  const QJsonArray table = result["table"].toArray();
-  std::istringstream lines(out.str());
-  std::vector<std::string> csv;
-  for (std::string line; std::getline(lines, line);) csv.push_back(line);
-  const std::string header = "1,2,3,4,5,6,7,8,9,10,11";
-  const size_t block = 1 + table.size() + 1;
-  ASSERT_EQ(csv.size(), 2 * block + 1 + 2);
-  EXPECT_EQ(csv[0], header);
-  EXPECT_EQ(csv[block], "");
-  EXPECT_EQ(csv[block + 1], header);
-  EXPECT_EQ(csv[block + 2], "");
-  EXPECT_EQ(std::vector(csv.begin(), csv.begin() + block),
-            std::vector(csv.begin() + block + 3, csv.end()));
-  for (int row = 0; row < table.size(); ++row) {
-    std::istringstream fields(csv[static_cast<size_t>(row) + 1]);
-    std::string field;
-    for (int column = 0; column < 11; ++column) {
-      ASSERT_TRUE(std::getline(fields, field, ','));
-      // The same float, whatever the locale's separator: "." always.
-      EXPECT_EQ(std::stof(field), static_cast<float>(table[row].toArray()[column].toDouble()));
-    }
-  }
-  EXPECT_EQ(csv[block - 1], ",,,500.39996,,,1.9227506,,,,2.312088");
-}
-
 }  // namespace
-}  // namespace cli
+}  // namespace cli::testing

@@ -7,34 +7,13 @@
 
 #include <algorithm>
 #include <fstream>
-#include <iterator>
 #include <sstream>
-#include <stdexcept>
 
 namespace cli::testing {
 
-TempDir::TempDir() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "tarnek-cli-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-  path_ = pattern;
+TempDir::TempDir() : ScratchDir("tarnek-cli") {
   for (const char* name : {"exttable.txt", "Input.txt"})
-    std::filesystem::copy_file(std::filesystem::path(TARNEK_DATA_DIR) / name, path_ / name);
-}
-
-TempDir::~TempDir() {
-  std::error_code ignored;
-  std::filesystem::remove_all(path_, ignored);
-}
-
-std::string TempDir::write(const std::string& name, const std::string& content) const {
-  const std::filesystem::path file = path_ / name;
-  std::ofstream(file, std::ios::binary) << content;
-  return file.string();
-}
-
-std::string contents(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
+    std::filesystem::copy_file(std::filesystem::path(TARNEK_DATA_DIR) / name, path() / name);
 }
 
 namespace {

@@ -5,27 +5,18 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/scratch_dir.h"
+
 namespace cli::testing {
 
-// A fresh directory holding copies of the shipped exttable.txt and
-// Input.txt, removed with everything in it at the end of the test.
-class TempDir {
+using test_support::contents;
+using test_support::entries;
+
+// A scratch folder holding copies of the shipped exttable.txt and Input.txt.
+class TempDir : public test_support::ScratchDir {
  public:
   TempDir();
-  ~TempDir();
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-
-  const std::filesystem::path& path() const { return path_; }
-  // Writes `content` to `name` inside the directory; returns the full path.
-  std::string write(const std::string& name, const std::string& content) const;
-
- private:
-  std::filesystem::path path_;
 };
-
-// The whole file's bytes; empty when it cannot be read.
-std::string contents(const std::filesystem::path& path);
 
 struct CliRun {
   int status = -1;  // exit status, or -1 when the program did not exit normally

@@ -8,13 +8,10 @@
 
 #include "tests/cli/test_files.h"
 
-namespace cli {
+namespace cli::testing {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::CliRun;
-using testing::contents;
-using testing::runCli;
 
 struct ToSampleCase {
   const char* name;
@@ -28,7 +25,7 @@ class ToSampleTest : public ::testing::TestWithParam<ToSampleCase> {};
 
 TEST_P(ToSampleTest, WritesTheSampleAndSaysWhatItRead) {
   const ToSampleCase& c = GetParam();
-  testing::TempDir dir;
+  TempDir dir;
   const std::string in = dir.write("in.txt", c.input);
   std::vector<std::string> args = {"--to-sample", "out.txt"};
   args.insert(args.end(), c.options.begin(), c.options.end());
@@ -129,7 +126,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ToSample, TheWrittenFileIsAnalysedAsRead) {
-  testing::TempDir dir;
+  TempDir dir;
   dir.write("in.csv", "Масса;Номер\n167,2;1\n170,1;2\n165,3;3\n168,4;4\n");
   ASSERT_EQ(runCli({"--to-sample", "s.txt", "in.csv"}, dir.path()).status, 0);
   const CliRun run = runCli({"s.txt"}, dir.path());
@@ -138,7 +135,7 @@ TEST(ToSample, TheWrittenFileIsAnalysedAsRead) {
 }
 
 TEST(ToSample, RefusesToWriteOverItsInputByAnyName) {
-  testing::TempDir dir;
+  TempDir dir;
   const std::string in = dir.write("in.txt", "1 2 3\n");
   fs::create_symlink(in, dir.path() / "link.txt");
   for (const std::string out : {"in.txt", "link.txt", "./in.txt"}) {
@@ -150,7 +147,7 @@ TEST(ToSample, RefusesToWriteOverItsInputByAnyName) {
 }
 
 TEST(ToSample, ReplacesAnOldSampleButNoDirectory) {
-  testing::TempDir dir;
+  TempDir dir;
   dir.write("in.txt", "1 2 3\n");
   const std::string old = dir.write("old.txt", "old contents\n");
   ::chmod(old.c_str(), 0640);
@@ -166,7 +163,7 @@ TEST(ToSample, ReplacesAnOldSampleButNoDirectory) {
 }
 
 TEST(ToSample, UnreadableInputsAreNamed) {
-  testing::TempDir dir;
+  TempDir dir;
   fs::create_directory(dir.path() / "folder");
   dir.write("book.xlsx", std::string("PK\x03\x04", 4) + "rest");
   const std::pair<const char*, const char*> cases[] = {
@@ -183,4 +180,4 @@ TEST(ToSample, UnreadableInputsAreNamed) {
 }
 
 }  // namespace
-}  // namespace cli
+}  // namespace cli::testing

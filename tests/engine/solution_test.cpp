@@ -1,25 +1,16 @@
-// The worked solution: the shipped sample worked by hand, every early end, and its numbers
-// against the log and the grid of many runs.
+// The worked solution of runs that reach a verdict: the shipped sample worked by hand, the
+// conclusions, the level, reliability and coefficients it follows, and what it says of the data.
 #include "engine/solution.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <random>
 
-#include "engine/critical_points.h"
-#include "engine/document/document_plain_text.h"
 #include "engine/interval_coefficients.h"
 #include "engine/number_format.h"
-#include "engine/process_file.h"
-#include "engine/recorded_view.h"
-#include "fuzz/fuzzed_state.h"
-#include "fuzz/solution_quotes.h"
-#include "tests/engine/test_files.h"
+#include "tests/engine/solved_run.h"
 
-namespace engine {
+namespace engine::testing {
 namespace {
 
 // Read against the log and the grid of the same run: x_min, x_max, k, the merges of intervals 1
@@ -87,27 +78,6 @@ x̄ = Σn_i x_i / n = 50040 / 100 = 500.4 (столбец 4, строка ито
 Доверительный интервал для b: s(1 − q) < b < s(1 + q), где q = q(γ; N) = 0.143: 1.9228·0.857 < b < 1.9228·1.143, то есть 1.648 < b < 2.198.
 )text";
 
-CriticalPointTable shippedTable() {
-  CriticalPointTable table;
-  RecordedView messages;
-  if (loadCriticalPoints(TARNEK_DATA_DIR "/exttable.txt", table, messages) != TableLoad::Loaded)
-    ADD_FAILURE() << "the shipped table did not load";
-  return table;
-}
-
-struct SolvedRun {
-  RecordedView view;
-  RunResult result;
-  std::string text;  // the solution as plain text
-};
-
-SolvedRun solve(AnalysisState& state, char separator = '.') {
-  SolvedRun solved;
-  ProcessFile(state, solved.view, separator, solved.result);
-  solved.text = plainDocument(buildSolution(solved.result, separator));
-  return solved;
-}
-
 TEST(Solution, ShippedSampleReadsAsWorkedByHand) {
   AnalysisState state;
   state.CriticalPoints = shippedTable();
@@ -118,138 +88,6 @@ TEST(Solution, ShippedSampleReadsAsWorkedByHand) {
   std::string text = solved.text;
   text.replace(text.find(path), path.size(), "Input.txt");
   EXPECT_EQ(text, kShippedSampleSolution);
-}
-
-struct EarlyEndCase {
-  const char* name;
-  std::vector<float> values;
-  float h, xmin, xmax;
-  RunOutcome outcome;
-  std::vector<const char*> says;  // texts the solution must hold
-};
-
-TEST(Solution, EveryEarlyEndSaysWhatHappenedAndWhatToDo) {
-  const float inf = std::numeric_limits<float>::infinity();
-  const EarlyEndCase cases[] = {
-      {"no sample yet",
-       {},
-       1,
-       0,
-       0,
-       RunOutcome::NoData,
-       {"ещё не был прочитан", "Что делать: первым числом файла"}},
-      {"zero length",
-       {1, 2},
-       0,
-       1,
-       2,
-       RunOutcome::BadParameters,
-       {"h = 0 не годится", "Что делать: задайте h > 0"}},
-      {"negative length", {1, 2}, -1, 1, 2, RunOutcome::BadParameters, {"h = -1 не годится"}},
-      {"infinite bound",
-       {1, 2},
-       1,
-       -inf,
-       2,
-       RunOutcome::BadParameters,
-       {"x_min = -INF, x_max = 2 должны быть конечными", "Что делать: задайте конечные"}},
-      {"bounds reversed",
-       {1, 2},
-       1,
-       3,
-       2,
-       RunOutcome::BadParameters,
-       {"x_min = 3 > x_max = 2", "Что делать: поменяйте границы"}},
-      {"too many",
-       {1, 2, 3},
-       0.01f,
-       1,
-       3,
-       RunOutcome::TooManyIntervals,
-       {"= ⌊200⌋ + 1 = 201.", "k = 201 > 20", "h > (x_max − x_min) / 20 = 0.1."}},
-      {"one value",
-       {7},
-       1,
-       7,
-       7,
-       RunOutcome::DegenerateSpread,
-       {"В выборке одно значение", "= NAN", "Что делать: добавьте в файл значения"}},
-      {"one interval",
-       {5, 5, 5},
-       1,
-       5,
-       5,
-       RunOutcome::DegenerateSpread,
-       {"попали в один интервал", "s = 0,", "Что делать: уменьшите длину интервала h"}},
-      {"too few groups",
-       {1, 2, 2, 3},
-       1,
-       1,
-       3,
-       RunOutcome::TooFewIntervals,
-       {"k′ = 1: степеней свободы k′ − 3 = -2, меньше одной",
-        "Что делать: нужно не меньше 4 групп"}},
-  };
-  for (const EarlyEndCase& c : cases) {
-    SCOPED_TRACE(c.name);
-    AnalysisState state = testing::stateInMemory(c.values, c.h, c.xmin, c.xmax);
-    const SolvedRun solved = solve(state);
-    ASSERT_EQ(solved.result.outcome, c.outcome);
-    EXPECT_NE(solved.text.find("\nРасчёт остановлен\n"), std::string::npos) << solved.text;
-    for (const char* text : c.says)
-      EXPECT_NE(solved.text.find(text), std::string::npos) << text << "\n" << solved.text;
-    // Nothing is claimed beyond the point where the run stopped.
-    EXPECT_EQ(solved.text.find("Сравнение:"), std::string::npos);
-    EXPECT_EQ(solved.text.find("6. Оценки"), std::string::npos);
-    EXPECT_EQ(solved.text.find("5. Проверка") != std::string::npos,
-              c.outcome == RunOutcome::TooFewIntervals);
-    EXPECT_EQ(
-        solved.text.find("2. Таблица") != std::string::npos,
-        c.outcome == RunOutcome::TooFewIntervals || c.outcome == RunOutcome::DegenerateSpread);
-  }
-}
-
-TEST(Solution, FileEndsSayWhatWasRead) {
-  testing::TempDir dir;
-  struct FileCase {
-    const char* name;
-    const char* contents;  // nullptr: no such file
-    RunOutcome outcome;
-    const char* says;
-  };
-  const FileCase cases[] = {
-      {"missing", nullptr, RunOutcome::FileNotOpened, "» открыть не удалось"},
-      {"length only", "1\n", RunOutcome::NoData, "В файле нет ни одного значения выборки"},
-      {"stops at a word", "1\n1 2 2 3 x 4\n", RunOutcome::TooFewIntervals,
-       "Чтение файла остановилось в строке 2 на «x»"},
-  };
-  for (const FileCase& c : cases) {
-    SCOPED_TRACE(c.name);
-    AnalysisState state;
-    state.CriticalPoints = testing::referenceTable();
-    state.FileName = c.contents ? dir.write("sample.txt", c.contents) : dir.file("absent.txt");
-    const SolvedRun solved = solve(state);
-    ASSERT_EQ(solved.result.outcome, c.outcome);
-    EXPECT_NE(solved.text.find(c.says), std::string::npos) << solved.text;
-    EXPECT_NE(solved.text.find("Что делать: "), std::string::npos);
-    EXPECT_EQ(solved.text.find("1. Исходные данные") == std::string::npos,
-              c.outcome == RunOutcome::FileNotOpened);
-  }
-}
-
-std::vector<float> normalValues(int n, double mean, double deviation, std::mt19937& generator) {
-  std::normal_distribution<double> normal(mean, deviation);
-  std::vector<float> values;
-  for (int i = 0; i < n; ++i) values.push_back(static_cast<float>(normal(generator)));
-  return values;
-}
-
-AnalysisState loadedState(const std::vector<float>& values, float h) {
-  float low = values.front(), high = values.front();
-  for (float v : values) low = std::min(low, v), high = std::max(high, v);
-  AnalysisState state = testing::stateInMemory(values, h, low, high);
-  state.CriticalPoints = shippedTable();
-  return state;
 }
 
 TEST(Solution, VerdictsSayTheirConclusionAndTheCoefficientsSample) {
@@ -310,101 +148,12 @@ TEST(Solution, NoCriticalPointSaysWhereTheTableIsEmpty) {
 }
 
 TEST(Solution, SaysHowManyValuesWereOutsideTheRange) {
-  AnalysisState state = testing::stateInMemory({1, 2, 2, 3, 10, -4}, 1, 1, 3);
+  AnalysisState state = stateInMemory({1, 2, 2, 3, 10, -4}, 1, 1, 3);
   const SolvedRun solved = solve(state);
   EXPECT_NE(solved.text.find("Значений вне диапазона: 2;"), std::string::npos) << solved.text;
   EXPECT_NE(solved.text.find("границы диапазона группировки: x_min = 1, x_max = 3."),
             std::string::npos);
 }
 
-// Every outcome's run, by whatever route, quotes the log's and the grid's own digits.
-void expectQuotesAgree(AnalysisState& state, char separator, std::map<RunOutcome, int>& outcomes,
-                       const std::string& what) {
-  SolvedRun solved = solve(state, separator);
-  ++outcomes[solved.result.outcome];
-  fuzz::SolutionQuotes quotes(solved.view, solved.result, separator);
-  const std::vector<std::string> problems = quotes.problems();
-  EXPECT_TRUE(problems.empty()) << what << ": " << problems.front() << "\n" << solved.text;
-}
-
-TEST(Solution, QuotesEveryNumberAsTheLogAndTheGridShowIt) {
-  std::map<RunOutcome, int> outcomes;
-  namespace fs = std::filesystem;
-  for (const auto& entry : fs::directory_iterator(TARNEK_SOURCE_DIR "/fuzz/corpus/process_file")) {
-    std::ifstream in(entry.path(), std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    fuzz::FuzzedRun run =
-        fuzz::fuzzedRun(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
-    expectQuotesAgree(run.state, run.separator, outcomes, entry.path().filename().string());
-  }
-  const CriticalPointTable table = shippedTable();
-  for (const char* folder : {"/fuzz/corpus/sample_reader", "/tests/report/samples", "/data"}) {
-    for (const auto& entry : fs::directory_iterator(std::string(TARNEK_SOURCE_DIR) + folder)) {
-      if (entry.path().filename() == "exttable.txt" || entry.path().extension() != ".txt") continue;
-      AnalysisState state;
-      state.CriticalPoints = table;
-      state.FileName = entry.path().string();
-      expectQuotesAgree(state, ',', outcomes, state.FileName);
-    }
-  }
-  std::mt19937 generator(2024);
-  for (int i = 0; i < 200; ++i) {
-    const int n = std::uniform_int_distribution<int>(1, kMaxSampleCount)(generator);
-    const double scale = std::pow(10.0, std::uniform_int_distribution<int>(-3, 5)(generator));
-    std::vector<float> values = normalValues(n, 7 * scale, scale, generator);
-    if (i % 5 == 0)
-      for (float& value : values) value = static_cast<float>(std::round(value / scale) * scale);
-    const float low = *std::min_element(values.begin(), values.end());
-    const float high = *std::max_element(values.begin(), values.end());
-    const double intervals = std::uniform_real_distribution<double>(0.5, 24)(generator);
-    float h = static_cast<float>((static_cast<double>(high) - low) / intervals);
-    if (!(h > 0)) h = static_cast<float>(scale);
-    AnalysisState state = loadedState(values, h);
-    if (i % 7 == 0) state.Xmin = static_cast<float>(low + (high - low) / 4);  // set by hand
-    state.Alpha = kSignificanceLevels[i % 3];
-    state.Gamma = kReliabilities[(i / 3) % 3];
-    state.Coefficients = kCoefficientSources[(i / 9) % 2];
-    expectQuotesAgree(state, i % 2 ? ',' : '.', outcomes, "random sample " + std::to_string(i));
-  }
-  for (const RunOutcome outcome :
-       {RunOutcome::NoData, RunOutcome::BadParameters, RunOutcome::TooManyIntervals,
-        RunOutcome::DegenerateSpread, RunOutcome::TooFewIntervals, RunOutcome::NoCriticalPoint,
-        RunOutcome::Rejected, RunOutcome::Accepted})
-    EXPECT_GT(outcomes[outcome], 0) << "no run ended with outcome " << static_cast<int>(outcome);
-}
-
-// The check above would pass on a solution that quoted nothing right only if it found nothing.
-TEST(Solution, QuoteCheckNoticesADigitThatDiffers) {
-  AnalysisState state;
-  state.CriticalPoints = shippedTable();
-  state.FileName = TARNEK_DATA_DIR "/Input.txt";
-  SolvedRun solved = solve(state);
-  ASSERT_TRUE(fuzz::SolutionQuotes(solved.view, solved.result, '.').problems().empty());
-  const struct {
-    const char* line;  // the start of the log line to replace, or "" for the grid's x̄
-    const char* replacement;
-  } tampered[] = {
-      {"Минимальный", "Минимальный элемент равен 495.8"},
-      {"Число интервалов равно", "Число интервалов равно 8"},
-      {"Новое число", "Новое число интервалов равно 6"},
-      {"Xb = ",
-       "Xb = 2.3122 меньше чем Xk(7-3)= 9.488. Гипотеза о нормальном распределении принята."},
-      {"m=px=", "m=px=500.4   b=S=1.9229"},
-      {"500 < m", "500.1 < m < 500.8"},
-      {"", "500.5"}};
-  for (const auto& change : tampered) {
-    SCOPED_TRACE(change.replacement);
-    RecordedView view;
-    view.setGridRowCount(solved.view.gridRowCount());
-    for (int32_t row = 0; row < solved.view.gridRowCount(); ++row)
-      for (int32_t column = 0; column < kTableColumns; ++column)
-        view.setGridCell(column, row, solved.view.cell(column, row));
-    for (const std::string& line : solved.view.log())
-      view.appendLog(*change.line && line.rfind(change.line, 0) == 0 ? change.replacement : line);
-    if (!*change.line) view.setGridCell(3, view.gridRowCount() - 1, change.replacement);
-    EXPECT_FALSE(fuzz::SolutionQuotes(view, solved.result, '.').problems().empty());
-  }
-}
-
 }  // namespace
-}  // namespace engine
+}  // namespace engine::testing

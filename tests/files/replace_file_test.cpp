@@ -9,21 +9,15 @@
 #include <iterator>
 #include <set>
 
-#include "tests/files/scratch_dir.h"
+#include "tests/support/scratch_dir.h"
 
 namespace files {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::contents;
-using testing::ScratchDir;
-
-std::set<std::string> entries(const fs::path& folder) {
-  std::set<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder))
-    names.insert(entry.path().filename().string());
-  return names;
-}
+using test_support::contents;
+using test_support::entries;
+using test_support::ScratchDir;
 
 struct stat statusOf(const fs::path& path) {
   struct stat status {};

@@ -12,10 +12,6 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
-#include "engine/critical_points.h"
-#include "engine/process_file.h"
-#include "engine/recorded_view.h"
-#include "engine/run_result.h"
 #include "engine/solution.h"
 #include "report/content/report_file.h"
 #include "report/docx/docx_writer.h"
@@ -64,18 +60,50 @@ QString asRead(const QString& typed) {
   return text;
 }
 
-TEST(DocxReadback, PythonDocxSeesPictureParagraphsTableAndLog) {
-  const QString python = QStringLiteral(TARNEK_DOCX_PYTHON);
-  ASSERT_TRUE(QFileInfo(python).isExecutable()) << "python3 with python3-docx is required";
-  QTemporaryDir folder;
-  ASSERT_TRUE(folder.isValid());
-  const ReportTexts texts = hostileTexts();
-  const QString path = folder.filePath("report.docx");
-  saveReportDocument(texts, test::chartPicture(), path);
+// Each test saves its report in a folder of its own and hands it to the readers.
+class DocxReadback : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(folder_.isValid()); }
 
-  const ToolRun script = runTool(python, {QStringLiteral(TARNEK_READ_DOCX_SCRIPT), path});
-  ASSERT_EQ(script.exitCode, 0) << script.errors.toStdString();
-  const QJsonObject result = QJsonDocument::fromJson(script.output).object();
+  // The report of these texts and a chart picture, saved in the test's folder; its path.
+  QString save(const ReportTexts& texts) const {
+    const QString path = folder_.filePath("report.docx");
+    saveReportDocument(texts, test::chartPicture(), path);
+    return path;
+  }
+
+  // The saved report as python-docx reads it: read_docx.py's JSON.
+  void readByPythonDocx(const QString& path, QJsonObject& read) const {
+    const QString python = QStringLiteral(TARNEK_DOCX_PYTHON);
+    ASSERT_TRUE(QFileInfo(python).isExecutable()) << "python3 with python3-docx is required";
+    const ToolRun script = runTool(python, {QStringLiteral(TARNEK_READ_DOCX_SCRIPT), path});
+    ASSERT_EQ(script.exitCode, 0) << script.errors.toStdString();
+    read = QJsonDocument::fromJson(script.output).object();
+  }
+
+  // The saved report converted by LibreOffice with a profile of its own; `converted` is where
+  // the result should be. LibreOffice exits 0 even when it could not load the file: the output
+  // file is the verdict.
+  void convertByOffice(const QString& path, const QString& filter, const QString& extension,
+                       QString& converted) const {
+    const QString office = QStandardPaths::findExecutable("soffice");
+    ASSERT_FALSE(office.isEmpty()) << "LibreOffice (libreoffice-writer-nogui) is required";
+    QTemporaryDir profile;
+    const QString output = folder_.filePath(extension);
+    const ToolRun run =
+        runTool(office, {"-env:UserInstallation=" + QUrl::fromLocalFile(profile.path()).toString(),
+                         "--headless", "--convert-to", filter, "--outdir", output, path});
+    EXPECT_EQ(run.exitCode, 0) << run.errors.toStdString();
+    converted = QDir(output).filePath("report." + extension);
+  }
+
+  QTemporaryDir folder_;
+};
+
+TEST_F(DocxReadback, PythonDocxSeesPictureParagraphsTableAndLog) {
+  const ReportTexts texts = hostileTexts();
+  QJsonObject result;
+  ASSERT_NO_FATAL_FAILURE(readByPythonDocx(save(texts), result));
   const QJsonArray body = result["body"].toArray();
 
   const int logLines = static_cast<int>(texts.logLines.size());
@@ -106,31 +134,17 @@ TEST(DocxReadback, PythonDocxSeesPictureParagraphsTableAndLog) {
   EXPECT_EQ(shapes[0]["width"].toInteger(), qint64{engine::kTextWidthTwips} * 635);
 }
 
-TEST(DocxReadback, LibreOfficeConvertsTheReportAndKeepsEveryText) {
-  const QString office = QStandardPaths::findExecutable("soffice");
-  ASSERT_FALSE(office.isEmpty()) << "LibreOffice (libreoffice-writer-nogui) is required";
-  QTemporaryDir folder;
-  ASSERT_TRUE(folder.isValid());
+TEST_F(DocxReadback, LibreOfficeConvertsTheReportAndKeepsEveryText) {
   const ReportTexts texts = hostileTexts();
-  const QString path = folder.filePath("report.docx");
-  saveReportDocument(texts, test::chartPicture(), path);
+  const QString path = save(texts);
 
-  // LibreOffice exits 0 even when it could not load the file: the output file is the verdict.
-  auto convert = [&](const QString& filter, const QString& extension) {
-    QTemporaryDir profile;
-    const QString output = folder.filePath(extension);
-    const ToolRun converted =
-        runTool(office, {"-env:UserInstallation=" + QUrl::fromLocalFile(profile.path()).toString(),
-                         "--headless", "--convert-to", filter, "--outdir", output, path});
-    EXPECT_EQ(converted.exitCode, 0) << converted.errors.toStdString();
-    return QDir(output).filePath("report." + extension);
-  };
-
-  const QString pdf = convert("pdf", "pdf");
+  QString pdf;
+  ASSERT_NO_FATAL_FAILURE(convertByOffice(path, "pdf", "pdf", pdf));
   ASSERT_TRUE(QFileInfo::exists(pdf));
   EXPECT_TRUE(test::readFile(pdf).startsWith("%PDF"));
 
-  const QString txt = convert("txt:Text (encoded):UTF8", "txt");
+  QString txt;
+  ASSERT_NO_FATAL_FAILURE(convertByOffice(path, "txt:Text (encoded):UTF8", "txt", txt));
   ASSERT_TRUE(QFileInfo::exists(txt));
   const QString text = QString::fromUtf8(test::readFile(txt));
   for (const QStringList& row : texts.gridRows)
@@ -141,43 +155,17 @@ TEST(DocxReadback, LibreOfficeConvertsTheReportAndKeepsEveryText) {
   }
 }
 
-// The shipped sample's report with its worked solution, as the window's option gives it.
-ReportTexts shippedSampleWithSolution() {
-  engine::AnalysisState state;
-  engine::RecordedView view;
-  engine::loadCriticalPoints(TARNEK_DATA_DIR "/exttable.txt", state.CriticalPoints, view);
-  state.FileName = TARNEK_DATA_DIR "/Input.txt";
-  engine::RunResult result;
-  engine::ProcessFile(state, view, '.', result);
-  ReportTexts texts;
-  for (const auto& row : view.gridRows()) {
-    QStringList cells;
-    for (const std::string& cell : row) cells << QString::fromStdString(cell);
-    texts.gridRows.push_back(cells);
-  }
-  for (const std::string& line : view.log()) texts.logLines << QString::fromStdString(line);
-  texts.solution = engine::buildSolution(result, '.');
-  return texts;
-}
-
 QString runsText(const engine::TextParagraph& paragraph) {
   QString text;
   for (const engine::TextRun& run : paragraph.runs) text += QString::fromStdString(run.text);
   return text;
 }
 
-TEST(DocxReadback, PythonDocxSeesTheSolutionWithItsScripts) {
-  const QString python = QStringLiteral(TARNEK_DOCX_PYTHON);
-  ASSERT_TRUE(QFileInfo(python).isExecutable()) << "python3 with python3-docx is required";
-  QTemporaryDir folder;
-  ASSERT_TRUE(folder.isValid());
-  const ReportTexts texts = shippedSampleWithSolution();
-  const QString path = folder.filePath("report.docx");
-  saveReportDocument(texts, test::chartPicture(), path);
-
-  const ToolRun script = runTool(python, {QStringLiteral(TARNEK_READ_DOCX_SCRIPT), path});
-  ASSERT_EQ(script.exitCode, 0) << script.errors.toStdString();
-  const QJsonArray body = QJsonDocument::fromJson(script.output).object()["body"].toArray();
+TEST_F(DocxReadback, PythonDocxSeesTheSolutionWithItsScripts) {
+  const ReportTexts texts = test::shippedSampleWithSolution();
+  QJsonObject result;
+  ASSERT_NO_FATAL_FAILURE(readByPythonDocx(save(texts), result));
+  const QJsonArray body = result["body"].toArray();
   // The solution starts after the log, which starts after the grid's table.
   qsizetype at = 0;
   while (at < body.size() && body[at]["kind"].toString() != "table") ++at;
@@ -222,20 +210,10 @@ TEST(DocxReadback, PythonDocxSeesTheSolutionWithItsScripts) {
   EXPECT_GT(scripts, 20);
 }
 
-TEST(DocxReadback, LibreOfficeKeepsTheSolutionsText) {
-  const QString office = QStandardPaths::findExecutable("soffice");
-  ASSERT_FALSE(office.isEmpty()) << "LibreOffice (libreoffice-writer-nogui) is required";
-  QTemporaryDir folder, profile;
-  ASSERT_TRUE(folder.isValid());
-  const ReportTexts texts = shippedSampleWithSolution();
-  const QString path = folder.filePath("report.docx");
-  saveReportDocument(texts, test::chartPicture(), path);
-  const ToolRun converted =
-      runTool(office, {"-env:UserInstallation=" + QUrl::fromLocalFile(profile.path()).toString(),
-                       "--headless", "--convert-to", "txt:Text (encoded):UTF8", "--outdir",
-                       folder.filePath("txt"), path});
-  EXPECT_EQ(converted.exitCode, 0) << converted.errors.toStdString();
-  const QString txt = QDir(folder.filePath("txt")).filePath("report.txt");
+TEST_F(DocxReadback, LibreOfficeKeepsTheSolutionsText) {
+  const ReportTexts texts = test::shippedSampleWithSolution();
+  QString txt;
+  ASSERT_NO_FATAL_FAILURE(convertByOffice(save(texts), "txt:Text (encoded):UTF8", "txt", txt));
   ASSERT_TRUE(QFileInfo::exists(txt));
   const QString text = QString::fromUtf8(test::readFile(txt));
   for (const engine::TextBlock& block : texts.solution->blocks) {

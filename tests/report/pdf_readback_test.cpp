@@ -3,11 +3,9 @@
 
 #include <QMap>
 #include <QPointF>
-#include <QProcess>
 #include <QRectF>
 #include <QRegularExpression>
 #include <QSet>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <vector>
 
@@ -15,19 +13,12 @@
 #include "engine/document/text_document.h"
 #include "report/content/report_file.h"
 #include "tests/report/report_test_support.h"
+#include "tests/support/poppler.h"
 
 namespace report {
 namespace {
 
-QString poppler(const char* tool, const QStringList& arguments) {
-  const QString program = QStandardPaths::findExecutable(QLatin1String(tool));
-  EXPECT_FALSE(program.isEmpty()) << tool << " (poppler-utils) is required";
-  QProcess process;
-  process.start(program, arguments);
-  EXPECT_TRUE(process.waitForFinished(60000)) << tool;
-  EXPECT_EQ(process.exitCode(), 0) << tool << ": " << process.readAllStandardError().toStdString();
-  return QString::fromUtf8(process.readAllStandardOutput());
-}
+using test_support::poppler;
 
 class PdfReadback : public ::testing::Test {
  protected:

@@ -9,6 +9,12 @@
 #include <QPainter>
 #include <QtEndian>
 
+#include "engine/critical_points.h"
+#include "engine/process_file.h"
+#include "engine/recorded_view.h"
+#include "engine/run_result.h"
+#include "engine/solution.h"
+
 namespace report::test {
 
 QImage chartPicture(int width, int height) {
@@ -38,6 +44,24 @@ ReportTexts sampleTexts(int rows, int logLines) {
   }
   for (int i = 0; i < logLines; ++i)
     texts.logLines << QStringLiteral("Строка журнала %1: Xb = %2").arg(i + 1).arg(i * 0.25);
+  return texts;
+}
+
+ReportTexts shippedSampleWithSolution() {
+  engine::AnalysisState state;
+  engine::RecordedView view;
+  engine::loadCriticalPoints(TARNEK_DATA_DIR "/exttable.txt", state.CriticalPoints, view);
+  state.FileName = TARNEK_DATA_DIR "/Input.txt";
+  engine::RunResult result;
+  engine::ProcessFile(state, view, '.', result);
+  ReportTexts texts;
+  for (const auto& row : view.gridRows()) {
+    QStringList cells;
+    for (const std::string& cell : row) cells << QString::fromStdString(cell);
+    texts.gridRows.push_back(cells);
+  }
+  for (const std::string& line : view.log()) texts.logLines << QString::fromStdString(line);
+  texts.solution = engine::buildSolution(result, '.');
   return texts;
 }
 

@@ -1,4 +1,5 @@
-// Shared pieces of the report tests: a grid-and-log source, a chart picture, reading a .docx.
+// Shared pieces of the report tests (and the report's benchmark): a grid-and-log source, the
+// shipped sample's report, a chart picture, reading a .docx.
 #pragma once
 
 #include <QByteArray>
@@ -18,6 +19,10 @@ QImage chartPicture(int width = 785, int height = 265);
 
 // A grid of `rows` × 11 cells numbered like the analysis fills it, a few cells left empty.
 ReportTexts sampleTexts(int rows, int logLines);
+
+// The shipped sample's run, data/Input.txt against data/exttable.txt, with its worked solution,
+// as the window reports it when the solution is asked for.
+ReportTexts shippedSampleWithSolution();
 
 // A ReportSource over texts that puts its picture on the system clipboard.
 class ClipboardSource : public ReportSource {

@@ -55,6 +55,11 @@ class DataWindowTest : public WindowTest {
   }
 
   QString scratchFile(const char* name) const { return scratch_.filePath(QString::fromUtf8(name)); }
+  // Creates or replaces the scratch file with these bytes; false when they are not all written.
+  bool writeScratch(const char* name, const QByteArray& bytes) const {
+    QFile file(scratchFile(name));
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+  }
 
   ui::DataWindow* window_ = nullptr;
   QTemporaryDir scratch_;
@@ -202,11 +207,9 @@ TEST_F(DataWindowTest, OpenedCsvOffersItsColumnsAndTakesTheOnePicked) {
   const QString csv = QString::fromUtf8(
       "№;Масса;Рост\r\n1;50,5;160\r\n2;51,5;171\r\n3;49;165\r\n"
       "4;52;168\r\n");
-  QFile file(scratchFile("table.csv"));
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write("\xFF\xFE");
-  file.write(reinterpret_cast<const char*>(csv.utf16()), csv.size() * 2);
-  file.close();
+  ASSERT_TRUE(writeScratch(
+      "table.csv",
+      "\xFF\xFE" + QByteArray(reinterpret_cast<const char*>(csv.utf16()), csv.size() * 2)));
 
   window_->openFile(scratchFile("table.csv"));
   EXPECT_TRUE(messages_.empty());
@@ -234,22 +237,13 @@ TEST_F(DataWindowTest, DecimalChoiceDecidesWhatACommaIs) {
 }
 
 TEST_F(DataWindowTest, OpenedWorkbookIsReadFromItsCellsUntilTheTextIsEdited) {
-  const QByteArray workbook = zipOf(
-      {{"mimetype", "application/vnd.oasis.opendocument.spreadsheet"},
-       {"content.xml",
-        R"(<?xml version="1.0"?><office:document-content )"
-        R"(xmlns:office="urn:oasis:names:tc:opendocument:xmlns:office:1.0" )"
-        R"(xmlns:table="urn:oasis:names:tc:opendocument:xmlns:table:1.0" )"
-        R"(xmlns:text="urn:oasis:names:tc:opendocument:xmlns:text:1.0"><office:body><office:spreadsheet>)"
-        R"(<table:table><table:table-row><table:table-cell office:value-type="string"><text:p>x</text:p></table:table-cell></table:table-row>)"
-        R"(<table:table-row><table:table-cell office:value-type="float" office:value="1.25"><text:p>1,3</text:p></table:table-cell></table:table-row>)"
-        R"(<table:table-row><table:table-cell office:value-type="float" office:value="2.5"><text:p>2,5</text:p></table:table-cell></table:table-row>)"
-        R"(<table:table-row><table:table-cell office:value-type="float" office:value="4"><text:p>4</text:p></table:table-cell></table:table-row>)"
-        R"(</table:table></office:spreadsheet></office:body></office:document-content>)"}});
-  QFile file(scratchFile("sheet.ods"));
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(workbook);
-  file.close();
+  const QByteArray workbook = ods(
+      R"(<table:table><table:table-row><table:table-cell office:value-type="string"><text:p>x</text:p></table:table-cell></table:table-row>)"
+      R"(<table:table-row><table:table-cell office:value-type="float" office:value="1.25"><text:p>1,3</text:p></table:table-cell></table:table-row>)"
+      R"(<table:table-row><table:table-cell office:value-type="float" office:value="2.5"><text:p>2,5</text:p></table:table-cell></table:table-row>)"
+      R"(<table:table-row><table:table-cell office:value-type="float" office:value="4"><text:p>4</text:p></table:table-cell></table:table-row>)"
+      R"(</table:table>)");
+  ASSERT_TRUE(writeScratch("sheet.ods", workbook));
 
   window_->openFile(scratchFile("sheet.ods"));
   EXPECT_TRUE(messages_.empty());
@@ -274,18 +268,10 @@ TEST_F(DataWindowTest, FirstNumberChoiceTakesItAsTheIntervalLengthOrAsAValue) {
 }
 
 TEST_F(DataWindowTest, WorkbookOpenedFromTheMainWindowGoesToTheDataWindow) {
-  const QByteArray workbook = zipOf(
-      {{"mimetype", "application/vnd.oasis.opendocument.spreadsheet"},
-       {"content.xml",
-        R"(<?xml version="1.0"?><office:document-content )"
-        R"(xmlns:office="urn:oasis:names:tc:opendocument:xmlns:office:1.0" )"
-        R"(xmlns:table="urn:oasis:names:tc:opendocument:xmlns:table:1.0"><office:body><office:spreadsheet>)"
-        R"(<table:table><table:table-row><table:table-cell office:value-type="float" office:value="3"/></table:table-row>)"
-        R"(</table:table></office:spreadsheet></office:body></office:document-content>)"}});
-  QFile file(scratchFile("dropped.ods"));
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(workbook);
-  file.close();
+  ASSERT_TRUE(writeScratch(
+      "dropped.ods",
+      ods(R"(<table:table><table:table-row><table:table-cell office:value-type="float" office:value="3"/></table:table-row>)"
+          R"(</table:table>)")));
   const QStringList logBefore = mainForm_->logLines();
   mainForm_->openSample(scratchFile("dropped.ods"));
   EXPECT_TRUE(window_->isVisible());

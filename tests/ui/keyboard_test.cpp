@@ -12,19 +12,11 @@
 namespace ui_test {
 namespace {
 
-class Keyboard : public WindowTest {
+class Keyboard : public ShownWindowTest {
  protected:
-  void SetUp() override {
-    WindowTest::SetUp();
-    startOnAcceptedSample();
-    mainForm_->show();
-    mainForm_->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(mainForm_.get()));
-  }
-
   void TearDown() override {
     mainForm_->PopupMenu->hide();
-    WindowTest::TearDown();
+    ShownWindowTest::TearDown();
   }
 
   std::vector<QWidget*> visitedBy(Qt::Key key, Qt::KeyboardModifiers modifiers, int presses) {

@@ -7,13 +7,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <map>
 
 #include "report/automation/document_application.h"
 #include "report/delivery/report_delivery.h"
+#include "tests/support/poppler.h"
 #include "tests/ui/window_fixture.h"
 #include "ui/chart/chart_saving.h"
 #include "ui/export/report_printing.h"
@@ -28,16 +27,7 @@ QByteArray readAll(const QString& path) {
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// What a poppler tool prints; a missing tool fails the test that needs it.
-QString poppler(const char* tool, const QStringList& arguments) {
-  const QString program = QStandardPaths::findExecutable(QLatin1String(tool));
-  EXPECT_FALSE(program.isEmpty()) << tool << " (poppler-utils) is required";
-  QProcess process;
-  process.start(program, arguments);
-  EXPECT_TRUE(process.waitForFinished(60000)) << tool;
-  EXPECT_EQ(process.exitCode(), 0) << tool << ": " << process.readAllStandardError().toStdString();
-  return QString::fromUtf8(process.readAllStandardOutput());
-}
+using test_support::poppler;
 
 // The archive's entries in their order, each with its bytes.
 std::vector<std::pair<QString, QByteArray>> unzip(const QByteArray& archive) {

@@ -19,18 +19,11 @@
 namespace ui_test {
 namespace {
 
-class Solution : public WindowTest {
+class Solution : public ShownWindowTest {
  protected:
-  void SetUp() override {
-    WindowTest::SetUp();
-    startOnAcceptedSample();
-    mainForm_->show();
-    mainForm_->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(mainForm_.get()));
-  }
   void TearDown() override {
     if (ui::SolutionWindow* window = mainForm_->solution()->window()) window->close();
-    WindowTest::TearDown();
+    ShownWindowTest::TearDown();
   }
   QString shownText() const { return mainForm_->solution()->window()->browser()->toPlainText(); }
 };

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
+#include <QTest>
 #include <sstream>
 
 #include "engine/critical_points.h"
@@ -47,6 +48,14 @@ void WindowTest::TearDown() {
   mainForm_.reset();
   ui::setMessageBoxSink(previousSink_);
   QDir::setCurrent(previousDir_);
+}
+
+void ShownWindowTest::SetUp() {
+  WindowTest::SetUp();
+  startOnAcceptedSample();
+  mainForm_->show();
+  mainForm_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(mainForm_.get()));
 }
 
 void WindowTest::writeFile(const QString& name, const std::string& content) const {

@@ -56,6 +56,13 @@ class WindowTest : public ::testing::Test {
   ui::MessageBoxSink previousSink_;
 };
 
+// The same, on an accepted sample, with the main window shown and active: for tests that type at
+// it or open windows beside it.
+class ShownWindowTest : public WindowTest {
+ protected:
+  void SetUp() override;
+};
+
 // The grid as the widget shows it: header texts, then each row's item texts.
 std::vector<std::vector<QString>> shownGrid(const ui::TMainForm& form);
 std::vector<std::vector<QString>> recordedGrid(const engine::RecordedView& view);

@@ -33,4 +33,20 @@ QByteArray zipOf(const std::map<std::string, std::string>& parts) {
   return bytes;
 }
 
+namespace {
+
+const std::string kOdsHead =
+    R"(<?xml version="1.0"?><office:document-content )"
+    R"(xmlns:office="urn:oasis:names:tc:opendocument:xmlns:office:1.0" )"
+    R"(xmlns:table="urn:oasis:names:tc:opendocument:xmlns:table:1.0" )"
+    R"(xmlns:text="urn:oasis:names:tc:opendocument:xmlns:text:1.0"><office:body><office:spreadsheet>)";
+const std::string kOdsTail = "</office:spreadsheet></office:body></office:document-content>";
+
+}  // namespace
+
+QByteArray ods(const std::string& tables) {
+  return zipOf({{"mimetype", "application/vnd.oasis.opendocument.spreadsheet"},
+                {"content.xml", kOdsHead + tables + kOdsTail}});
+}
+
 }  // namespace ui_test

@@ -8,6 +8,7 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace {
@@ -66,24 +67,26 @@ std::vector<Float> edgeValues() {
   return values;
 }
 
-TEST(ShortestChars, WritesFloatsAsTheStandardLibraryDoes) {
-  for (float value : edgeValues<float>()) EXPECT_EQ(webText(value), standardText(value)) << value;
-  std::mt19937 random(20240521);
-  for (int i = 0; i < 40000; ++i) {
-    const float value = fromBits<float>(static_cast<uint32_t>(random()));
+// The edge values, then `count` random bit patterns (NaNs left out), each written as the
+// standard library writes it; stops at the first random one that differs.
+template <typename Float, typename Bits, typename Random>
+void expectEdgesAndRandomBitsAsStandard(int count) {
+  for (Float value : edgeValues<Float>()) EXPECT_EQ(webText(value), standardText(value)) << value;
+  Random random(20240521);
+  for (int i = 0; i < count; ++i) {
+    const Float value = fromBits<Float>(static_cast<Bits>(random()));
     if (std::isnan(value)) continue;
     ASSERT_EQ(webText(value), standardText(value)) << std::hexfloat << value;
   }
 }
 
+TEST(ShortestChars, WritesFloatsAsTheStandardLibraryDoes) {
+  expectEdgesAndRandomBitsAsStandard<float, uint32_t, std::mt19937>(40000);
+}
+
 TEST(ShortestChars, WritesDoublesAsTheStandardLibraryDoes) {
-  for (double value : edgeValues<double>()) EXPECT_EQ(webText(value), standardText(value)) << value;
-  std::mt19937_64 random(20240521);
-  for (int i = 0; i < 20000; ++i) {
-    const double value = fromBits<double>(static_cast<uint64_t>(random()));
-    if (std::isnan(value)) continue;
-    ASSERT_EQ(webText(value), standardText(value)) << std::hexfloat << value;
-  }
+  ASSERT_NO_FATAL_FAILURE(
+      (expectEdgesAndRandomBitsAsStandard<double, uint64_t, std::mt19937_64>(20000)));
   // Numbers as the analysis makes them: floats widened, short decimals, quotients.
   for (int i = 1; i < 4000; ++i) {
     const double quotient = 1.0 / i;
@@ -97,6 +100,25 @@ TEST(ShortestChars, SaysWhenTheBufferIsTooShort) {
   char text[4];
   EXPECT_EQ(web::shortestChars(text, text + sizeof text, 0.125f).ec, std::errc::value_too_large);
   EXPECT_EQ(web::shortestChars(text, text + sizeof text, 0.5).ec, std::errc());
+}
+
+// The text read by the browser build's decimalFromChars and by std::from_chars, each into a value
+// that starts at -7: the same error, the same end and the same value (a NaN for a NaN).
+template <typename Float>
+void expectReadAsTheStandardLibrary(const char* text) {
+  const char* last = text + std::strlen(text);
+  const char* type = std::is_same_v<Float, float> ? "float " : "double ";
+  Float expected = -7;
+  const auto standard = std::from_chars(text, last, expected);
+  Float value = -7;
+  const auto ours = web::decimalFromChars(text, last, value);
+  EXPECT_EQ(ours.ec, standard.ec) << type << text;
+  EXPECT_EQ(ours.ptr - text, standard.ptr - text) << type << text;
+  if (std::isnan(expected)) {
+    EXPECT_TRUE(std::isnan(value)) << type << text;
+  } else {
+    EXPECT_EQ(value, expected) << type << text;
+  }
 }
 
 TEST(DecimalFromChars, ReadsAsTheStandardLibraryDoes) {
@@ -142,52 +164,19 @@ TEST(DecimalFromChars, ReadsAsTheStandardLibraryDoes) {
                                "1,5",
                                "0.1000000000000000055511151231257827"};
   for (const char* text : texts) {
-    const char* last = text + std::strlen(text);
-    double expected = -7.0;
-    const auto standard = std::from_chars(text, last, expected);
-    double value = -7.0;
-    const auto ours = web::decimalFromChars(text, last, value);
-    EXPECT_EQ(ours.ec, standard.ec) << text;
-    EXPECT_EQ(ours.ptr - text, standard.ptr - text) << text;
-    if (std::isnan(expected)) {
-      EXPECT_TRUE(std::isnan(value)) << text;
-    } else {
-      EXPECT_EQ(value, expected) << text;
-    }
-  }
-  for (const char* text : texts) {
-    const char* last = text + std::strlen(text);
-    float expected = -7.0f;
-    const auto standard = std::from_chars(text, last, expected);
-    float value = -7.0f;
-    const auto ours = web::decimalFromChars(text, last, value);
-    EXPECT_EQ(ours.ec, standard.ec) << "float " << text;
-    EXPECT_EQ(ours.ptr - text, standard.ptr - text) << "float " << text;
-    if (!std::isnan(expected)) {
-      EXPECT_EQ(value, expected) << "float " << text;
-    }
+    expectReadAsTheStandardLibrary<double>(text);
+    expectReadAsTheStandardLibrary<float>(text);
   }
   for (const char* text : {"3.4028235e38", "3.4028236e38", "3.5e38", "1e-45", "7e-46", "1e-46",
-                           "1.17549435e-38", "16777217", "0.1"}) {
-    const char* last = text + std::strlen(text);
-    float expected = -7.0f;
-    float value = -7.0f;
-    EXPECT_EQ(web::decimalFromChars(text, last, value).ec, std::from_chars(text, last, expected).ec)
-        << text;
-    EXPECT_EQ(value, expected) << text;
-  }
+                           "1.17549435e-38", "16777217", "0.1"})
+    expectReadAsTheStandardLibrary<float>(text);
   std::mt19937_64 random(7);
   for (int i = 0; i < 20000; ++i) {
     const double original = fromBits<double>(static_cast<uint64_t>(random()));
     if (!std::isfinite(original)) continue;
     char text[64];
     std::snprintf(text, sizeof text, "%.*g", static_cast<int>(random() % 17) + 1, original);
-    double expected = 0;
-    double value = 0;
-    const char* last = text + std::strlen(text);
-    EXPECT_EQ(web::decimalFromChars(text, last, value).ec, std::from_chars(text, last, expected).ec)
-        << text;
-    EXPECT_EQ(value, expected) << text;
+    expectReadAsTheStandardLibrary<double>(text);
   }
 }
 

@@ -1,5 +1,5 @@
-// A fresh folder for one test, removed with everything in it at the end.
-#include "tests/files/scratch_dir.h"
+// A fresh folder for one test, removed with everything in it at the end, and what is in a folder.
+#include "tests/support/scratch_dir.h"
 
 #include <stdlib.h>
 
@@ -7,10 +7,10 @@
 #include <iterator>
 #include <stdexcept>
 
-namespace files::testing {
+namespace test_support {
 
-ScratchDir::ScratchDir() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "tarnek-files-XXXXXX").string();
+ScratchDir::ScratchDir(const std::string& prefix) {
+  std::string pattern = (std::filesystem::temp_directory_path() / (prefix + "-XXXXXX")).string();
   if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
   path_ = pattern;
 }
@@ -31,4 +31,11 @@ std::string contents(const std::filesystem::path& path) {
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-}  // namespace files::testing
+std::set<std::string> entries(const std::filesystem::path& folder) {
+  std::set<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    names.insert(entry.path().filename().string());
+  return names;
+}
+
+}  // namespace test_support

@@ -1,14 +1,16 @@
-// A fresh folder for one test, removed with everything in it at the end.
+// A fresh folder for one test, removed with everything in it at the end, and what is in a folder.
 #pragma once
 
 #include <filesystem>
+#include <set>
 #include <string>
 
-namespace files::testing {
+namespace test_support {
 
 class ScratchDir {
  public:
-  ScratchDir();
+  // Made in the temporary folder as `prefix` and six random characters.
+  explicit ScratchDir(const std::string& prefix = "tarnek-test");
   ~ScratchDir();
   ScratchDir(const ScratchDir&) = delete;
   ScratchDir& operator=(const ScratchDir&) = delete;
@@ -24,4 +26,7 @@ class ScratchDir {
 // The whole of a file, empty when it cannot be read.
 std::string contents(const std::filesystem::path& path);
 
-}  // namespace files::testing
+// The names of a folder's entries.
+std::set<std::string> entries(const std::filesystem::path& folder);
+
+}  // namespace test_support
