@@ -73,13 +73,14 @@ TEST(DocxWriter, TablesFitTheirContentsRepeatTheHeaderAndNeverSplitARow) {
     if (e.name != "w:gridCol") continue;
     const int32_t width = e.attributes.value(kW, "w").toInt();
     // The widest text of the column, its two cell margins, and nothing is cut.
-    EXPECT_GE(width, textWidthTwips(widest[column], kNormalFontHalfPoints) + 2 * kCellMarginTwips)
+    EXPECT_GE(width, textWidthTwips(widest[column], engine::kNormalFontHalfPoints) +
+                         2 * engine::kCellMarginTwips)
         << column;
     sum += width;
     ++column;
   }
   EXPECT_EQ(column, 11);
-  EXPECT_LE(sum, kTextWidthTwips);
+  EXPECT_LE(sum, engine::kTextWidthTwips);
   EXPECT_EQ(attribute(find(all, "w:tblW"), "w:w"), QString::number(sum));
   EXPECT_EQ(attribute(find(all, "w:tblLayout"), "w:type"), "autofit");
 
@@ -103,7 +104,8 @@ TEST(TableLayout, MeasuresTextAndShrinksOnlyWhatDoesNotFit) {
                         {"-1.235E05", 923},  // and a minus
                         {"Щ", 150}};         // outside ASCII: a wide letter
   for (const Case& c : cases)
-    EXPECT_EQ(textWidthTwips(c.text, kNormalFontHalfPoints), c.twips) << c.text.toStdString();
+    EXPECT_EQ(textWidthTwips(c.text, engine::kNormalFontHalfPoints), c.twips)
+        << c.text.toStdString();
 
   Table table;
   table.rows.assign(1, std::vector<TableCell>(2));
@@ -111,21 +113,21 @@ TEST(TableLayout, MeasuresTextAndShrinksOnlyWhatDoesNotFit) {
   table.cell(0, 1).paragraphs[0].runs.push_back(report::Run{"8"});
   const std::vector<int32_t> wide = autofitColumnWidths(table, 1000000);
   EXPECT_GT(wide[0], 400 * 111);
-  const std::vector<int32_t> fitted = autofitColumnWidths(table, kTextWidthTwips);
-  EXPECT_LE(fitted[0] + fitted[1], kTextWidthTwips);
+  const std::vector<int32_t> fitted = autofitColumnWidths(table, engine::kTextWidthTwips);
+  EXPECT_LE(fitted[0] + fitted[1], engine::kTextWidthTwips);
   EXPECT_GT(fitted[0], fitted[1]);
 }
 
 TEST(TableLayout, MeasuresUtf8AsTheWindowsTextsMeasure) {
   // The browser page measures the UTF-8 it holds; every character counts once, as in UTF-16.
   for (const char* text : {"", "500.4", "Щ", "\xF0\x9F\x98\x80", "a\tb", "1,5 < m"})
-    EXPECT_EQ(lineWidthTwips(text, kNormalFontHalfPoints),
-              textWidthTwips(QString::fromUtf8(text), kNormalFontHalfPoints))
+    EXPECT_EQ(engine::lineWidthTwips(text, engine::kNormalFontHalfPoints),
+              textWidthTwips(QString::fromUtf8(text), engine::kNormalFontHalfPoints))
         << text;
   // A broken sequence is one wide letter, as the U+FFFD it shows as.
-  EXPECT_EQ(lineWidthTwips("\xFF", kNormalFontHalfPoints),
-            lineWidthTwips("\xEF\xBF\xBD", kNormalFontHalfPoints));
-  EXPECT_EQ(fitColumnWidths({0, 100}, 100000), (std::vector<int32_t>{144, 244}));
+  EXPECT_EQ(engine::lineWidthTwips("\xFF", engine::kNormalFontHalfPoints),
+            engine::lineWidthTwips("\xEF\xBF\xBD", engine::kNormalFontHalfPoints));
+  EXPECT_EQ(engine::fitColumnWidths({0, 100}, 100000), (std::vector<int32_t>{144, 244}));
 }
 
 // A formula is typed run by run; its runs stand side by side on one line.
@@ -137,7 +139,7 @@ TEST(TableLayout, RunsOfOneLineAddUpAndABreakStartsANewLine) {
   table.cell(0, 1).paragraphs[0].runs.push_back(report::Run{"8888\n8888"});
   table.cell(0, 1).paragraphs[0].runs.push_back(report::Run{"8888"});
   const std::vector<int32_t> widths = autofitColumnWidths(table, 1000000);
-  const int32_t padding = 2 * kCellMarginTwips + 30;
+  const int32_t padding = 2 * engine::kCellMarginTwips + 30;
   EXPECT_EQ(widths[0] - padding, textWidthTwips(QStringLiteral("888888888888"), 20));
   EXPECT_EQ(widths[1] - padding, textWidthTwips(QStringLiteral("88888888"), 20));
 }
