@@ -7,11 +7,11 @@
 #include <exception>
 #include <memory>
 
+#include "chart/analysis_chart.h"
+#include "chart/chart_export.h"
+#include "chart/chart_rendering.h"
+#include "chart/design_scale.h"
 #include "report/content/report_file.h"
-#include "ui/chart/analysis_chart.h"
-#include "ui/chart/chart_export.h"
-#include "ui/chart/chart_rendering.h"
-#include "ui/layout_scale.h"
 
 namespace {
 
@@ -20,8 +20,8 @@ constexpr int kChartWidth = 785;
 constexpr int kChartHeight = 265;
 
 // The chart as the window draws it at its designed size.
-void drawChart(ui::AnalysisChart& chart, const cli::ReportData& data) {
-  chart.resize(ui::LayoutScale(1.0).size(kChartWidth, kChartHeight));
+void drawChart(chart::AnalysisChart& chart, const cli::ReportData& data) {
+  chart.resize(chart::LayoutScale(1.0).size(kChartWidth, kChartHeight));
   const std::vector<cli::ReportChartPoint>* series[] = {&data.histogram, &data.curve};
   for (int index = 0; index < 2; ++index) {
     chart.clearSeries(index);
@@ -47,22 +47,22 @@ report::ReportTexts reportTexts(const cli::ReportData& data) {
 }
 
 QByteArray exportBytes(const cli::ReportData& data, cli::ExportKind kind) {
-  const ui::LayoutScale scale(1.0);
-  ui::AnalysisChart chart(scale, nullptr);
+  const chart::LayoutScale scale(1.0);
+  chart::AnalysisChart chart(scale, nullptr);
   drawChart(chart, data);
   switch (kind) {
     case cli::ExportKind::DocxReport:
     case cli::ExportKind::PdfReport:
       break;
     case cli::ExportKind::ChartPng:
-      return ui::chartFileBytes(chart, ui::ChartFormat::Png);
+      return chart::chartFileBytes(chart, chart::ChartFormat::Png);
     case cli::ExportKind::ChartSvg:
-      return ui::chartFileBytes(chart, ui::ChartFormat::Svg);
+      return chart::chartFileBytes(chart, chart::ChartFormat::Svg);
     case cli::ExportKind::ChartPdf:
-      return ui::chartFileBytes(chart, ui::ChartFormat::Pdf);
+      return chart::chartFileBytes(chart, chart::ChartFormat::Pdf);
   }
   return report::reportDocumentBytes(
-      reportTexts(data), chart.printPicture(ui::kPrintPixelRatio),
+      reportTexts(data), chart.printPicture(chart::kPrintPixelRatio),
       kind == cli::ExportKind::PdfReport ? report::ReportFormat::Pdf : report::ReportFormat::Docx);
 }
 

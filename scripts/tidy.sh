@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs clang-tidy with the checks of .clang-tidy on every source of engine/, cli/, report/, ui/,
+# Runs clang-tidy with the checks of .clang-tidy on every source of engine/, chart/, cli/, report/, ui/,
 # files/ and platform/ (and the headers they include from there); any warning fails it.
 #   scripts/tidy.sh [BUILD]    # BUILD: where the compile commands go (default build-tidy)
 set -euo pipefail
@@ -11,4 +11,4 @@ build=${1:-build-tidy}
 cmake -S . -B "$build" -DCMAKE_EXPORT_COMPILE_COMMANDS=ON -DCMAKE_DISABLE_PRECOMPILE_HEADERS=ON \
   -DTARNEK_BENCHMARKS=OFF >/dev/null
 run-clang-tidy -p "$build" -j "$(nproc)" -quiet -extra-arg=-Wno-unknown-warning-option \
-  "$(pwd)/(engine|cli|report|ui|files|platform)/.*\.cpp$"
+  "$(pwd)/(engine|chart|cli|report|ui|files|platform)/.*\.cpp$"

@@ -16,7 +16,6 @@ namespace ui {
 namespace {
 
 constexpr double kFormFontDesignPixels = 13.0;
-constexpr double kTitleFontDesignPixels = 20.0;
 // Below this no face is readable; the texts are then allowed to run short.
 constexpr int kSmallestFontPixels = 7;
 
@@ -30,22 +29,6 @@ bool fits(const QFontMetricsF& metrics, const TextFit& fit, const LayoutScale& s
 }
 
 }  // namespace
-
-LayoutScale::LayoutScale(double factor, const QFont& font)
-    : factor_(factor > 0.0 && std::isfinite(factor) ? factor : 1.0), font_(font) {}
-
-int LayoutScale::px(int designPixels) const {
-  return static_cast<int>(std::lround(designPixels * factor_));
-}
-
-QRect LayoutScale::rect(int left, int top, int width, int height) const {
-  // Edges are rounded rather than sizes, so neighbours stay flush.
-  const int x0 = px(left);
-  const int y0 = px(top);
-  return QRect(x0, y0, px(left + width) - x0, px(top + height) - y0);
-}
-
-QSize LayoutScale::size(int width, int height) const { return QSize(px(width), px(height)); }
 
 double screenFactor(const ScreenSpec& screen, const DesignedFrame& window) {
   const double dpi =
@@ -103,26 +86,6 @@ QStringList formFontFamilies() {
   for (const QString& face : preferred)
     if (installed.contains(face)) families.append(face);
   return families;
-}
-
-QFont chartTitleFont(const LayoutScale& scale) {
-  // Script faces first; the first one that can write Russian wins.
-  static const QString preferred[] = {QStringLiteral("Odessa Script"), QStringLiteral("Z003"),
-                                      QStringLiteral("URW Chancery L"),
-                                      QStringLiteral("DejaVu Serif")};
-  QString family = QStringLiteral("serif");
-  for (const QString& candidate : preferred) {
-    // Empty for a face that is not installed.
-    if (QFontDatabase::writingSystems(candidate).contains(QFontDatabase::Cyrillic)) {
-      family = candidate;
-      break;
-    }
-  }
-  QFont font(family);
-  font.setStyleHint(QFont::Serif);
-  font.setItalic(true);
-  font.setPixelSize(std::max(1, scale.px(static_cast<int>(kTitleFontDesignPixels))));
-  return font;
 }
 
 namespace {

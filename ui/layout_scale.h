@@ -8,11 +8,15 @@
 #include <QStringList>
 #include <vector>
 
+#include "chart/design_scale.h"
+
 class QWidget;
 
 namespace ui {
 
-inline constexpr double kDesignDpi = 120.0;
+// The windows are laid out with the chart's design scale.
+using chart::kDesignDpi;
+using chart::LayoutScale;
 
 // A text that must fit into a control of the given design size, with the
 // control's own frame and margins (in screen pixels) around it.
@@ -21,22 +25,6 @@ struct TextFit {
   int designWidth = 0;
   int designHeight = 0;
   int padding = 0;
-};
-
-class LayoutScale {
- public:
-  explicit LayoutScale(double factor = 1.0, const QFont& font = QFont());
-
-  double factor() const { return factor_; }
-  int px(int designPixels) const;
-  QRect rect(int left, int top, int width, int height) const;
-  QSize size(int width, int height) const;
-  // The windows' font, chosen so that every fixed text fits at this scale.
-  const QFont& font() const { return font_; }
-
- private:
-  double factor_;
-  QFont font_;
 };
 
 // What the scale is chosen from: the screen's logical density and the part
@@ -79,10 +67,6 @@ QFont fittingFont(double factor, const QStringList& families, const std::vector<
 
 // The installed ones of the faces the windows prefer, narrowest last.
 QStringList formFontFamilies();
-
-// The chart title's font: 20 pixels at 120 dpi, italic, a script face where
-// one with Cyrillic letters is installed, else a serif.
-QFont chartTitleFont(const LayoutScale& scale);
 
 // The fixed texts of both windows with the controls that hold them.
 const std::vector<TextFit>& fixedTexts();

@@ -6,8 +6,8 @@
 #include <QGraphicsTextItem>
 #include <QValueAxis>
 
+#include "chart/analysis_chart.h"
 #include "tests/ui/window_fixture.h"
-#include "ui/chart/analysis_chart.h"
 
 namespace ui_test {
 namespace {
@@ -29,11 +29,11 @@ TEST_P(LabelledEdges, SpreadEvenlyFromFirstToLastWithoutCrowding) {
   const std::vector<double> widths(c.edges, c.labelWidth);
   constexpr double kGap = 8.0;
   const std::vector<size_t> chosen =
-      ui::AnalysisChart::labelledEdges(edges, widths, c.plotWidth, kGap, c.plotWidth);
+      chart::AnalysisChart::labelledEdges(edges, widths, c.plotWidth, kGap, c.plotWidth);
   ASSERT_EQ(chosen.size(), c.labelled);
   // Qt Charts would cut none of them short.
   if (chosen.size() > 1) {
-    EXPECT_LE(c.labelWidth, ui::AnalysisChart::labelShare(c.plotWidth, chosen.size()));
+    EXPECT_LE(c.labelWidth, chart::AnalysisChart::labelShare(c.plotWidth, chosen.size()));
   }
   EXPECT_EQ(chosen.front(), 0u);
   if (chosen.size() < 2) return;

@@ -8,10 +8,10 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
+#include "chart/analysis_chart.h"
 #include "report/automation/document_application.h"
 #include "report/delivery/report_delivery.h"
 #include "tests/ui/window_fixture.h"
-#include "ui/chart/analysis_chart.h"
 
 namespace ui_test {
 namespace {

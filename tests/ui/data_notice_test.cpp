@@ -8,8 +8,8 @@
 #include <QTest>
 #include <sstream>
 
+#include "chart/analysis_chart.h"
 #include "tests/ui/window_fixture.h"
-#include "ui/chart/analysis_chart.h"
 #include "ui/data_window/data_window.h"
 #include "ui/layout_scale.h"
 #include "ui/main_window/main_layout.h"

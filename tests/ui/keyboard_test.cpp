@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "chart/analysis_chart.h"
 #include "tests/ui/window_fixture.h"
-#include "ui/chart/analysis_chart.h"
 #include "ui/results/result_grid.h"
 
 namespace ui_test {
@@ -58,7 +58,7 @@ TEST_F(Keyboard, SpaceOnAFocusedButtonPressesIt) {
 }
 
 TEST_F(Keyboard, FocusedChartDrawsAFrameThatThePictureLeavesOut) {
-  ui::AnalysisChart& chart = *mainForm_->Chart;
+  chart::AnalysisChart& chart = *mainForm_->Chart;
   mainForm_->Log->setFocus();
   const QImage unfocused = chart.grab().toImage();
   chart.setFocus();
@@ -76,7 +76,7 @@ struct MenuKey {
 class ChartMenuKey : public Keyboard, public ::testing::WithParamInterface<MenuKey> {};
 
 TEST_P(ChartMenuKey, OpensTheMenuAtTheWindowFramePlusTheChartsCentre) {
-  ui::AnalysisChart& chart = *mainForm_->Chart;
+  chart::AnalysisChart& chart = *mainForm_->Chart;
   chart.setFocus();
   QTest::keyClick(&chart, GetParam().key, GetParam().modifiers);
   ASSERT_TRUE(mainForm_->PopupMenu->isVisible());

@@ -7,8 +7,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "chart/analysis_chart.h"
 #include "tests/ui/window_fixture.h"
-#include "ui/chart/analysis_chart.h"
 #include "ui/layout_scale.h"
 #include "ui/main_window/main_layout.h"
 #include "ui/options/opt_form.h"

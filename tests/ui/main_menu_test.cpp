@@ -9,8 +9,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "chart/analysis_chart.h"
 #include "tests/ui/window_fixture.h"
-#include "ui/chart/analysis_chart.h"
 #include "ui/data_window/data_window.h"
 #include "ui/layout_scale.h"
 #include "ui/main_window/main_layout.h"

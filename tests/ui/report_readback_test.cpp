@@ -14,7 +14,7 @@
 #include "report/delivery/report_delivery.h"
 #include "tests/support/poppler.h"
 #include "tests/ui/window_fixture.h"
-#include "ui/chart/chart_saving.h"
+#include "ui/export/chart_saving.h"
 #include "ui/export/report_printing.h"
 #include "ui/export/report_saving.h"
 #include "ui/solution/solution_actions.h"

@@ -14,9 +14,9 @@
 #include <QTextBrowser>
 #include <QXmlStreamReader>
 
+#include "chart/analysis_chart.h"
 #include "tests/ui/window_fixture.h"
-#include "ui/chart/analysis_chart.h"
-#include "ui/chart/chart_saving.h"
+#include "ui/export/chart_saving.h"
 #include "ui/export/report_printing.h"
 #include "ui/export/report_saving.h"
 #include "ui/help/about_text.h"

@@ -13,11 +13,11 @@
 #include <QTest>
 #include <QTimer>
 
+#include "chart/analysis_chart.h"
 #include "engine/critical_points.h"
 #include "engine/process_file.h"
 #include "engine/result_sentence.h"
 #include "tests/ui/window_fixture.h"
-#include "ui/chart/analysis_chart.h"
 #include "ui/options/opt_form.h"
 #include "ui/results/result_grid.h"
 

@@ -6,8 +6,8 @@
 #include <QLineSeries>
 #include <QPlainTextEdit>
 
+#include "chart/analysis_chart.h"
 #include "tests/ui/window_fixture.h"
-#include "ui/chart/analysis_chart.h"
 #include "ui/options/opt_form.h"
 #include "ui/results/result_grid.h"
 

@@ -4,8 +4,8 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
-#include "ui/chart/analysis_chart.h"
-#include "ui/chart/chart_rendering.h"
+#include "chart/analysis_chart.h"
+#include "chart/chart_rendering.h"
 #include "ui/main_window/main_form.h"
 #include "ui/results/result_grid.h"
 #include "ui/solution/solution_actions.h"
@@ -33,7 +33,7 @@ QString WindowReportSource::logLine(int32_t index) const { return form_.logLines
 
 // The report prints the chart, so it takes the chart rendered for print, not the screen copy.
 void WindowReportSource::copyChartToClipboard() {
-  const QImage picture = form_.Chart->printPicture(kPrintPixelRatio);
+  const QImage picture = form_.Chart->printPicture(chart::kPrintPixelRatio);
   if (privateClipboard_ != nullptr)
     *privateClipboard_ = picture;
   else

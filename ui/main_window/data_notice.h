@@ -8,9 +8,13 @@
 class QLabel;
 class QPushButton;
 
+namespace chart {
+class LayoutScale;
+}
+
 namespace ui {
 
-class LayoutScale;
+using chart::LayoutScale;
 
 class DataNotice : public QFrame {
   Q_OBJECT

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "chart/analysis_chart.h"
 #include "engine/critical_points.h"
 #include "engine/process_file.h"
 #include "engine/run_result.h"
@@ -24,7 +25,6 @@
 #include "report/content/word_report.h"
 #include "report/delivery/report_delivery.h"
 #include "ui/captions.h"
-#include "ui/chart/analysis_chart.h"
 #include "ui/data_window/data_window.h"
 #include "ui/data_window/spreadsheet_file.h"
 #include "ui/export/window_report_source.h"
@@ -79,7 +79,7 @@ void TMainForm::buildControls() {
   setWindowTitle(QString::fromUtf8(text::kMainWindowTitle));
   setFont(scale_.font());
 
-  Chart = new AnalysisChart(scale_, this);
+  Chart = new chart::AnalysisChart(scale_, this);
   Chart->setContextMenuPolicy(Qt::CustomContextMenu);
 
   StringGrid = new ResultGrid(scale_, this);

@@ -14,6 +14,9 @@
 #include "engine/analysis_view.h"
 #include "ui/layout_scale.h"
 
+namespace chart {
+class AnalysisChart;
+}
 namespace report {
 class WordApplication;
 }
@@ -25,7 +28,6 @@ class QPushButton;
 
 namespace ui {
 
-class AnalysisChart;
 class DataNotice;
 class DataWindow;
 class MainMenu;
@@ -98,7 +100,7 @@ class TMainForm : public QWidget, public engine::AnalysisView {
   // Tests replace it before the first report.
   void setWordApplication(std::unique_ptr<report::WordApplication> word);
 
-  AnalysisChart* Chart = nullptr;
+  chart::AnalysisChart* Chart = nullptr;
   ResultGrid* StringGrid = nullptr;
   QPlainTextEdit* Log = nullptr;
   QPushButton* Option = nullptr;

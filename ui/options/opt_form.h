@@ -10,9 +10,13 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
+namespace chart {
+class LayoutScale;
+}
+
 namespace ui {
 
-class LayoutScale;
+using chart::LayoutScale;
 class TMainForm;
 
 // Modeless and created once. It owns nothing of the analysis: it reads and

@@ -4,8 +4,8 @@
 #include <QAction>
 #include <QMenu>
 
-#include "ui/chart/chart_saving.h"
 #include "ui/command_captions.h"
+#include "ui/export/chart_saving.h"
 #include "ui/export/report_printing.h"
 #include "ui/export/report_saving.h"
 #include "ui/help/manual_window.h"

@@ -1,11 +1,12 @@
 // The chart of a run on Qt Charts: stepped area, curve, edge-labelled axis, keyboard focus.
-#include "ui/chart/analysis_chart.h"
+#include "chart/analysis_chart.h"
 
 #include <QAreaSeries>
 #include <QCategoryAxis>
 #include <QChart>
 #include <QCoreApplication>
 #include <QFocusEvent>
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QGraphicsLayout>
 #include <QKeyEvent>
@@ -17,16 +18,40 @@
 #include <algorithm>
 #include <cmath>
 
+#include "chart/chart_rendering.h"
+#include "chart/texts.h"
 #include "engine/axis_labels.h"
-#include "ui/captions.h"
-#include "ui/chart/chart_rendering.h"
 
-namespace ui {
+namespace chart {
 
 using engine::kCurveSeries;
 using engine::kHistogramSeries;
 
 namespace {
+
+constexpr double kTitleFontDesignPixels = 20.0;
+
+// The title's font: 20 pixels at 120 dpi, italic, a script face where one with Cyrillic letters
+// is installed, else a serif.
+QFont chartTitleFont(const LayoutScale& scale) {
+  // Script faces first; the first one that can write Russian wins.
+  static const QString preferred[] = {QStringLiteral("Odessa Script"), QStringLiteral("Z003"),
+                                      QStringLiteral("URW Chancery L"),
+                                      QStringLiteral("DejaVu Serif")};
+  QString family = QStringLiteral("serif");
+  for (const QString& candidate : preferred) {
+    // Empty for a face that is not installed.
+    if (QFontDatabase::writingSystems(candidate).contains(QFontDatabase::Cyrillic)) {
+      family = candidate;
+      break;
+    }
+  }
+  QFont font(family);
+  font.setStyleHint(QFont::Serif);
+  font.setItalic(true);
+  font.setPixelSize(std::max(1, scale.px(static_cast<int>(kTitleFontDesignPixels))));
+  return font;
+}
 
 const QColor kCurveColour(64, 0, 64);
 const QColor kOutlineColour(Qt::black);
@@ -325,4 +350,4 @@ void AnalysisChart::paintVector(QPainter& painter) {
   focusFrameShown_ = true;
 }
 
-}  // namespace ui
+}  // namespace chart

@@ -1,8 +1,8 @@
 // Exporting the chart: the chart's file in the chosen format, replaced whole.
-#include "ui/chart/chart_saving.h"
+#include "ui/export/chart_saving.h"
 
-#include "ui/chart/analysis_chart.h"
-#include "ui/chart/chart_export.h"
+#include "chart/analysis_chart.h"
+#include "chart/chart_export.h"
 #include "ui/command_captions.h"
 #include "ui/export/output_file.h"
 #include "ui/main_window/main_form.h"
@@ -18,7 +18,8 @@ bool exportChartTo(TMainForm& window, const QString& path) {
   }
   QByteArray bytes;
   try {
-    bytes = chartFileBytes(*window.Chart, chartFormatForPath(path).value_or(ChartFormat::Png));
+    bytes = chart::chartFileBytes(
+        *window.Chart, chart::chartFormatForPath(path).value_or(chart::ChartFormat::Png));
   } catch (const std::exception& error) {
     showMessageBox(QString::fromUtf8(text::kNotSaved).arg(path, QString::fromUtf8(error.what())));
     return false;
@@ -29,9 +30,9 @@ bool exportChartTo(TMainForm& window, const QString& path) {
 void exportChartCommand(TMainForm& window) {
   const QString path = chooseOutputFile(
       window, QString::fromUtf8(text::kExportChartTitle), QString::fromUtf8(text::kChartFileStem),
-      {{QString::fromUtf8(text::kPngFilter), chartSuffix(ChartFormat::Png)},
-       {QString::fromUtf8(text::kSvgFilter), chartSuffix(ChartFormat::Svg)},
-       {QString::fromUtf8(text::kChartPdfFilter), chartSuffix(ChartFormat::Pdf)}});
+      {{QString::fromUtf8(text::kPngFilter), chart::chartSuffix(chart::ChartFormat::Png)},
+       {QString::fromUtf8(text::kSvgFilter), chart::chartSuffix(chart::ChartFormat::Svg)},
+       {QString::fromUtf8(text::kChartPdfFilter), chart::chartSuffix(chart::ChartFormat::Pdf)}});
   if (!path.isEmpty()) exportChartTo(window, path);
 }
 

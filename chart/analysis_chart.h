@@ -8,15 +8,15 @@
 #include <array>
 #include <vector>
 
+#include "chart/design_scale.h"
 #include "engine/analysis_view.h"
-#include "ui/layout_scale.h"
 
 class QAreaSeries;
 class QCategoryAxis;
 class QLineSeries;
 class QValueAxis;
 
-namespace ui {
+namespace chart {
 
 // Points arrive one by one while a run goes on and reach the chart together
 // in refresh(), so a run redraws once instead of once per point.
@@ -96,4 +96,4 @@ class AnalysisChart : public QChartView {
   bool focusFrameShown_ = true;
 };
 
-}  // namespace ui
+}  // namespace chart

@@ -5,7 +5,7 @@
 
 class QWidget;
 
-namespace ui {
+namespace chart {
 
 // The device pixel ratio of the report's picture: twice the screen's usual density.
 inline constexpr double kPrintPixelRatio = 2.0;
@@ -15,4 +15,4 @@ inline constexpr double kPrintPixelRatio = 2.0;
 // scaled up from the screen. Works while the window is hidden.
 QImage renderChart(QWidget& chart, double devicePixelRatio);
 
-}  // namespace ui
+}  // namespace chart

@@ -1,5 +1,5 @@
 // Writing the chart to PNG, SVG (QSvgGenerator) or PDF (QPdfWriter).
-#include "ui/chart/chart_export.h"
+#include "chart/chart_export.h"
 
 #include <QBuffer>
 #include <QChart>
@@ -12,10 +12,10 @@
 #include <QSvgGenerator>
 #include <stdexcept>
 
-#include "ui/chart/analysis_chart.h"
-#include "ui/chart/chart_rendering.h"
+#include "chart/analysis_chart.h"
+#include "chart/chart_rendering.h"
 
-namespace ui {
+namespace chart {
 
 namespace {
 
@@ -114,4 +114,4 @@ QByteArray chartFileBytes(AnalysisChart& chart, ChartFormat format) {
   return pdfBytes(chart);
 }
 
-}  // namespace ui
+}  // namespace chart

@@ -1,12 +1,12 @@
 // Rendering a widget's drawing at a higher pixel density than the screen's.
-#include "ui/chart/chart_rendering.h"
+#include "chart/chart_rendering.h"
 
 #include <QCoreApplication>
 #include <QEvent>
 #include <QPainter>
 #include <QWidget>
 
-namespace ui {
+namespace chart {
 
 QImage renderChart(QWidget& chart, double devicePixelRatio) {
   // Settle pending layout first, so the picture shows what the screen shows.
@@ -23,4 +23,4 @@ QImage renderChart(QWidget& chart, double devicePixelRatio) {
   return image.convertToFormat(QImage::Format_RGB32);
 }
 
-}  // namespace ui
+}  // namespace chart

@@ -5,7 +5,7 @@
 #include <QString>
 #include <optional>
 
-namespace ui {
+namespace chart {
 
 class AnalysisChart;
 
@@ -23,4 +23,4 @@ QString chartSuffix(ChartFormat format);
 // curve and the text as vector paths and text. Throws std::runtime_error when the writer fails.
 QByteArray chartFileBytes(AnalysisChart& chart, ChartFormat format);
 
-}  // namespace ui
+}  // namespace chart
