@@ -11,6 +11,7 @@
 #include <QPdfWriter>
 #include <QSvgGenerator>
 #include <stdexcept>
+#include <string>
 
 #include "chart/analysis_chart.h"
 #include "chart/chart_rendering.h"
@@ -40,6 +41,14 @@ QString chartTitle(AnalysisChart& chart) {
   return chart.chart() != nullptr ? chart.chart()->title() : QString();
 }
 
+// Draws the chart as vectors on `device`; `writer` names the device in the error.
+void paintVectors(AnalysisChart& chart, QPaintDevice& device, const char* writer) {
+  QPainter painter;
+  if (!painter.begin(&device)) throw std::runtime_error(std::string(writer) + " did not start");
+  chart.paintVector(painter);
+  painter.end();
+}
+
 QByteArray svgBytes(AnalysisChart& chart) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
@@ -51,10 +60,7 @@ QByteArray svgBytes(AnalysisChart& chart) {
   svg.setResolution(chart.logicalDpiX());
   svg.setTitle(chartTitle(chart));
   svg.setDescription(QStringLiteral("Tarnek"));
-  QPainter painter;
-  if (!painter.begin(&svg)) throw std::runtime_error("the SVG writer did not start");
-  chart.paintVector(painter);
-  painter.end();
+  paintVectors(chart, svg, "the SVG writer");
   return bytes;
 }
 
@@ -73,10 +79,7 @@ QByteArray pdfBytes(AnalysisChart& chart) {
                     QPageLayout::Portrait, QMarginsF()));
     writer.setTitle(chartTitle(chart));
     writer.setCreator(QStringLiteral("Tarnek"));
-    QPainter painter;
-    if (!painter.begin(&writer)) throw std::runtime_error("the PDF writer did not start");
-    chart.paintVector(painter);
-    painter.end();
+    paintVectors(chart, writer, "the PDF writer");
   }
   return bytes;
 }

@@ -5,19 +5,6 @@
 
 namespace cli {
 
-namespace {
-
-std::vector<ReportChartPoint> chartPoints(const std::vector<engine::RecordedPoint>& points) {
-  std::vector<ReportChartPoint> copies;
-  copies.reserve(points.size());
-  for (const engine::RecordedPoint& point : points)
-    copies.push_back(
-        {point.x, point.y, point.label, point.colour.red, point.colour.green, point.colour.blue});
-  return copies;
-}
-
-}  // namespace
-
 ReportData reportData(const engine::RecordedView& view, const engine::TextDocument* solution) {
   ReportData data;
   data.columnCount = engine::kTableColumns;
@@ -30,8 +17,8 @@ ReportData reportData(const engine::RecordedView& view, const engine::TextDocume
     if (data.sampleFileName.empty() && line.rfind(processing, 0) == 0)
       data.sampleFileName = line.substr(processing.size());
   }
-  data.histogram = chartPoints(view.histogram());
-  data.curve = chartPoints(view.curve());
+  data.histogram = view.histogram();
+  data.curve = view.curve();
   if (solution) data.solution = *solution;
   return data;
 }

@@ -22,12 +22,12 @@ constexpr int kChartHeight = 265;
 // The chart as the window draws it at its designed size.
 void drawChart(chart::AnalysisChart& chart, const cli::ReportData& data) {
   chart.resize(chart::LayoutScale(1.0).size(kChartWidth, kChartHeight));
-  const std::vector<cli::ReportChartPoint>* series[] = {&data.histogram, &data.curve};
+  const std::vector<engine::RecordedPoint>* series[] = {&data.histogram, &data.curve};
   for (int index = 0; index < 2; ++index) {
     chart.clearSeries(index);
-    for (const cli::ReportChartPoint& point : *series[index])
+    for (const engine::RecordedPoint& point : *series[index])
       chart.appendPoint(index, point.x, point.y, QString::fromStdString(point.label),
-                        QColor(point.red, point.green, point.blue));
+                        QColor(point.colour.red, point.colour.green, point.colour.blue));
   }
   chart.refresh();
 }

@@ -1,4 +1,5 @@
-// What tarnek-cli hands the report module: plain texts, points and documents, no engine code.
+// What tarnek-cli hands the report module: plain texts, points and documents, in header-only
+// types of the engine, so the module links no engine code.
 #pragma once
 
 #include <cstdint>
@@ -6,25 +7,17 @@
 #include <string>
 #include <vector>
 
+#include "engine/analysis_view.h"
 #include "engine/document/text_document.h"
 
 namespace cli {
-
-struct ReportChartPoint {
-  double x = 0.0;
-  double y = 0.0;
-  std::string label;
-  std::uint8_t red = 0;
-  std::uint8_t green = 0;
-  std::uint8_t blue = 0;
-};
 
 struct ReportData {
   std::vector<std::string> logLines;
   std::vector<std::vector<std::string>> gridRows;  // row 0 the header, every row as wide
   std::int32_t columnCount = 0;
-  std::vector<ReportChartPoint> histogram;
-  std::vector<ReportChartPoint> curve;
+  std::vector<engine::RecordedPoint> histogram;
+  std::vector<engine::RecordedPoint> curve;
   std::string sampleFileName;  // for the document's title
   // The worked solution, after the log; plain data (engine/document/text_document.h is only a
   // header).

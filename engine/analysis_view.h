@@ -17,6 +17,14 @@ struct Colour {
 
 inline constexpr Colour kRed{255, 0, 0};
 
+// One point of a chart's series as a run appends it.
+struct RecordedPoint {
+  double x = 0.0;
+  double y = 0.0;
+  std::string label;
+  Colour colour;
+};
+
 // Series indices on the chart: the histogram and the fitted curve.
 inline constexpr int32_t kHistogramSeries = 0;
 inline constexpr int32_t kCurveSeries = 1;

@@ -10,13 +10,6 @@
 
 namespace engine {
 
-struct RecordedPoint {
-  double x = 0.0;
-  double y = 0.0;
-  std::string label;
-  Colour colour;
-};
-
 class RecordedView : public AnalysisView {
  public:
   using Row = GridStore::Row;

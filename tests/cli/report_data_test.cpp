@@ -49,12 +49,10 @@ TEST(ReportData, CopiesEveryGridRowAndBothSeriesWithTheirColours) {
   EXPECT_EQ(data.histogram[0].x, 1.5);
   EXPECT_EQ(data.histogram[0].y, 2.0);
   EXPECT_EQ(data.histogram[0].label, "1,5");
-  EXPECT_EQ(data.histogram[0].red, 1);
-  EXPECT_EQ(data.histogram[0].green, 2);
-  EXPECT_EQ(data.histogram[0].blue, 3);
+  EXPECT_EQ(data.histogram[0].colour, (engine::Colour{1, 2, 3}));
   ASSERT_EQ(data.curve.size(), 1u);
   EXPECT_EQ(data.curve[0].y, 1e-7);
-  EXPECT_EQ(data.curve[0].red, engine::kRed.red);
+  EXPECT_EQ(data.curve[0].colour, engine::kRed);
 }
 
 }  // namespace

@@ -6,25 +6,15 @@
 #include "ui/command_captions.h"
 #include "ui/export/output_file.h"
 #include "ui/main_window/main_form.h"
-#include "ui/message_sink.h"
 
 namespace ui {
 
 bool exportChartTo(TMainForm& window, const QString& path) {
-  const QString refused = refusedOutput(window, path);
-  if (!refused.isEmpty()) {
-    showMessageBox(refused);
-    return false;
-  }
-  QByteArray bytes;
-  try {
-    bytes = chart::chartFileBytes(
-        *window.Chart, chart::chartFormatForPath(path).value_or(chart::ChartFormat::Png));
-  } catch (const std::exception& error) {
-    showMessageBox(QString::fromUtf8(text::kNotSaved).arg(path, QString::fromUtf8(error.what())));
-    return false;
-  }
-  return saveOutput(window, path, bytes, text::kChartSaved);
+  const chart::ChartFormat format =
+      chart::chartFormatForPath(path).value_or(chart::ChartFormat::Png);
+  return saveOutput(
+      window, path, [&] { return chart::chartFileBytes(*window.Chart, format); },
+      text::kChartSaved);
 }
 
 void exportChartCommand(TMainForm& window) {

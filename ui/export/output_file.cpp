@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QScreen>
 #include <algorithm>
+#include <exception>
 #include <string_view>
 
 #include "files/replace_file.h"
@@ -84,11 +85,18 @@ QString writeOutputFile(const QString& path, const QByteArray& bytes) {
   return QString::fromLocal8Bit(reason.c_str());
 }
 
-bool saveOutput(TMainForm& window, const QString& path, const QByteArray& bytes,
+bool saveOutput(TMainForm& window, const QString& path, const std::function<QByteArray()>& build,
                 const char* savedMessage) {
   const QString refused = refusedOutput(window, path);
   if (!refused.isEmpty()) {
     showMessageBox(refused);
+    return false;
+  }
+  QByteArray bytes;
+  try {
+    bytes = build();
+  } catch (const std::exception& error) {
+    showMessageBox(QString::fromUtf8(text::kNotSaved).arg(path, QString::fromUtf8(error.what())));
     return false;
   }
   const QString absolute = QFileInfo(path).absoluteFilePath();

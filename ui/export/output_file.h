@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 class QWidget;
@@ -33,9 +34,11 @@ QString refusedOutput(TMainForm& window, const QString& path);
 // an empty string, or the system's reason.
 QString writeOutputFile(const QString& path, const QByteArray& bytes);
 
-// Writes `bytes` to `path` unless it is refused; on success shows `savedMessage` (%1 the full
-// path) in the window's result area, else a message box says why. True when written.
-bool saveOutput(TMainForm& window, const QString& path, const QByteArray& bytes,
+// Writes the file `build` makes to `path` unless the path is refused, which is checked before
+// anything is built, so an input is never even opened for writing. On success shows
+// `savedMessage` (%1 the full path) in the window's result area; when the path is refused,
+// `build` throws or the writing fails, a message box says why. True when written.
+bool saveOutput(TMainForm& window, const QString& path, const std::function<QByteArray()>& build,
                 const char* savedMessage);
 
 }  // namespace ui

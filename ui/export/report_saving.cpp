@@ -10,7 +10,6 @@
 #include "ui/export/output_file.h"
 #include "ui/export/window_report_source.h"
 #include "ui/main_window/main_form.h"
-#include "ui/message_sink.h"
 
 namespace ui {
 
@@ -23,21 +22,10 @@ report::DocumentModel windowReport(TMainForm& window) {
 }
 
 bool saveReportTo(TMainForm& window, const QString& path) {
-  // Refused before anything is built, so an input is never even opened for writing.
-  const QString refused = refusedOutput(window, path);
-  if (!refused.isEmpty()) {
-    showMessageBox(refused);
-    return false;
-  }
   const report::ReportFormat format = report::reportFormatForPath(path);
-  QByteArray bytes;
-  try {
-    bytes = report::reportBytes(windowReport(window), format);
-  } catch (const std::exception& error) {
-    showMessageBox(QString::fromUtf8(text::kNotSaved).arg(path, QString::fromUtf8(error.what())));
-    return false;
-  }
-  return saveOutput(window, path, bytes, text::kReportSaved);
+  return saveOutput(
+      window, path, [&] { return report::reportBytes(windowReport(window), format); },
+      text::kReportSaved);
 }
 
 void saveReportCommand(TMainForm& window) {
