@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, checks every tracked C++ file against .clang-format and the layers'
-# sources against .clang-tidy, builds Tarnek twice with warnings as errors (plain, and with
+# Installs what is missing, checks every tracked C++ file against .clang-format, the layers'
+# includes against scripts/check_layers.sh and their sources against .clang-tidy, builds Tarnek twice with warnings as errors (plain, and with
 # AddressSanitizer and UndefinedBehaviorSanitizer) and runs every test in both builds (the reports read back by python-docx and LibreOffice,
 # labelled "readback", in the plain build only), builds the browser page and tests it against
 # the plain build's tarnek-cli, runs each fuzz target for 30 seconds, then builds the Debian
@@ -13,6 +13,8 @@ jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 
 git ls-files -z '*.h' '*.cpp' | xargs -0 clang-format --dry-run --Werror
+# Each layer includes only the layers below it.
+scripts/check_layers.sh
 # clang-tidy with .clang-tidy's checks on the C++ layers: any warning fails.
 scripts/tidy.sh build-tidy
 
