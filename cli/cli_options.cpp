@@ -146,6 +146,43 @@ std::optional<std::string> sampleOptionsProblem(const CliOptions& options,
   return std::nullopt;
 }
 
+// An option and the member of CliOptions it sets.
+template <typename Value>
+struct OptionField {
+  const char* name;
+  Value CliOptions::*field;
+};
+
+// The options that take no value: each turns its switch on.
+constexpr OptionField<bool> kSwitchOptions[] = {
+    {"--json", &CliOptions::json},
+    {"--csv", &CliOptions::csv},
+    {"--solution", &CliOptions::solution},
+    {"--grouped", &CliOptions::grouped},
+};
+
+// The options whose value is a file name, kept as given.
+constexpr OptionField<std::optional<std::string>> kPathOptions[] = {
+    {"--table", &CliOptions::tablePath},    {"--docx", &CliOptions::docxPath},
+    {"--pdf", &CliOptions::pdfPath},        {"--chart", &CliOptions::chartPath},
+    {"--to-sample", &CliOptions::toSample},
+};
+
+// The options whose value is a number, kept as the window stores it.
+constexpr OptionField<std::optional<float>> kNumberOptions[] = {
+    {"--h", &CliOptions::intervalLength},
+    {"--xmin", &CliOptions::xmin},
+    {"--xmax", &CliOptions::xmax},
+};
+
+// The row of the option `arg` names, or none.
+template <typename Row, size_t Count>
+const Row* optionRow(const Row (&rows)[Count], const std::string& arg) {
+  for (const Row& row : rows)
+    if (arg == row.name) return &row;
+  return nullptr;
+}
+
 ParsedCommandLine usageError(std::string message) {
   ParsedCommandLine parsed;
   parsed.kind = ParsedCommandLine::Kind::UsageError;
@@ -205,27 +242,15 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
       parsed.kind = ParsedCommandLine::Kind::Help;
       return parsed;
     }
-    if (arg == "--json") {
-      options.json = true;
-      continue;
-    }
-    if (arg == "--csv") {
-      options.csv = true;
-      continue;
-    }
-    if (arg == "--solution") {
-      options.solution = true;
-      continue;
-    }
-    if (arg == "--grouped") {
-      options.grouped = true;
+    if (const auto* switchOption = optionRow(kSwitchOptions, arg)) {
+      options.*switchOption->field = true;
       continue;
     }
     const bool setting = arg == "--alpha" || arg == "--gamma" || arg == "--coefficients";
-    const bool takesValue = setting || arg == "--table" || arg == "--h" || arg == "--xmin" ||
-                            arg == "--xmax" || arg == "--docx" || arg == "--pdf" ||
-                            arg == "--chart" || arg == "--to-sample" || arg == "--column" ||
-                            arg == "--decimal";
+    const auto* pathOption = optionRow(kPathOptions, arg);
+    const auto* numberOption = optionRow(kNumberOptions, arg);
+    const bool takesValue =
+        setting || pathOption || numberOption || arg == "--column" || arg == "--decimal";
     if (!takesValue) return usageError("unknown option " + arg);
     if (i + 1 >= args.size()) return usageError(arg + " needs a value");
     const std::string& value = args[++i];
@@ -233,8 +258,16 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
       if (const auto error = readSetting(arg, value, options)) return usageError(*error);
       continue;
     }
-    if (arg == "--to-sample") {
-      options.toSample = value;
+    if (pathOption) {
+      if (arg == "--chart" && !chartExportKind(value))
+        return usageError("--chart: the name must end in .png, .svg or .pdf: " + value);
+      options.*pathOption->field = value;
+      continue;
+    }
+    if (numberOption) {
+      const std::optional<float> number = parseStoredNumber(value);
+      if (!number) return usageError(std::string(arg).append(": not a number: ").append(value));
+      options.*numberOption->field = number;
       continue;
     }
     if (arg == "--column") {
@@ -243,38 +276,9 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
       options.column = column;
       continue;
     }
-    if (arg == "--decimal") {
-      const std::optional<engine::DataReadOptions::Decimal> decimal = parseDecimal(value);
-      if (!decimal) return usageError("--decimal takes auto, point or comma, not " + value);
-      options.decimal = *decimal;
-      continue;
-    }
-    if (arg == "--docx") {
-      options.docxPath = value;
-      continue;
-    }
-    if (arg == "--pdf") {
-      options.pdfPath = value;
-      continue;
-    }
-    if (arg == "--chart") {
-      if (!chartExportKind(value))
-        return usageError("--chart: the name must end in .png, .svg or .pdf: " + value);
-      options.chartPath = value;
-      continue;
-    }
-    if (arg == "--table") {
-      options.tablePath = value;
-      continue;
-    }
-    const std::optional<float> number = parseStoredNumber(value);
-    if (!number) return usageError(std::string(arg).append(": not a number: ").append(value));
-    if (arg == "--h")
-      options.intervalLength = number;
-    else if (arg == "--xmin")
-      options.xmin = number;
-    else
-      options.xmax = number;
+    const std::optional<engine::DataReadOptions::Decimal> decimal = parseDecimal(value);
+    if (!decimal) return usageError("--decimal takes auto, point or comma, not " + value);
+    options.decimal = *decimal;
   }
   if (options.files.empty()) return usageError("no FILE given");
   if (const std::optional<std::string> problem = sampleOptionsProblem(parsed.options, seen))

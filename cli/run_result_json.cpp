@@ -79,29 +79,29 @@ void appendStop(std::string& out, const std::optional<engine::ReadStop>& stop) {
   out += '}';
 }
 
-// The JSON name of an outcome: "accepted", "rejected", "too_few_groups", ...
+struct OutcomeRow {
+  engine::RunOutcome outcome;
+  const char* name;
+};
+
+constexpr OutcomeRow kOutcomeRows[] = {
+    {engine::RunOutcome::FileNotOpened, "open_failed"},
+    {engine::RunOutcome::NoData, "no_data"},
+    {engine::RunOutcome::BadParameters, "bad_parameters"},
+    {engine::RunOutcome::TooManyIntervals, "too_many_intervals"},
+    {engine::RunOutcome::DegenerateSpread, "no_spread"},
+    {engine::RunOutcome::TooFewIntervals, "too_few_groups"},
+    {engine::RunOutcome::NoCriticalPoint, "no_critical_point"},
+    {engine::RunOutcome::Rejected, "rejected"},
+    {engine::RunOutcome::Accepted, "accepted"},
+};
+
+// The JSON name of an outcome: "accepted", "rejected", "too_few_groups", ...; the first row's for
+// a value outside the enumeration.
 const char* outcomeName(engine::RunOutcome outcome) {
-  switch (outcome) {
-    case engine::RunOutcome::FileNotOpened:
-      return "open_failed";
-    case engine::RunOutcome::NoData:
-      return "no_data";
-    case engine::RunOutcome::BadParameters:
-      return "bad_parameters";
-    case engine::RunOutcome::TooManyIntervals:
-      return "too_many_intervals";
-    case engine::RunOutcome::DegenerateSpread:
-      return "no_spread";
-    case engine::RunOutcome::TooFewIntervals:
-      return "too_few_groups";
-    case engine::RunOutcome::NoCriticalPoint:
-      return "no_critical_point";
-    case engine::RunOutcome::Rejected:
-      return "rejected";
-    case engine::RunOutcome::Accepted:
-      return "accepted";
-  }
-  return "open_failed";
+  for (const OutcomeRow& row : kOutcomeRows)
+    if (row.outcome == outcome) return row.name;
+  return kOutcomeRows[0].name;
 }
 
 }  // namespace

@@ -86,6 +86,58 @@ TEST(ParseCommandLine, KeepsValuesAndFilesInOrder) {
   EXPECT_EQ(parsed.options.files, (std::vector<std::string>{"b.txt", "a.txt", "--xmax"}));
 }
 
+// Each option sets its own field and no other: a switch or a value given to the wrong field
+// would pass the checks above.
+TEST(ParseCommandLine, EachOptionSetsItsOwnField) {
+  const ParsedCommandLine outputs =
+      parseCommandLine({"--solution", "--json", "--docx", "r.docx", "--pdf", "r.pdf", "--chart",
+                        "c.svg", "--xmax", "7,5", "a.txt"});
+  ASSERT_EQ(outputs.kind, Kind::Run) << outputs.error;
+  EXPECT_TRUE(outputs.options.solution);
+  EXPECT_TRUE(outputs.options.json);
+  EXPECT_FALSE(outputs.options.csv);
+  EXPECT_FALSE(outputs.options.grouped);
+  EXPECT_EQ(outputs.options.docxPath, "r.docx");
+  EXPECT_EQ(outputs.options.pdfPath, "r.pdf");
+  EXPECT_EQ(outputs.options.chartPath, "c.svg");
+  EXPECT_FALSE(outputs.options.tablePath.has_value());
+  EXPECT_FALSE(outputs.options.toSample.has_value());
+  EXPECT_EQ(outputs.options.xmax, 7.5f);
+  EXPECT_FALSE(outputs.options.xmin.has_value());
+  EXPECT_FALSE(outputs.options.intervalLength.has_value());
+
+  const ParsedCommandLine sample =
+      parseCommandLine({"--grouped", "--to-sample", "o.txt", "in.txt"});
+  ASSERT_EQ(sample.kind, Kind::Run) << sample.error;
+  EXPECT_TRUE(sample.options.grouped);
+  EXPECT_EQ(sample.options.toSample, "o.txt");
+  EXPECT_FALSE(sample.options.json || sample.options.csv || sample.options.solution);
+
+  const ParsedCommandLine csv = parseCommandLine({"--csv", "a.txt"});
+  ASSERT_EQ(csv.kind, Kind::Run) << csv.error;
+  EXPECT_TRUE(csv.options.csv);
+  EXPECT_FALSE(csv.options.json || csv.options.solution || csv.options.grouped);
+}
+
+// The messages name the option and the value that was refused.
+TEST(ParseCommandLine, UsageErrorsNameTheOptionAndTheValue) {
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{"--bogus", "a.txt"}, "unknown option --bogus"},
+      {{"a.txt", "--pdf"}, "--pdf needs a value"},
+      {{"--xmin", "x", "a.txt"}, "--xmin: not a number: x"},
+      {{"--h", "1e99", "a.txt"}, "--h: not a number: 1e99"},
+      {{"--chart", "c.gif", "a.txt"}, "--chart: the name must end in .png, .svg or .pdf: c.gif"},
+      {{"--to-sample", "o", "--column", "0", "a"}, "--column: not a column number: 0"},
+      {{"--to-sample", "o", "--decimal", "dot", "a"},
+       "--decimal takes auto, point or comma, not dot"},
+  };
+  for (const auto& [args, message] : cases) {
+    const ParsedCommandLine parsed = parseCommandLine(args);
+    EXPECT_EQ(parsed.kind, Kind::UsageError) << message;
+    EXPECT_EQ(parsed.error, message);
+  }
+}
+
 TEST(ParseCommandLine, SettingsTakeOnlyTheirChoices) {
   using engine::CoefficientSource;
   using engine::Reliability;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <boost/math/constants/constants.hpp>
 #include <cmath>
 #include <random>
 #include <string>
@@ -16,8 +17,6 @@ namespace engine {
 namespace {
 
 constexpr unsigned kRuns = 600;
-constexpr double kPi = 3.141592653589793;
-constexpr double kSqrtTwoPi = 2.5066282746310002;
 
 struct RandomRun {
   unsigned seed = 0;
@@ -129,7 +128,7 @@ TEST(Properties, CurveNeverRisesAboveTheDensityPeak) {
     // S as the estimates line shows it, to five digits.
     const std::string& estimates = run.view.log()[run.view.log().size() - 4];
     const double s = std::stod(estimates.substr(estimates.find("b=S=") + 4));
-    const double peak = run.state.IntervalLength / (kSqrtTwoPi * s);
+    const double peak = run.state.IntervalLength / (boost::math::double_constants::root_two_pi * s);
     ASSERT_FALSE(run.view.curve().empty()) << "seed " << run.seed;
     for (const auto& point : run.view.curve())
       EXPECT_LE(point.y, peak * (1 + 1e-4)) << "seed " << run.seed << " x " << point.x;
@@ -140,8 +139,9 @@ TEST(Properties, CurveNeverRisesAboveTheDensityPeak) {
 // whole line (Poisson summation), which is 1 to six digits for h ≤ S and grows only for wide
 // intervals; the intervals cover part of the line, so column 9 adds up to at most that times n.
 double expectedTotalBound(double h, double s) {
+  using boost::math::double_constants::pi;
   double bound = 1;
-  for (int j = 1; j <= 50; ++j) bound += 2 * std::exp(-2 * kPi * kPi * j * j * s * s / (h * h));
+  for (int j = 1; j <= 50; ++j) bound += 2 * std::exp(-2 * pi * pi * j * j * s * s / (h * h));
   return bound;
 }
 

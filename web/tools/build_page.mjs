@@ -26,6 +26,13 @@ function inlineScript(name, text) {
   return `\n// ${name}\n${text}\n`;
 }
 
+// The page's modules are CommonJS files, as node's require loads them in the tests. On the page
+// each runs strict in a function of its own, and what it exports becomes the global `name`.
+function pageModule(file, name) {
+  return `window.${name} = (function () {\n'use strict';\nconst module = { exports: {} };\n` +
+    `${page(file)}\nreturn module.exports;\n})();`;
+}
+
 const parts = {};
 for (const name of ['content_types.xml', 'package.rels', 'settings.xml', 'styles.xml'])
   parts[name] = read(join(root, 'report', 'docx', 'parts', name));
@@ -34,9 +41,9 @@ const scripts = [
   ['fflate', read(join(here, 'node_modules', 'fflate', 'umd', 'index.js'))],
   ['tarnek-engine.js', read(enginePath)],
   ['docx parts', `window.TARNEK_DOCX_PARTS = ${JSON.stringify(parts)};`],
-  ['api.js', page('api.js')],
-  ['chart.js', page('chart.js')],
-  ['report.js', page('report.js')],
+  ['api.js', pageModule('api.js', 'TarnekApi')],
+  ['chart.js', pageModule('chart.js', 'TarnekChart')],
+  ['report.js', pageModule('report.js', 'TarnekReport')],
   ['app.js', page('app.js')],
 ].map(([name, text]) => inlineScript(name, text)).join('');
 
