@@ -7,8 +7,11 @@
 
 namespace report {
 
+TextReportSource::TextReportSource(const ReportTexts& texts, std::function<void()> copyChart)
+    : texts_(texts), copyChart_(std::move(copyChart)) {}
+
 TextReportSource::TextReportSource(const ReportTexts& texts, QImage chart, QImage* clipboard)
-    : texts_(texts), chart_(std::move(chart)), clipboard_(clipboard) {}
+    : TextReportSource(texts, [chart = std::move(chart), clipboard] { *clipboard = chart; }) {}
 
 int32_t TextReportSource::gridRowCount() const {
   return static_cast<int32_t>(texts_.gridRows.size());
@@ -30,7 +33,7 @@ QString TextReportSource::logLine(int32_t index) const {
   return index >= 0 && index < texts_.logLines.size() ? texts_.logLines[index] : QString();
 }
 
-void TextReportSource::copyChartToClipboard() { *clipboard_ = chart_; }
+void TextReportSource::copyChartToClipboard() { copyChart_(); }
 
 const engine::TextDocument* TextReportSource::solution() const {
   return texts_.solution ? &*texts_.solution : nullptr;

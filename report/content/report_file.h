@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -22,9 +23,12 @@ struct ReportTexts {
   std::optional<engine::TextDocument> solution;  // after the log, when there is one
 };
 
-// A ReportSource over fixed texts whose chart copy puts `chart` on a private clipboard.
+// A ReportSource over fixed texts; copying the chart calls `copyChart`, which puts the chart's
+// picture where the report's paste finds it.
 class TextReportSource : public ReportSource {
  public:
+  TextReportSource(const ReportTexts& texts, std::function<void()> copyChart);
+  // Copying the chart puts `chart` on the private clipboard `clipboard`.
   TextReportSource(const ReportTexts& texts, QImage chart, QImage* clipboard);
 
   int32_t gridRowCount() const override;
@@ -37,8 +41,7 @@ class TextReportSource : public ReportSource {
 
  private:
   const ReportTexts& texts_;
-  QImage chart_;
-  QImage* clipboard_;
+  std::function<void()> copyChart_;
 };
 
 // Builds the report through the same automation steps as the window's command and writes it

@@ -15,7 +15,8 @@ namespace ui {
 
 report::DocumentModel windowReport(TMainForm& window) {
   QImage picture;
-  WindowReportSource source(window, &picture);
+  const report::ReportTexts texts = windowReportTexts(window);
+  report::TextReportSource source(texts, [&] { copyChartForReport(window, &picture); });
   return report::buildReportDocument(
       source, [&picture] { return picture; },
       report::reportProperties(QString::fromStdString(window.state().FileName)));

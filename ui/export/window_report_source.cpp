@@ -1,4 +1,4 @@
-// What the Word report reads from the main window: its grid, its log and its chart.
+// What the Word report reads from the main window: its grid, its log, its chart and the solution.
 #include "ui/export/window_report_source.h"
 
 #include <QClipboard>
@@ -12,41 +12,29 @@
 
 namespace ui {
 
-// The grid is read through the model the window shows it with.
-int32_t WindowReportSource::gridRowCount() const {
-  return form_.StringGrid->gridModel().gridRowCount();
+report::ReportTexts windowReportTexts(TMainForm& form) {
+  report::ReportTexts texts;
+  // The grid is read through the model the window shows it with.
+  const auto& grid = form.StringGrid->gridModel();
+  texts.columnCount = grid.columnCount();
+  for (int32_t row = 0; row < grid.gridRowCount(); ++row) {
+    QStringList cells;
+    for (int32_t column = 0; column < texts.columnCount; ++column) cells << grid.cell(column, row);
+    texts.gridRows.push_back(cells);
+  }
+  texts.logLines = form.logLines();
+  texts.sampleFileName = QString::fromStdString(form.state().FileName);
+  if (const engine::TextDocument* solution = form.solution()->reportSolution())
+    texts.solution = *solution;
+  return texts;
 }
 
-int32_t WindowReportSource::gridColumnCount() const {
-  return form_.StringGrid->gridModel().columnCount();
-}
-
-QString WindowReportSource::gridCell(int32_t column, int32_t row) const {
-  return form_.StringGrid->gridModel().cell(column, row);
-}
-
-int32_t WindowReportSource::logLineCount() const {
-  return static_cast<int32_t>(form_.logLines().size());
-}
-
-QString WindowReportSource::logLine(int32_t index) const { return form_.logLines().at(index); }
-
-// The report prints the chart, so it takes the chart rendered for print, not the screen copy.
-void WindowReportSource::copyChartToClipboard() {
-  const QImage picture = form_.Chart->printPicture(chart::kPrintPixelRatio);
-  if (privateClipboard_ != nullptr)
-    *privateClipboard_ = picture;
+void copyChartForReport(TMainForm& form, QImage* privateClipboard) {
+  const QImage picture = form.Chart->printPicture(chart::kPrintPixelRatio);
+  if (privateClipboard != nullptr)
+    *privateClipboard = picture;
   else
     QGuiApplication::clipboard()->setImage(picture);
-}
-
-}  // namespace ui
-
-namespace ui {
-
-// The option "Ход решения в отчёте" decides; it is off unless the user turned it on.
-const engine::TextDocument* WindowReportSource::solution() const {
-  return form_.solution()->reportSolution();
 }
 
 }  // namespace ui

@@ -1,31 +1,20 @@
-// What the Word report reads from the main window: its grid, its log and its chart.
+// What the Word report reads from the main window: its grid, its log, its chart and the solution.
 #pragma once
 
 #include <QImage>
 
-#include "report/content/report_source.h"
+#include "report/content/report_file.h"
 
 namespace ui {
 
 class TMainForm;
 
-class WindowReportSource : public report::ReportSource {
- public:
-  // With `privateClipboard`, the chart's picture goes there instead of the system clipboard.
-  explicit WindowReportSource(TMainForm& form, QImage* privateClipboard = nullptr)
-      : form_(form), privateClipboard_(privateClipboard) {}
+// The grid's cells as the window shows them, the log's lines, the sample's name and, when the
+// option "Ход решения в отчёте" is on, the worked solution.
+report::ReportTexts windowReportTexts(TMainForm& form);
 
-  int32_t gridRowCount() const override;
-  int32_t gridColumnCount() const override;
-  QString gridCell(int32_t column, int32_t row) const override;
-  int32_t logLineCount() const override;
-  QString logLine(int32_t index) const override;
-  void copyChartToClipboard() override;
-  const engine::TextDocument* solution() const override;
-
- private:
-  TMainForm& form_;
-  QImage* privateClipboard_;
-};
+// Puts the chart rendered for print (not the screen copy) on `privateClipboard`, or on the
+// system clipboard when that is null.
+void copyChartForReport(TMainForm& form, QImage* privateClipboard);
 
 }  // namespace ui

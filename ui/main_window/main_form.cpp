@@ -212,7 +212,8 @@ void TMainForm::Word1Click() {
     WordApplication = report::makeDesktopWordApplication(
         [](const QString& message) { showMessageBox(message); },
         [this] { return QString::fromStdString(state_.FileName); });
-  WindowReportSource source(*this);
+  const report::ReportTexts texts = windowReportTexts(*this);
+  report::TextReportSource source(texts, [this] { copyChartForReport(*this, nullptr); });
   report::buildWordReport(*WordApplication, source);
 }
 
