@@ -3,12 +3,12 @@
 
 #include <vector>
 
-#include "cli/csv_table.h"
-#include "cli/file_report.h"
 #include "cli/open_failure.h"
 #include "cli/report_target.h"
 #include "engine/critical_points.h"
 #include "engine/document/document_plain_text.h"
+#include "engine/output/csv_table.h"
+#include "engine/output/file_report.h"
 #include "engine/solution.h"
 #include "platform/data_files.h"
 
@@ -87,18 +87,18 @@ int runBatch(const CliOptions& options, char decimalSeparator, std::ostream& out
     if (options.json) {
       std::vector<std::string> paragraphs;
       if (solution) paragraphs = engine::plainParagraphs(*solution);
-      appendJsonReport(report, file, tableView.messages(), view, &result,
-                       solution ? &paragraphs : nullptr);
+      engine::appendJsonReport(report, file, tableView.messages(), view, &result,
+                               solution ? &paragraphs : nullptr);
     } else if (options.csv) {
       if (i > 0) report += '\n';
-      appendCsvTable(report, result);
+      engine::appendCsvTable(report, result);
       // A file without a table keeps its header line; the reason goes to the error stream.
       if (opened && result.tableColumns == 0 && !view.log().empty())
         err << "tarnek-cli: " << file << ": " << view.log().back() << '\n';
     } else {
       if (i > 0) report += '\n';
       if (named) report += "== " + file + " ==\n";
-      appendPlainReport(report, view);
+      engine::appendPlainReport(report, view);
       if (solution) {
         report += '\n';
         report += engine::plainDocument(*solution);
