@@ -6,7 +6,6 @@
 #include <fstream>
 #include <system_error>
 
-#include "cli/sample_import.h"
 #include "engine/critical_points.h"
 #include "engine/data_reader.h"
 #include "engine/data_text.h"
@@ -15,6 +14,7 @@
 #include "engine/output/csv_table.h"
 #include "engine/output/file_report.h"
 #include "engine/output/json_writer.h"
+#include "engine/output/recognition_report.h"
 #include "engine/process_file.h"
 #include "engine/result_sentence.h"
 #include "engine/sample_writer.h"
@@ -125,14 +125,14 @@ PageSession::PasteReply PageSession::paste(const std::string& bytes) {
   const engine::DataRead read = engine::readData(engine::decodeDataText(bytes).text, {});
   PasteReply reply;
   if (!read.usable) {
-    reply.report = cli::recognitionReport(read, nullptr);
+    reply.report = engine::recognitionReport(read, nullptr);
     for (const engine::DataMessage& message : read.messages)
       if (engine::isBlocking(message.code)) return reply;
     reply.report += "Нет данных для анализа\n";
     return reply;
   }
-  const cli::ChosenLength length = cli::chooseLength(read, cli::CliOptions{});
-  reply.report = cli::recognitionReport(read, &length);
+  const engine::ChosenLength length = engine::chooseLength(read, std::nullopt);
+  reply.report = engine::recognitionReport(read, &length);
   openSample(kPastedSampleName, engine::savedSampleText(read, length.length));
   reply.opened = true;
   return reply;
