@@ -3,41 +3,37 @@
 
 #include <vector>
 
-#include "cli/csv_table.h"
-#include "cli/file_report.h"
 #include "cli/open_failure.h"
 #include "cli/report_target.h"
 #include "engine/critical_points.h"
 #include "engine/document/document_plain_text.h"
+#include "engine/output/csv_table.h"
+#include "engine/output/file_report.h"
+#include "engine/output/sample_run.h"
 #include "engine/solution.h"
 #include "platform/data_files.h"
 
 namespace cli {
 
+namespace {
+
+engine::SampleSettings sampleSettings(const CliOptions& options) {
+  engine::SampleSettings settings;
+  settings.intervalLength = options.intervalLength;
+  settings.xmin = options.xmin;
+  settings.xmax = options.xmax;
+  settings.alpha = options.alpha;
+  settings.gamma = options.gamma;
+  settings.coefficients = options.coefficients;
+  return settings;
+}
+
+}  // namespace
+
 engine::RunOutcome analyseFile(const std::string& file, const engine::CriticalPointTable& table,
                                const CliOptions& options, char decimalSeparator,
                                engine::RecordedView& view, engine::RunResult* result) {
-  const auto run = [&](engine::AnalysisState& state) {
-    return result ? engine::ProcessFile(state, view, decimalSeparator, *result)
-                  : engine::ProcessFile(state, view, decimalSeparator);
-  };
-  engine::AnalysisState state;
-  state.CriticalPoints = table;
-  state.FileName = file;
-  state.FileChanged = true;
-  state.Alpha = options.alpha;
-  state.Gamma = options.gamma;
-  state.Coefficients = options.coefficients;
-  const engine::RunOutcome first = run(state);
-  // A file that could not be opened keeps its one line: a rerun on no sample would hide it.
-  if (options.hasOverrides() && first != engine::RunOutcome::FileNotOpened) {
-    if (options.intervalLength) state.IntervalLength = *options.intervalLength;
-    if (options.xmin) state.Xmin = *options.xmin;
-    if (options.xmax) state.Xmax = *options.xmax;
-    state.FileChanged = false;  // already cleared by the load; the second run must not read
-    run(state);
-  }
-  return first;
+  return engine::analyseFile(file, table, sampleSettings(options), decimalSeparator, view, result);
 }
 
 namespace {
@@ -57,17 +53,12 @@ std::vector<std::pair<ExportKind, std::string>> exports(const CliOptions& option
 
 int runBatch(const CliOptions& options, char decimalSeparator, std::ostream& out, std::ostream& err,
              const ReportWriter& writeReport) {
-  engine::CriticalPointTable table;
-  engine::RecordedView tableView;
-  const std::string tablePath =
-      options.tablePath ? *options.tablePath : platform::criticalPointsPath();
-  // Every file is still analysed against what was read, but the status says the table failed.
-  const bool tableLoaded =
-      engine::loadCriticalPoints(tablePath, table, tableView) == engine::TableLoad::Loaded;
-  for (const std::string& message : tableView.messages()) err << message << '\n';
+  const engine::LoadedTable table =
+      engine::loadTable(options.tablePath ? *options.tablePath : platform::criticalPointsPath());
+  for (const std::string& message : table.messages) err << message << '\n';
 
   const bool named = options.files.size() > 1 && !options.json;
-  int status = tableLoaded ? 0 : 1;
+  int status = table.loaded ? 0 : 1;
   std::string report;
   for (size_t i = 0; i < options.files.size(); ++i) {
     const std::string& file = options.files[i];
@@ -75,11 +66,11 @@ int runBatch(const CliOptions& options, char decimalSeparator, std::ostream& out
     engine::RunResult result;
     const bool wantsResult = options.json || options.csv || options.solution;
     const bool opened =
-        analyseFile(file, table, options, decimalSeparator, view,
+        analyseFile(file, table.table, options, decimalSeparator, view,
                     wantsResult ? &result : nullptr) != engine::RunOutcome::FileNotOpened;
     if (!opened) {
       status = 1;
-      err << "tarnek-cli: cannot open " << file << ": " << openFailureReason(file) << '\n';
+      err << engine::cannotOpenText(file, openFailureReason(file));
     }
     report.clear();
     std::optional<engine::TextDocument> solution;
@@ -87,18 +78,18 @@ int runBatch(const CliOptions& options, char decimalSeparator, std::ostream& out
     if (options.json) {
       std::vector<std::string> paragraphs;
       if (solution) paragraphs = engine::plainParagraphs(*solution);
-      appendJsonReport(report, file, tableView.messages(), view, &result,
-                       solution ? &paragraphs : nullptr);
+      engine::appendJsonReport(report, file, table.messages, view, &result,
+                               solution ? &paragraphs : nullptr);
     } else if (options.csv) {
       if (i > 0) report += '\n';
-      appendCsvTable(report, result);
+      engine::appendCsvTable(report, result);
       // A file without a table keeps its header line; the reason goes to the error stream.
       if (opened && result.tableColumns == 0 && !view.log().empty())
         err << "tarnek-cli: " << file << ": " << view.log().back() << '\n';
     } else {
       if (i > 0) report += '\n';
       if (named) report += "== " + file + " ==\n";
-      appendPlainReport(report, view);
+      engine::appendPlainReport(report, view);
       if (solution) {
         report += '\n';
         report += engine::plainDocument(*solution);

@@ -4,92 +4,9 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
-#include <cmath>
 #include <filesystem>
 
-#include "engine/stored.h"
-
 namespace cli {
-
-const char* const kUsage =
-    "Usage: tarnek-cli [--table PATH] [--h H] [--xmin A] [--xmax B] [--alpha A] [--gamma G]\n"
-    "                  [--coefficients method|sample] [--json | --csv] [--solution]\n"
-    "                  [--docx OUT.docx] [--pdf OUT.pdf] [--chart OUT.png|OUT.svg|OUT.pdf]\n"
-    "                  [--] FILE...\n"
-    "       tarnek-cli --to-sample OUT.txt [--h H] [--column N] [--grouped]\n"
-    "                  [--decimal auto|point|comma] [--] IN\n"
-    "Analyses each sample FILE as the window's first run and prints its log and grid;\n"
-    "with --to-sample, writes the data of IN as a sample file instead.\n"
-    "\n"
-    "  --table PATH    critical-point table (default ./exttable.txt, else the installed one)\n"
-    "  --h H           interval length for a second run on the loaded sample; with\n"
-    "                  --to-sample, the length written (default: Sturges' rule)\n"
-    "  --xmin A        lower bound of the range for that second run\n"
-    "  --xmax B        upper bound of the range for that second run\n"
-    "  --alpha A       significance level of the test: 0.05 (default), 0.025 or 0.01\n"
-    "  --gamma G       reliability of the confidence intervals: 0.95 (default), 0.99\n"
-    "                  or 0.999\n"
-    "  --coefficients method|sample\n"
-    "                  t and q for a sample of 100 as the method has them (default),\n"
-    "                  or for the sample's own size\n"
-    "  --json          one JSON object per FILE, one per line\n"
-    "  --csv           the grouped table of each FILE as CSV, a blank line between files\n"
-    "  --solution      also the worked solution: after the grid, as \"solution\" in JSON,\n"
-    "                  and after the log in the --docx and --pdf reports\n"
-    "  --docx OUT.docx also write the Word report of the one FILE to OUT.docx, when FILE\n"
-    "                  could be opened; an existing OUT.docx is replaced whole, keeping its\n"
-    "                  permissions; OUT.docx may not be FILE or the table, nor anything\n"
-    "                  but a regular file\n"
-    "  --pdf OUT.pdf   the same report as PDF (A4), under the same rules\n"
-    "  --chart OUT     the chart alone, under the same rules: OUT.png at twice the\n"
-    "                  window's pixel density, OUT.svg or OUT.pdf as vector drawings\n"
-    "  --to-sample OUT.txt  read IN as the data window reads pasted values (text, CSV or\n"
-    "                  TSV; UTF-8 or UTF-16) and write it to OUT.txt as the window saves\n"
-    "                  it; what was recognised and skipped goes to standard error\n"
-    "  --column N      take the values from column N (default: the first column of\n"
-    "                  numbers that is not a running index 1, 2, 3, ...)\n"
-    "  --grouped       IN is a grouped series: rows \"a b n\", \"a-b n\", \"[a; b) n\" or \"x n\"\n"
-    "  --decimal SEP   auto (\".\" and \",\" both, unless \",\" separates fields), point or\n"
-    "                  comma\n"
-    "  --help          this text\n"
-    "  --              end of options: every later argument is a FILE\n"
-    "\n"
-    "Numbers on the command line take \".\" or \",\" as the decimal separator. Exit status:\n"
-    "0 when the table and every FILE were read, 1 when the table could not be loaded or is\n"
-    "malformed, a FILE could not be opened, IN held nothing usable, a report, chart or\n"
-    "sample not written or the output failed, 2 for a usage error or an output file (--docx,\n"
-    "--pdf, --chart, --to-sample) that is an input file.\n";
-
-namespace {
-
-// A number with "." as the decimal point, the whole text consumed, in double.
-std::optional<double> parseDouble(const std::string& plain) {
-  double value = 0.0;
-  const char* first = plain.data();
-  const char* last = first + plain.size();
-  const auto [end, error] = std::from_chars(first, last, value);
-  if (error != std::errc() || end != last) return std::nullopt;
-  return value;
-}
-
-}  // namespace
-
-std::optional<float> parseStoredNumber(const std::string& text) {
-  // Parsed as double, then stored, as the window's text-to-real conversion does.
-  // One "," and no "." is a decimal comma; any other comma makes the text no number.
-  std::string plain = text;
-  const size_t comma = plain.find(',');
-  if (comma != std::string::npos) {
-    if (plain.find(',', comma + 1) != std::string::npos || plain.find('.') != std::string::npos)
-      return std::nullopt;
-    plain[comma] = '.';
-  }
-  const std::optional<double> value = parseDouble(plain);
-  if (!value) return std::nullopt;
-  const float result = engine::stored(*value);
-  if (!std::isfinite(result)) return std::nullopt;
-  return result;
-}
 
 std::optional<ExportKind> chartExportKind(const std::string& path) {
   const size_t dot = path.rfind('.');
@@ -193,23 +110,10 @@ ParsedCommandLine usageError(std::string message) {
 // Sets one of the three settings from its value; an error message when it is none of the choices.
 std::optional<std::string> readSetting(const std::string& option, const std::string& value,
                                        CliOptions& options) {
-  if (option == "--coefficients") {
-    const auto source = engine::coefficientSourceOf(value);
-    if (!source) return option + " must be method or sample: " + value;
-    options.coefficients = *source;
-    return std::nullopt;
-  }
-  const std::optional<double> number = parseDouble(value);
-  if (option == "--alpha") {
-    const auto level = number ? engine::levelOf(*number) : std::nullopt;
-    if (!level) return option + " must be 0.05, 0.025 or 0.01: " + value;
-    options.alpha = *level;
-    return std::nullopt;
-  }
-  const auto reliability = number ? engine::reliabilityOf(*number) : std::nullopt;
-  if (!reliability) return option + " must be 0.95, 0.99 or 0.999: " + value;
-  options.gamma = *reliability;
-  return std::nullopt;
+  if (option == "--coefficients")
+    return engine::readCoefficientSource(option, value, options.coefficients);
+  if (option == "--alpha") return engine::readLevel(option, value, options.alpha);
+  return engine::readReliability(option, value, options.gamma);
 }
 
 }  // namespace
@@ -265,9 +169,8 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args) {
       continue;
     }
     if (numberOption) {
-      const std::optional<float> number = parseStoredNumber(value);
-      if (!number) return usageError(std::string(arg).append(": not a number: ").append(value));
-      options.*numberOption->field = number;
+      if (const auto error = engine::readStoredNumber(arg, value, options.*numberOption->field))
+        return usageError(*error);
       continue;
     }
     if (arg == "--column") {

@@ -10,6 +10,7 @@
 #include "cli/report_export.h"
 #include "engine/analysis_settings.h"
 #include "engine/data_reader.h"
+#include "engine/output/sample_run.h"
 
 namespace cli {
 
@@ -61,11 +62,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args);
 // any other name.
 std::optional<ExportKind> chartExportKind(const std::string& path);
 
-// A finite number with "." or "," as the decimal separator (never a group
-// separator: "1,234.5" is no number), the whole text consumed, rounded to the
-// float it is stored as; nullopt otherwise.
-std::optional<float> parseStoredNumber(const std::string& text);
-
-extern const char* const kUsage;
+using engine::kUsage;
+using engine::parseStoredNumber;
 
 }  // namespace cli

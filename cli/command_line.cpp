@@ -17,7 +17,7 @@ int runCommandLine(const std::vector<std::string>& args, char decimalSeparator, 
       out << kUsage;
       return kExitOk;
     case ParsedCommandLine::Kind::UsageError:
-      err << "tarnek-cli: " << parsed.error << "\n\n" << kUsage;
+      err << engine::usageErrorText(parsed.error);
       return kExitUsage;
     case ParsedCommandLine::Kind::Run:
       break;

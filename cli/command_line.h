@@ -6,12 +6,13 @@
 #include <vector>
 
 #include "cli/batch_run.h"
+#include "engine/output/sample_run.h"
 
 namespace cli {
 
-inline constexpr int kExitOk = 0;
-inline constexpr int kExitFileNotOpened = 1;
-inline constexpr int kExitUsage = 2;
+using engine::kExitFileNotOpened;
+using engine::kExitOk;
+using engine::kExitUsage;
 
 // Parses `args` (without the program name) and runs the batch; --help goes to
 // `out`, usage errors with the usage text to `err`. A --docx, --pdf or --chart

@@ -6,8 +6,6 @@
 #include "engine/data_text.h"
 #include "engine/input_file.h"
 #include "engine/sample_writer.h"
-#include "engine/shortest_number.h"
-#include "engine/sturges_rule.h"
 #include "files/replace_file.h"
 
 namespace cli {
@@ -17,64 +15,10 @@ namespace {
 // Far above any data a window would show; a larger file is not data for 200 values.
 constexpr std::streamsize kMaxInputBytes = std::streamsize{64} * 1024 * 1024;
 
-std::string number(float value) {
-  std::string text;
-  engine::appendShortest(text, value);
-  return text;
-}
-
-const char* decimalName(engine::DataReadOptions::Decimal decimal) {
-  return decimal == engine::DataReadOptions::Decimal::Comma ? "запятая" : "точка";
-}
-
 }  // namespace
 
 ChosenLength chooseLength(const engine::DataRead& read, const CliOptions& options) {
-  ChosenLength chosen;
-  if (options.intervalLength) {
-    chosen.length = *options.intervalLength;
-    chosen.source = ChosenLength::Source::Option;
-  } else if (read.intervalLength && *read.intervalLength > 0.0f) {
-    chosen.length = *read.intervalLength;
-    chosen.source = ChosenLength::Source::Data;
-  } else {
-    const engine::IntervalProposal proposal = engine::sturgesInterval(read.values);
-    chosen.length = proposal.length;
-    chosen.source = ChosenLength::Source::Sturges;
-  }
-  chosen.intervals = read.grouped ? read.grouped->intervals()
-                                  : engine::intervalCount(read.min, read.max, chosen.length);
-  return chosen;
-}
-
-std::string recognitionReport(const engine::DataRead& read, const ChosenLength* length) {
-  std::string report;
-  if (read.grouped) {
-    report += "Интервальный ряд: интервалов " + std::to_string(read.grouped->intervals()) +
-              ", значений " + std::to_string(read.count);
-  } else {
-    report += "Значений " + std::to_string(read.count);
-  }
-  if (read.count > 0) report += ", от " + number(read.min) + " до " + number(read.max);
-  report += "; десятичный разделитель — ";
-  report += decimalName(read.decimal);
-  report += '\n';
-  if (read.columnCount > 1)
-    report += "Столбец " + std::to_string(read.chosenColumn) + " из " +
-              std::to_string(read.columnCount) + "\n";
-  for (const engine::SkippedLine& skipped : read.skipped)
-    report += "Пропущена строка " + std::to_string(skipped.line) + " (" +
-              engine::skipReasonText(skipped.reason) + "): «" + skipped.text + "»\n";
-  for (const engine::DataMessage& message : read.messages)
-    report += engine::dataMessageText(message) + '\n';
-  if (length) {
-    report += "Длина интервала " + number(length->length);
-    if (length->source == ChosenLength::Source::Sturges) report += " по правилу Стёрджеса";
-    report += ", интервалов " + std::to_string(length->intervals) + '\n';
-    if (length->intervals > 20)
-      report += "Интервалов больше 20: анализ их не примет, задайте длину интервала больше\n";
-  }
-  return report;
+  return engine::chooseLength(read, options.intervalLength);
 }
 
 int writeSample(const CliOptions& options, std::ostream& err) {

@@ -15,7 +15,7 @@ declare -A allowed=(
   [report]="report engine files"
   [cli]="cli engine files platform chart report"
   [ui]="ui engine files platform chart report"
-  [web]="web engine cli files platform"
+  [web]="web engine"
 )
 
 broken=0

@@ -6,15 +6,15 @@
 #include <fstream>
 #include <system_error>
 
-#include "cli/csv_table.h"
-#include "cli/file_report.h"
-#include "cli/json_writer.h"
-#include "cli/sample_import.h"
 #include "engine/critical_points.h"
 #include "engine/data_reader.h"
 #include "engine/data_text.h"
 #include "engine/document/page_layout.h"
 #include "engine/document/text_width.h"
+#include "engine/output/csv_table.h"
+#include "engine/output/file_report.h"
+#include "engine/output/json_writer.h"
+#include "engine/output/recognition_report.h"
 #include "engine/process_file.h"
 #include "engine/result_sentence.h"
 #include "engine/sample_writer.h"
@@ -67,7 +67,7 @@ void appendField(std::string& out, const char* key, const std::string& value) {
   out += '"';
   out += key;
   out += "\":";
-  cli::appendJsonString(out, value);
+  engine::appendJsonString(out, value);
 }
 
 }  // namespace
@@ -125,14 +125,14 @@ PageSession::PasteReply PageSession::paste(const std::string& bytes) {
   const engine::DataRead read = engine::readData(engine::decodeDataText(bytes).text, {});
   PasteReply reply;
   if (!read.usable) {
-    reply.report = cli::recognitionReport(read, nullptr);
+    reply.report = engine::recognitionReport(read, nullptr);
     for (const engine::DataMessage& message : read.messages)
       if (engine::isBlocking(message.code)) return reply;
     reply.report += "Нет данных для анализа\n";
     return reply;
   }
-  const cli::ChosenLength length = cli::chooseLength(read, cli::CliOptions{});
-  reply.report = cli::recognitionReport(read, &length);
+  const engine::ChosenLength length = engine::chooseLength(read, std::nullopt);
+  reply.report = engine::recognitionReport(read, &length);
   openSample(kPastedSampleName, engine::savedSampleText(read, length.length));
   reply.opened = true;
   return reply;
@@ -155,13 +155,13 @@ void PageSession::setDecimalSeparator(char separator) {
 std::string PageSession::viewJson() const {
   std::string out = "{\"report\":";
   std::string report;
-  cli::appendJsonReport(report, state_.FileName, tableMessages_, view_, &result_);
+  engine::appendJsonReport(report, state_.FileName, tableMessages_, view_, &result_);
   if (!report.empty() && report.back() == '\n') report.pop_back();
   out += report;
   out += ",\"labels\":[";
   for (size_t i = 0; i < view_.histogram().size(); ++i) {
     if (i > 0) out += ',';
-    cli::appendJsonString(out, view_.histogram()[i].label);
+    engine::appendJsonString(out, view_.histogram()[i].label);
   }
   out += "],\"fields\":{";
   appendField(out, "fileName", fields_.fileName);
@@ -183,14 +183,14 @@ std::string PageSession::viewJson() const {
     out += std::to_string(widths[i]);
   }
   out += "],\"resultLine\":";
-  cli::appendJsonString(out, engine::resultSentence(result_, separator_, tablePath_));
+  engine::appendJsonString(out, engine::resultSentence(result_, separator_, tablePath_));
   out += ",\"resultTone\":";
   const engine::ResultTone tone = engine::resultTone(result_.outcome);
   out += tone == engine::ResultTone::Accepted   ? "\"accepted\""
          : tone == engine::ResultTone::Rejected ? "\"rejected\""
                                                 : "\"none\"";
   out += ",\"separator\":";
-  cli::appendJsonString(out, std::string(1, separator_));
+  engine::appendJsonString(out, std::string(1, separator_));
   out += '}';
   return out;
 }
@@ -209,7 +209,7 @@ std::string PageSession::gridText() const {
 
 std::string PageSession::csvText() const {
   std::string text;
-  cli::appendCsvTable(text, result_);
+  engine::appendCsvTable(text, result_);
   return text;
 }
 

@@ -3,10 +3,9 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <system_error>
 
-#include "cli/command_line.h"
+#include "engine/output/sample_run.h"
 
 namespace web {
 
@@ -29,9 +28,20 @@ bool writeFile(const fs::path& path, const std::string& text) {
   return static_cast<bool>(out);
 }
 
+// The system's reason a sample cannot be opened, as tarnek-cli names it: the page's files are
+// plain files of its memory file system, so a missing file and a folder are the cases there are.
+std::string whyNotOpened(const std::string& path) {
+  std::error_code error;
+  const fs::file_status status = fs::status(path, error);
+  if (error) return error.message();
+  if (fs::is_directory(status)) return std::make_error_code(std::errc::is_a_directory).message();
+  if (!fs::is_regular_file(status)) return "not a regular file";
+  return "it could not be read when it was tried";
+}
+
 AnalysisReply usageError(const std::string& message) {
   AnalysisReply reply;
-  reply.status = cli::kExitUsage;
+  reply.status = engine::kExitUsage;
   reply.errors = "tarnek: " + message + "\n";
   return reply;
 }
@@ -59,22 +69,12 @@ AnalysisReply analyseSample(const SampleAnalysis& request, const std::string& fo
   const fs::path samplePath = samples / name;
   const bool written = !request.fileName.empty() && writeFile(samplePath, request.sampleText);
 
-  std::vector<std::string> args{"--json", "--table", tablePath};
-  for (const auto& [flag, value] : request.flags) {
-    args.push_back(flag);
-    args.push_back(value);
-  }
-  args.push_back("--");
-  args.push_back(request.fileName);
-
   const fs::path previous = fs::current_path(error);
   fs::current_path(samples, error);
-  std::ostringstream out;
-  std::ostringstream err;
   AnalysisReply reply;
-  reply.status = cli::runCommandLine(args, request.decimalSeparator, out, err);
-  reply.json = out.str();
-  reply.errors = err.str();
+  reply.status =
+      engine::runJsonSample(tablePath, request.fileName, request.flags, request.decimalSeparator,
+                            reply.json, reply.errors, whyNotOpened);
   if (!previous.empty()) fs::current_path(previous, error);
   if (written) fs::remove(samplePath, error);
   if (name.has_parent_path()) fs::remove_all(samples / *name.begin(), error);

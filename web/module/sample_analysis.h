@@ -26,10 +26,10 @@ struct AnalysisReply {
 };
 
 // Writes the sample under its name into `folder`/sample (a scratch folder of the page's memory
-// file system, or of a test; made on the first call) and the table beside it, runs tarnek-cli's
-// command line inside it: --table, the flags, "--", the name, and removes what it wrote. The
-// working directory is restored afterwards. A name that is absolute or climbs out with ".." is
-// a usage error: nothing is written.
+// file system, or of a test; made on the first call) and the table beside it, runs the one-file
+// run of tarnek-cli --json inside it (engine/output/sample_run.h) on the table, the flags and the
+// name, and removes what it wrote. The working directory is restored afterwards. A name that is
+// absolute or climbs out with ".." is a usage error: nothing is written.
 AnalysisReply analyseSample(const SampleAnalysis& request, const std::string& folder,
                             const std::string& shippedTable);
 

@@ -7,7 +7,7 @@
 #include "engine/recorded_view.h"
 #include "engine/run_result.h"
 
-namespace cli {
+namespace engine {
 
 // The log lines, a blank line, then every grid row as an aligned table.
 void appendPlainReport(std::string& out, const engine::RecordedView& view);
@@ -22,4 +22,4 @@ void appendJsonReport(std::string& out, const std::string& file,
                       const engine::RunResult* result = nullptr,
                       const std::vector<std::string>* solution = nullptr);
 
-}  // namespace cli
+}  // namespace engine

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-namespace cli {
+namespace engine {
 
 // Appends one line per row, each cell right-aligned to the widest cell of its
 // column (measured in code points) and cells two spaces apart. Trailing
@@ -12,4 +12,4 @@ namespace cli {
 // have different lengths; missing cells are empty.
 void appendTextTable(std::string& out, const std::vector<std::vector<std::string>>& rows);
 
-}  // namespace cli
+}  // namespace engine

@@ -5,7 +5,7 @@
 
 #include "engine/run_result.h"
 
-namespace cli {
+namespace engine {
 
 // Appends {"outcome", "n", "h", "xmin", "xmax", "intervals", "groups", "df", "mean",
 // "sd", "statistic", "critical", "p_value", "mean_interval", "sd_interval", "table",
@@ -16,4 +16,4 @@ namespace cli {
 // the rounded coefficients used.
 void appendResultJson(std::string& out, const engine::RunResult& result);
 
-}  // namespace cli
+}  // namespace engine

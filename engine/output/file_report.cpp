@@ -1,11 +1,11 @@
 // What tarnek-cli prints for one analysed file: plain text or one JSON line.
-#include "cli/file_report.h"
+#include "engine/output/file_report.h"
 
-#include "cli/json_writer.h"
-#include "cli/run_result_json.h"
-#include "cli/text_table.h"
+#include "engine/output/json_writer.h"
+#include "engine/output/run_result_json.h"
+#include "engine/output/text_table.h"
 
-namespace cli {
+namespace engine {
 
 namespace {
 
@@ -81,4 +81,4 @@ void appendJsonReport(std::string& out, const std::string& file,
   out += "}\n";
 }
 
-}  // namespace cli
+}  // namespace engine

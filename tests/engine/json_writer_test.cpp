@@ -1,11 +1,11 @@
 // Tests of the hand-written JSON strings and numbers.
-#include "cli/json_writer.h"
+#include "engine/output/json_writer.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
 
-namespace cli {
+namespace engine {
 namespace {
 
 TEST(AppendJsonString, EscapesAndRepairsText) {
@@ -54,4 +54,4 @@ TEST(AppendJsonNumber, WritesShortestRoundTripOrNull) {
 }
 
 }  // namespace
-}  // namespace cli
+}  // namespace engine

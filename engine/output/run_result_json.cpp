@@ -1,10 +1,10 @@
 // A run's numbers as the "result" object of tarnek-cli's JSON.
-#include "cli/run_result_json.h"
+#include "engine/output/run_result_json.h"
 
-#include "cli/json_writer.h"
+#include "engine/output/json_writer.h"
 #include "engine/shortest_number.h"
 
-namespace cli {
+namespace engine {
 
 namespace {
 
@@ -157,4 +157,4 @@ void appendResultJson(std::string& out, const engine::RunResult& result) {
   out += '}';
 }
 
-}  // namespace cli
+}  // namespace engine

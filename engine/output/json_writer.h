@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace cli {
+namespace engine {
 
 // Appends text as a quoted JSON string: '"', '\' and control characters
 // escaped, broken UTF-8 replaced by U+FFFD, so any bytes give valid JSON.
@@ -15,4 +15,4 @@ void appendJsonString(std::string& out, std::string_view text);
 // infinities and NaN, which JSON cannot hold.
 void appendJsonNumber(std::string& out, double value);
 
-}  // namespace cli
+}  // namespace engine

@@ -1,11 +1,11 @@
 // Tests of the plain and JSON reports of one file.
-#include "cli/file_report.h"
+#include "engine/output/file_report.h"
 
 #include <gtest/gtest.h>
 
-#include "cli/text_table.h"
+#include "engine/output/text_table.h"
 
-namespace cli {
+namespace engine {
 namespace {
 
 // Two log lines, a grid grown to 2 rows with a cell set beyond them, and a
@@ -45,4 +45,4 @@ TEST(AppendTextTable, MeasuresCellsInCodePoints) {
 }
 
 }  // namespace
-}  // namespace cli
+}  // namespace engine

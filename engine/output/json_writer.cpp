@@ -1,12 +1,12 @@
 // The two JSON values tarnek-cli writes by hand: strings and numbers.
-#include "cli/json_writer.h"
+#include "engine/output/json_writer.h"
 
 #include <charconv>
 #include <cmath>
 
 #include "engine/utf8_text.h"
 
-namespace cli {
+namespace engine {
 
 void appendJsonString(std::string& out, std::string_view text) {
   static constexpr char kHex[] = "0123456789abcdef";
@@ -43,4 +43,4 @@ void appendJsonNumber(std::string& out, double value) {
   out.append(buffer, result.ptr);
 }
 
-}  // namespace cli
+}  // namespace engine

@@ -5,7 +5,7 @@
 
 #include "engine/run_result.h"
 
-namespace cli {
+namespace engine {
 
 // Appends a header line of the column numbers 1..11, the rows 1..k and the
 // summary row (x̄ under column 4, S under column 7, Xb under column 11, as the
@@ -14,4 +14,4 @@ namespace cli {
 // Without a table only the header line is written.
 void appendCsvTable(std::string& out, const engine::RunResult& result);
 
-}  // namespace cli
+}  // namespace engine

@@ -1,9 +1,9 @@
 // A grid of texts laid out as aligned columns.
-#include "cli/text_table.h"
+#include "engine/output/text_table.h"
 
 #include "engine/utf8_text.h"
 
-namespace cli {
+namespace engine {
 
 void appendTextTable(std::string& out, const std::vector<std::vector<std::string>>& rows) {
   constexpr size_t kGap = 2;
@@ -30,4 +30,4 @@ void appendTextTable(std::string& out, const std::vector<std::vector<std::string
   }
 }
 
-}  // namespace cli
+}  // namespace engine

@@ -1,11 +1,11 @@
 // The grouped table of one run as CSV, for spreadsheets and scripts.
-#include "cli/csv_table.h"
+#include "engine/output/csv_table.h"
 
 #include <array>
 
 #include "engine/shortest_number.h"
 
-namespace cli {
+namespace engine {
 
 namespace {
 
@@ -43,4 +43,4 @@ void appendCsvTable(std::string& out, const engine::RunResult& result) {
   appendRow(out, fields);
 }
 
-}  // namespace cli
+}  // namespace engine
