@@ -98,31 +98,43 @@ std::optional<std::string> readStoredNumber(const std::string& option, const std
   return std::nullopt;
 }
 
+namespace {
+
+// Stores `choice` in `target`; without one, the message names the option's choices.
+template <typename Setting>
+std::optional<std::string> storeChoice(const std::optional<Setting>& choice, Setting& target,
+                                       const std::string& option, const std::string& value,
+                                       const char* choices) {
+  if (!choice) return option + " must be " + choices + ": " + value;
+  target = *choice;
+  return std::nullopt;
+}
+
+// The setting a number names, by `settingOf`; none when the text is not a number.
+template <typename Setting>
+std::optional<Setting> settingOfNumber(const std::string& value,
+                                       std::optional<Setting> (*settingOf)(double)) {
+  const std::optional<double> number = parseDouble(value);
+  return number ? settingOf(*number) : std::nullopt;
+}
+
+}  // namespace
+
 std::optional<std::string> readLevel(const std::string& option, const std::string& value,
                                      SignificanceLevel& target) {
-  const std::optional<double> number = parseDouble(value);
-  const auto level = number ? levelOf(*number) : std::nullopt;
-  if (!level) return option + " must be 0.05, 0.025 or 0.01: " + value;
-  target = *level;
-  return std::nullopt;
+  return storeChoice(settingOfNumber(value, levelOf), target, option, value, "0.05, 0.025 or 0.01");
 }
 
 std::optional<std::string> readReliability(const std::string& option, const std::string& value,
                                            Reliability& target) {
-  const std::optional<double> number = parseDouble(value);
-  const auto reliability = number ? reliabilityOf(*number) : std::nullopt;
-  if (!reliability) return option + " must be 0.95, 0.99 or 0.999: " + value;
-  target = *reliability;
-  return std::nullopt;
+  return storeChoice(settingOfNumber(value, reliabilityOf), target, option, value,
+                     "0.95, 0.99 or 0.999");
 }
 
 std::optional<std::string> readCoefficientSource(const std::string& option,
                                                  const std::string& value,
                                                  CoefficientSource& target) {
-  const auto source = coefficientSourceOf(value);
-  if (!source) return option + " must be method or sample: " + value;
-  target = *source;
-  return std::nullopt;
+  return storeChoice(coefficientSourceOf(value), target, option, value, "method or sample");
 }
 
 std::optional<std::string> readSampleFlag(const std::string& option, const std::string& value,
