@@ -1,4 +1,4 @@
-// Autofit column widths of a document table, measured by report/text_width.
+// Autofit column widths of a document table, measured by engine/document/text_width.
 #include "report/model/table_layout.h"
 
 #include <QStringList>

@@ -1,8 +1,8 @@
 // The Word report as a .docx, built in the page as the desktop's report is written: the fixed
 // parts are report/docx/parts/'s files, the measures and the table's column widths come from
-// engine/document/page_layout.h and report/model/text_width through the engine module, and the varying parts
-// follow report/docx/document_writer.cpp, docx_defaults.cpp and document_properties.cpp element for
-// element. The node test compares every part with what tarnek-cli --docx writes.
+// engine/document/page_layout.h and text_width through the engine module, and the varying parts
+// follow report/docx/document_writer.cpp, docx_defaults.cpp and report/model/document_properties.cpp
+// element for element. The node test compares every part with what tarnek-cli --docx writes.
 'use strict';
 
 const W = 'http://schemas.openxmlformats.org/wordprocessingml/2006/main';
