@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "ui/command_captions.h"
 #include "ui/data_window/data_texts.h"
 
 namespace {
@@ -32,6 +33,12 @@ TEST(Captions, SemicolonsSurviveInFiltersAndRows) {
             "\xd0\x92\xd1\x81\xd0\xb5 \xd1\x84\xd0\xb0\xd0\xb9\xd0\xbb\xd1\x8b (*)");
   EXPECT_EQ(bytes(ui::text::kSaveFilter), "Текстовые файлы (*.txt);;Все файлы (*)");
   EXPECT_EQ(bytes(ui::text::kGroupedRow), "[%1; %2)  середина %3  частота %4");
+}
+
+// One name, one text: the data window says it could not save in the words of the other windows,
+// and every catalog of the windows can be included in one file.
+TEST(Captions, TheFailedSaveIsOneText) {
+  EXPECT_EQ(bytes(ui::text::kNotSaved), "Не удалось сохранить «%1»: %2");
 }
 
 // The options dialog's labels are the engine's, the same objects: clang refuses to compare two

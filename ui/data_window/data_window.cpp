@@ -28,6 +28,7 @@
 #include "engine/sturges_rule.h"
 #include "files/replace_file.h"
 #include "platform/decimal_separator.h"
+#include "ui/command_captions.h"
 #include "ui/data_window/data_texts.h"
 #include "ui/data_window/file_bytes.h"
 #include "ui/data_window/spreadsheet_file.h"
