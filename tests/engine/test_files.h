@@ -28,7 +28,7 @@ class TempDir {
 
   // Writes `contents` to `name` in the directory and returns its full path.
   std::string write(const std::string& name, const std::string& contents) const {
-    const std::string file = (std::filesystem::path(path_) / name).string();
+    std::string file = (std::filesystem::path(path_) / name).string();
     std::ofstream(file, std::ios::binary) << contents;
     return file;
   }

@@ -39,7 +39,7 @@ std::string readFile(const std::string& path) {
 
 // What is left of a name a browser gives: no folder part, never empty or a folder's name.
 std::string plainName(const std::string& name) {
-  const std::string base = fs::path(name).filename().string();
+  std::string base = fs::path(name).filename().string();
   if (base.empty() || base == "." || base == "..") return kPastedSampleName;
   return base;
 }
