@@ -9,6 +9,10 @@ namespace chart {
 
 inline constexpr double kDesignDpi = 120.0;
 
+// The chart's size in the main window's design: the window shows it so, the report draws it so.
+inline constexpr int kChartDesignWidth = 785;
+inline constexpr int kChartDesignHeight = 265;
+
 class LayoutScale {
  public:
   explicit LayoutScale(double factor = 1.0, const QFont& font = QFont());

@@ -15,13 +15,9 @@
 
 namespace {
 
-// The chart's size in the main window's design, at 1:1.
-constexpr int kChartWidth = 785;
-constexpr int kChartHeight = 265;
-
 // The chart as the window draws it at its designed size.
 void drawChart(chart::AnalysisChart& chart, const cli::ReportData& data) {
-  chart.resize(chart::LayoutScale(1.0).size(kChartWidth, kChartHeight));
+  chart.resize(chart::LayoutScale(1.0).size(chart::kChartDesignWidth, chart::kChartDesignHeight));
   const std::vector<engine::RecordedPoint>* series[] = {&data.histogram, &data.curve};
   for (int index = 0; index < 2; ++index) {
     chart.clearSeries(index);

@@ -17,7 +17,7 @@ struct DesignRect {
 
 // The client area as designed and the controls in it, below the menu bar.
 constexpr QSize kClient(834, 553);
-constexpr DesignRect kChart{8, 8, 785, 265};
+constexpr DesignRect kChart{8, 8, chart::kChartDesignWidth, chart::kChartDesignHeight};
 // The result line sits between chart and grid, in room the grid gave up.
 constexpr DesignRect kResult{8, 276, 785, 22};
 constexpr DesignRect kGrid{8, 302, 785, 147};
